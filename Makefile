@@ -1,0 +1,29 @@
+# The two commands a newcomer needs: `make test` and `make run`.
+# Both install what is missing first (Debian 12, as root), then build.
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: configure
+	@cmake --build $(BUILD)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure --timeout 600
+
+run: build
+	@$(BUILD)/bin/talvoro-run
+
+bench: build
+	@bench/run.sh $(BUILD)/bin/talvoro-run
+
+clean:
+	@rm -rf $(BUILD)

@@ -1,0 +1,48 @@
+// The registry of built-in functions and constants. Each family of functions
+// (maths, strings, dates, ...) lives in its own file and contributes a table;
+// the compiler looks names up here once, at compile time, so a call of a
+// built-in is a direct function-pointer call at run time.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "engine/object.h"
+#include "engine/variant.h"
+
+namespace vbs {
+
+// A built-in: reads its arguments (through args.at(i), which follows ByRef
+// references; args.missing(i) for omitted optional ones), writes its result,
+// and returns 0 or an error number (ctx.fail(...) to give a custom text).
+using BuiltinFn = int32_t (*)(CallContext& ctx, Args args, Variant& result);
+
+struct BuiltinInfo {
+    const char16_t* name;  // as documented, e.g. u"FormatNumber"
+    int8_t minArgs;
+    int8_t maxArgs;        // -1: any number (Array)
+    BuiltinFn fn;
+};
+
+struct ConstantInfo {
+    const char16_t* name;  // e.g. u"vbCrLf"
+    Variant (*make)();     // builds the value (strings are heap values)
+};
+
+// Looks a built-in function up by name, without regard to case; nullptr if none.
+const BuiltinInfo* findBuiltin(std::u16string_view name);
+// Looks a built-in constant up by name, without regard to case; nullptr if none.
+const ConstantInfo* findConstant(std::u16string_view name);
+
+// Each family registers its table here (defined in the family's own file).
+std::span<const BuiltinInfo> mathBuiltins();
+std::span<const BuiltinInfo> conversionBuiltins();
+std::span<const BuiltinInfo> stringBuiltins();
+std::span<const BuiltinInfo> formatBuiltins();
+std::span<const BuiltinInfo> dateBuiltins();
+std::span<const BuiltinInfo> arrayBuiltins();
+std::span<const BuiltinInfo> scriptBuiltins();   // Eval, Execute, GetRef, CreateObject, ... (need the interpreter)
+std::span<const ConstantInfo> builtinConstants();
+
+}  // namespace vbs

@@ -1,0 +1,109 @@
+// How scripts talk to objects. Every object a script can hold — a host
+// object the application registers, a Dictionary, a RegExp, an instance of a
+// script Class — is a `Dispatch`: members are found by name once (without
+// regard to case) and then invoked by number, so a call site can remember the
+// number and skip the name lookup the next time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/variant.h"
+
+namespace vbs {
+
+class Interpreter;
+
+// What the caller wants from a member.
+enum class InvokeKind : uint8_t {
+    Method,  // obj.m args   (also a property read with arguments used as a call)
+    Get,     // x = obj.p / obj.p(i)
+    Let,     // obj.p = value / obj.p(i) = value  (value is the last argument)
+    Set,     // Set obj.p = object                 (value is the last argument)
+};
+
+// The member number of the default member (obj with no name, obj(i)).
+constexpr int32_t kDefaultMember = 0;
+// Returned by findMember for names the object does not have.
+constexpr int32_t kNoMember = -1;
+
+// A missing optional argument (f(1, , 3)) arrives as this Error value, as in
+// COM's DISP_E_PARAMNOTFOUND.
+constexpr int32_t kMissingArgCode = static_cast<int32_t>(0x80020004u);
+inline bool isMissing(const Variant& v) {
+    const Variant& d = v.deref();
+    return d.type() == VarType::Error && d.asError() == kMissingArgCode;
+}
+inline Variant missingArg() { return Variant::error(kMissingArgCode); }
+
+// Arguments as the engine passes them, left to right. An argument that the
+// caller passed by reference is a Ref to the caller's variable: assigning to
+// `at(i)` changes the caller's variable. Read values through at(i) always.
+class Args {
+public:
+    Args(Variant* data, int count) : data_(data), count_(count) {}
+    int size() const { return count_; }
+    Variant& at(int i) { return data_[i].deref(); }
+    const Variant& at(int i) const { return data_[i].deref(); }
+    bool missing(int i) const { return i >= count_ || isMissing(data_[i]); }
+    Variant* raw() { return data_; }
+
+private:
+    Variant* data_;
+    int count_;
+};
+
+// Where a failing member or built-in leaves a description that differs from
+// the table's text (Err.Raise with a text, "Variable is undefined: 'b'", a host
+// object's own message). Members return the error number; 0 is success.
+struct ErrorDetail {
+    std::u16string description;  // empty: use the table's text
+    std::u16string source;       // empty: "VBScript runtime error"
+    void clear() { description.clear(); source.clear(); }
+};
+
+// Passed to every member invocation and built-in function: the interpreter
+// that runs the call (for built-ins that run script code, such as Eval) and
+// the place to put a custom error text.
+struct CallContext {
+    Interpreter* vm = nullptr;
+    ErrorDetail* detail = nullptr;
+
+    // Records a custom text and returns `number`, so a member can write
+    // `return ctx.fail(5, u"bad key");`.
+    int32_t fail(int32_t number, std::u16string description = {}, std::u16string source = {}) {
+        if (detail) { detail->description = std::move(description); detail->source = std::move(source); }
+        return number;
+    }
+};
+
+// The interface of every object a script can hold.
+class Dispatch : public Object {
+public:
+    // What TypeName answers for this object ("Dictionary", "IRegExp2", a class name).
+    virtual std::u16string typeName() const = 0;
+
+    // The member number of `name` (matched without regard to case), or
+    // kNoMember. kDefaultMember is reserved for the default member.
+    virtual int32_t findMember(std::u16string_view name) = 0;
+
+    // Invokes a member. For Let and Set the value to store is the last argument.
+    // Returns 0 or an error number (438 for a member that cannot do `kind`).
+    virtual int32_t invoke(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx) = 0;
+
+    // For Each support: fills `items` with the values to visit in order.
+    // Returns 0, or 451 ("Object not a collection") when not enumerable.
+    virtual int32_t enumerate(std::vector<Variant>& items, CallContext& ctx) {
+        (void)items; (void)ctx;
+        return 451;
+    }
+};
+
+// Case-insensitive comparison of ASCII-range identifiers (VBScript names).
+bool namesEqual(std::u16string_view a, std::u16string_view b);
+// Upper-cases the ASCII letters of a name, for table keys.
+std::u16string foldName(std::u16string_view name);
+
+}  // namespace vbs

@@ -1,0 +1,87 @@
+// VBScript's operators and conversions on values. Every function returns 0
+// or an error number and writes its result to `out`; none of them throws.
+// Objects are not handled here: the interpreter replaces an object operand by
+// its default member's value before calling in (and reports 13 or 438 itself).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/variant.h"
+
+namespace vbs::ops {
+
+// ---- arithmetic and text -------------------------------------------------
+int32_t add(const Variant& a, const Variant& b, Variant& out);        // +
+int32_t subtract(const Variant& a, const Variant& b, Variant& out);   // -
+int32_t multiply(const Variant& a, const Variant& b, Variant& out);   // *
+int32_t divide(const Variant& a, const Variant& b, Variant& out);     // /
+int32_t intDivide(const Variant& a, const Variant& b, Variant& out);  // '\'
+int32_t modulo(const Variant& a, const Variant& b, Variant& out);     // Mod
+int32_t power(const Variant& a, const Variant& b, Variant& out);      // ^
+int32_t concat(const Variant& a, const Variant& b, Variant& out);     // &
+int32_t negate(const Variant& a, Variant& out);                       // unary -
+int32_t unaryPlus(const Variant& a, Variant& out);                    // unary +
+
+// ---- logic (bitwise on Integer/Long/Byte/Boolean, Null-aware) --------------
+int32_t logicalNot(const Variant& a, Variant& out);
+int32_t logicalAnd(const Variant& a, const Variant& b, Variant& out);
+int32_t logicalOr(const Variant& a, const Variant& b, Variant& out);
+int32_t logicalXor(const Variant& a, const Variant& b, Variant& out);
+int32_t logicalEqv(const Variant& a, const Variant& b, Variant& out);
+int32_t logicalImp(const Variant& a, const Variant& b, Variant& out);
+
+// ---- comparison ------------------------------------------------------------
+enum class CompareOp { Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual };
+
+// Compares as VBScript does: Null gives Null; numbers as numbers; strings by
+// UTF-16 code unit; a number against a string converts the string when the
+// other operand was written as a literal in the source (aLiteral/bLiteral),
+// otherwise the string is the greater.
+int32_t compare(CompareOp op, const Variant& a, const Variant& b, Variant& out,
+                bool aLiteral = false, bool bLiteral = false);
+
+// Three-way comparison used by Select Case, StrComp-like callers and sorting:
+// sets `order` to -1, 0 or 1. Returns 94 for Null operands.
+int32_t compareOrder(const Variant& a, const Variant& b, int& order, bool textCompare = false);
+
+// ---- conversions (the rules of CBool, CByte, CInt, CLng, CSng, CDbl, CCur, CDate, CStr)
+int32_t toBoolean(const Variant& v, bool& out);
+int32_t toByte(const Variant& v, uint8_t& out);
+int32_t toInteger(const Variant& v, int16_t& out);   // rounds half to even; 6 out of range
+int32_t toLong(const Variant& v, int32_t& out);      // rounds half to even; 6 out of range
+int32_t toSingle(const Variant& v, float& out);
+int32_t toDouble(const Variant& v, double& out);     // Empty -> 0; text read as a number or 13
+int32_t toCurrency(const Variant& v, int64_t& out);  // scaled by 10,000
+int32_t toDate(const Variant& v, double& out);
+int32_t toString(const Variant& v, std::u16string& out);  // Null -> 94; Empty -> ""
+
+// Converts to the narrowest numeric subtype that holds the value (used for
+// text operands of arithmetic: "10" + 5 is a Double 15).
+int32_t toNumber(const Variant& v, Variant& out);
+
+// ---- number <-> text -------------------------------------------------------
+// At most 15 significant digits, "." always, exponent form from 1E+15 and
+// below 1E-04 ("1E+15", "1E-05", "1.23456789012346E+17"), "-" for negatives.
+std::u16string formatDouble(double d);
+std::u16string formatSingle(float f);          // at most 7 significant digits
+std::u16string formatCurrency(int64_t scaled); // up to 4 decimals
+// English (US) short forms: "1/2/2020", "1:45:00 PM", "1/2/2020 1:45:00 PM";
+// a whole day number shows the date only, a value below 1 the time only.
+std::u16string formatDate(double date);
+
+// Reads text as VBScript reads a numeric string: blanks around, sign, digits,
+// one ".", exponent, "&H"/"&O" prefixes, "," thousands separators. False if
+// the whole text is not a number.
+bool parseNumber(std::u16string_view text, double& out);
+// Reads a date/time text (US order: "1/2/2020", "2020-01-02", "January 2, 2020",
+// "13:45", "1:45 PM", combinations). False if it is not a date.
+bool parseDate(std::u16string_view text, double& out);
+
+// ---- calendar ---------------------------------------------------------------
+// Day numbers: day 0 is 30 December 1899; the fraction is the time of day.
+bool dateFromParts(int year, int month, int day, double& out);  // normalises month/day overflow
+void partsFromDate(double date, int& year, int& month, int& day, int& hour, int& minute, int& second);
+
+}  // namespace vbs::ops

@@ -1,0 +1,99 @@
+// The engine as the application sees it: the operations of a script control.
+// One ScriptEngine is one global scope; calls share it until Reset. Every
+// failing operation throws ScriptException carrying the error record, which
+// `Error()` also keeps until the next operation or Clear. A failure leaves the
+// engine as it was: what earlier calls defined stays.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/object.h"
+#include "engine/script_error.h"
+#include "engine/variant.h"
+
+namespace vbs {
+
+class Interpreter;
+
+// Hooks through which MsgBox and InputBox reach the user. Without a hook the
+// functions raise an error.
+struct HostHooks {
+    // prompt, buttons (vbOKOnly...), title -> the button pressed (vbOK...)
+    std::function<int(const std::u16string& prompt, int buttons, const std::u16string& title)> msgBox;
+    // prompt, title, default -> the text typed, or nullopt-like `cancelled`
+    std::function<std::u16string(const std::u16string& prompt, const std::u16string& title,
+                                 const std::u16string& defaultText, bool& cancelled)>
+        inputBox;
+};
+
+// One entry of Procedures(): a Sub or Function defined at global scope.
+struct ProcedureInfo {
+    std::u16string Name;  // as written in its definition
+    int NumArgs = 0;
+    bool HasReturnValue = false;  // Function: true, Sub: false
+};
+
+class ScriptEngine {
+public:
+    ScriptEngine();
+    ~ScriptEngine();
+    ScriptEngine(const ScriptEngine&) = delete;
+    ScriptEngine& operator=(const ScriptEngine&) = delete;
+
+    // "VBScript" is the only language; setting another raises error 5.
+    std::u16string Language() const { return u"VBScript"; }
+    void SetLanguage(std::u16string_view language);
+
+    // Per-call time limit in milliseconds; a call running past it stops with
+    // error 5050 "Script ran longer than its time limit". 0 or less: no limit.
+    int64_t Timeout() const { return timeoutMs_; }
+    void SetTimeout(int64_t ms) { timeoutMs_ = ms; }
+
+    // Discards all code, variables and named objects.
+    void Reset();
+
+    // Makes `object` reachable by scripts under `name`. With `addMembers`
+    // its members are also reachable without the name (as globals).
+    void AddObject(std::u16string_view name, Dispatch* object, bool addMembers = false);
+
+    // Parses and runs a whole script: its procedures become callable and its
+    // global statements run now. A syntax error adds nothing of the text.
+    void AddCode(std::u16string_view code);
+
+    // Runs statements in the global scope; `a = b` is an assignment.
+    void ExecuteStatement(std::u16string_view statement);
+
+    // Evaluates one expression in the global scope; `a = b` is a comparison.
+    Variant Eval(std::u16string_view expression);
+
+    // Calls a global Sub or Function by name; arguments are passed by value.
+    Variant Run(std::u16string_view name, std::vector<Variant> args = {});
+
+    // The error record of the last failed operation (number 0 if none).
+    const ScriptError& Error() const { return error_; }
+    void ClearError() { error_.clear(); }
+
+    // Global Subs and Functions, in definition order, numbered from 1 by callers.
+    std::vector<ProcedureInfo> Procedures() const;
+
+    // MsgBox / InputBox hooks (see HostHooks).
+    void SetHostHooks(HostHooks hooks);
+
+    // The interpreter behind the facade, for built-ins and the object model.
+    Interpreter& interpreter() { return *vm_; }
+
+private:
+    // Runs `work`, turning a failure into the error record and an exception.
+    void check(int32_t status);
+
+    std::unique_ptr<Interpreter> vm_;
+    int64_t timeoutMs_ = 10000;
+    ScriptError error_;
+};
+
+}  // namespace vbs

@@ -1,0 +1,208 @@
+// The one value type of the engine. Its tag is VBScript's VarType code, so
+// VarType() is a field read and TypeName() a table lookup. A Variant is 16
+// bytes: a 2-byte tag and an 8-byte payload; strings, arrays and objects live
+// on the heap behind intrusive reference counts so that copying a Variant is
+// a tag copy plus, at most, one increment.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace vbs {
+
+// VBScript's VarType codes. `Array` is what VarType answers for every array
+// we make (vbArray + vbVariant = 8204): all our arrays hold Variants.
+enum class VarType : uint16_t {
+    Empty = 0,
+    Null = 1,
+    Integer = 2,   // 16-bit signed
+    Long = 3,      // 32-bit signed
+    Single = 4,    // 32-bit float
+    Double = 5,    // 64-bit float
+    Currency = 6,  // 64-bit integer scaled by 10,000
+    Date = 7,      // days since 30 December 1899, as a double
+    String = 8,
+    Object = 9,    // also Nothing (a null object pointer)
+    Error = 10,
+    Boolean = 11,
+    Variant = 12,
+    Byte = 17,
+    Array = 0x2000 | 12,
+    // Engine-internal: a reference to another Variant (a ByRef parameter or
+    // a slot being passed along). Never visible to scripts: reading through
+    // `deref()` always yields the referenced value.
+    Ref = 0x4000,
+};
+
+class Object;
+struct ArrayData;
+struct StringData;
+
+// Reference-counted heap string (UTF-16). Nothing but `Variant` and the
+// helpers below touch the count.
+struct StringData {
+    uint32_t refs = 1;
+    std::u16string text;
+    explicit StringData(std::u16string s) : text(std::move(s)) {}
+};
+
+class Variant {
+public:
+    Variant() noexcept : tag_(VarType::Empty) { u_.i64 = 0; }
+    ~Variant() { release(); }
+
+    Variant(const Variant& o) noexcept : tag_(o.tag_), u_(o.u_) { retain(); }
+    Variant(Variant&& o) noexcept : tag_(o.tag_), u_(o.u_) { o.tag_ = VarType::Empty; }
+    Variant& operator=(const Variant& o) noexcept {
+        if (this != &o) { o.retainCopy(); release(); tag_ = o.tag_; u_ = o.u_; }
+        return *this;
+    }
+    Variant& operator=(Variant&& o) noexcept {
+        if (this != &o) { release(); tag_ = o.tag_; u_ = o.u_; o.tag_ = VarType::Empty; }
+        return *this;
+    }
+
+    // ---- construction -------------------------------------------------
+    static Variant null() { Variant v; v.tag_ = VarType::Null; return v; }
+    static Variant integer(int16_t x) { Variant v; v.tag_ = VarType::Integer; v.u_.i16 = x; return v; }
+    static Variant long_(int32_t x) { Variant v; v.tag_ = VarType::Long; v.u_.i32 = x; return v; }
+    static Variant single(float x) { Variant v; v.tag_ = VarType::Single; v.u_.f32 = x; return v; }
+    static Variant double_(double x) { Variant v; v.tag_ = VarType::Double; v.u_.f64 = x; return v; }
+    // `scaled` is the amount times 10,000.
+    static Variant currency(int64_t scaled) { Variant v; v.tag_ = VarType::Currency; v.u_.i64 = scaled; return v; }
+    static Variant date(double days) { Variant v; v.tag_ = VarType::Date; v.u_.f64 = days; return v; }
+    static Variant boolean(bool b) { Variant v; v.tag_ = VarType::Boolean; v.u_.i16 = b ? -1 : 0; return v; }
+    static Variant byte(uint8_t x) { Variant v; v.tag_ = VarType::Byte; v.u_.u8 = x; return v; }
+    static Variant error(int32_t code) { Variant v; v.tag_ = VarType::Error; v.u_.i32 = code; return v; }
+    static Variant string(std::u16string s);
+    static Variant string(std::u16string_view s) { return string(std::u16string(s)); }
+    static Variant fromUtf8(std::string_view s);
+    // Takes a new reference to `o` (which may be null: Nothing).
+    static Variant object(Object* o);
+    static Variant nothing() { return object(nullptr); }
+    // Takes ownership of one reference already counted in `a`.
+    static Variant adoptArray(ArrayData* a);
+    static Variant ref(Variant* target) { Variant v; v.tag_ = VarType::Ref; v.u_.ref = target; return v; }
+
+    // ---- inspection ---------------------------------------------------
+    VarType type() const { return tag_; }
+    bool isEmpty() const { return tag_ == VarType::Empty; }
+    bool isNull() const { return tag_ == VarType::Null; }
+    bool isString() const { return tag_ == VarType::String; }
+    bool isObject() const { return tag_ == VarType::Object; }
+    bool isNothing() const { return tag_ == VarType::Object && u_.obj == nullptr; }
+    bool isArray() const { return tag_ == VarType::Array; }
+    bool isRef() const { return tag_ == VarType::Ref; }
+    // Integer, Long, Single, Double, Currency, Byte, Boolean, Date.
+    bool isNumeric() const;
+
+    int16_t asInteger() const { return u_.i16; }
+    int32_t asLong() const { return u_.i32; }
+    float asSingle() const { return u_.f32; }
+    double asDouble() const { return u_.f64; }
+    int64_t asCurrencyScaled() const { return u_.i64; }
+    double asDate() const { return u_.f64; }
+    bool asBoolean() const { return u_.i16 != 0; }
+    uint8_t asByte() const { return u_.u8; }
+    int32_t asError() const { return u_.i32; }
+    const std::u16string& asString() const { return u_.str->text; }
+    Object* asObject() const { return u_.obj; }
+    ArrayData* asArray() const { return u_.arr; }
+    Variant* asRef() const { return u_.ref; }
+
+    // Follows Ref tags to the value they name (one level is all we create).
+    const Variant& deref() const { return tag_ == VarType::Ref ? *u_.ref : *this; }
+    Variant& deref() { return tag_ == VarType::Ref ? *u_.ref : *this; }
+
+    // ---- in-place string growth ----------------------------------------
+    // True when this Variant is the only holder of its string, so the string
+    // may be changed in place (the `s = s & x` fast path).
+    bool ownsStringUniquely() const { return tag_ == VarType::String && u_.str->refs == 1; }
+    std::u16string& mutableString() { return u_.str->text; }
+
+    // Array copy-on-write: makes this Variant the only holder of its array
+    // (cloning it if shared) and returns it.
+    ArrayData* uniqueArray();
+
+    void clear() { release(); tag_ = VarType::Empty; u_.i64 = 0; }
+
+private:
+    bool holdsHeap() const {
+        return tag_ == VarType::String || tag_ == VarType::Object || tag_ == VarType::Array;
+    }
+    void retain() const;
+    void retainCopy() const { retain(); }
+    void release() {
+        if (holdsHeap()) releaseHeap();
+    }
+    void releaseHeap();
+
+    VarType tag_;
+    union Payload {
+        int16_t i16;
+        int32_t i32;
+        int64_t i64;
+        uint8_t u8;
+        float f32;
+        double f64;
+        StringData* str;
+        Object* obj;
+        ArrayData* arr;
+        Variant* ref;
+    } u_;
+};
+
+static_assert(sizeof(Variant) == 16, "Variant must stay 16 bytes");
+
+// One dimension of an array: its element count (lower bound is always 0 in
+// VBScript, so UBound = count - 1; an empty dynamic array has count 0).
+struct ArrayData {
+    uint32_t refs = 1;
+    std::vector<uint32_t> counts;   // per dimension, outermost first
+    std::vector<Variant> elems;     // row-major over `counts`
+    bool fixedSize = false;         // Dim a(3): ReDim raises error 10
+    uint32_t locks = 0;             // > 0 while For Each walks it (Erase/ReDim raise 10)
+
+    int dims() const { return static_cast<int>(counts.size()); }
+};
+
+// Reference-counted base of every object a script can hold. Every concrete
+// object derives from `Dispatch` (object.h), which adds the member interface;
+// the engine relies on that when it casts. The count is intrusive so a
+// Variant holding an object stays 16 bytes and deterministic destruction
+// (Class_Terminate) runs when the last reference goes.
+class Object {
+public:
+    virtual ~Object() = default;
+    void addRef() { ++refs_; }
+    void releaseRef() {
+        if (--refs_ == 0) destroy();
+    }
+    uint32_t refCount() const { return refs_; }
+
+protected:
+    // Called when the count reaches zero. Script classes override it to run
+    // Class_Terminate before deleting themselves.
+    virtual void destroy() { delete this; }
+
+private:
+    uint32_t refs_ = 0;
+};
+
+inline void Variant::retain() const {
+    switch (tag_) {
+    case VarType::String: ++u_.str->refs; break;
+    case VarType::Object: if (u_.obj) u_.obj->addRef(); break;
+    case VarType::Array: ++u_.arr->refs; break;
+    default: break;
+    }
+}
+
+// Text helpers shared by the whole engine.
+std::u16string toU16(std::string_view utf8);
+std::string toUtf8(std::u16string_view s);
+
+}  // namespace vbs

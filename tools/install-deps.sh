@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building and testing Talvoro need.
+# Installs only what is missing; needs root for that (run `make` as root, or
+# install the listed packages yourself).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ make pkg-config   # the build
+  libpcre2-dev                            # the RegExp object
+  libgtest-dev                            # unit tests
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Not root: install these packages first: ${missing[*]}" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
