@@ -23,6 +23,7 @@ run: build
 	@$(BUILD)/bin/talvoro-run
 
 bench: build
+	@tools/install-deps.sh bench
 	@bench/run.sh $(BUILD)/bin/talvoro-run
 
 clean:

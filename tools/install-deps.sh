@@ -2,6 +2,9 @@
 # Installs the Debian 12 packages that building and testing Talvoro need.
 # Installs only what is missing; needs root for that (run `make` as root, or
 # install the listed packages yourself).
+#
+#   tools/install-deps.sh          what the build and the tests need
+#   tools/install-deps.sh bench    also the Lua and Python the benchmarks compare with
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,9 @@ packages=(
   libpcre2-dev                            # the RegExp object
   libgtest-dev                            # unit tests
 )
+if [ "${1:-}" = bench ]; then
+  packages+=(lua5.4 python3 bc)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
