@@ -43,6 +43,11 @@ std::span<const BuiltinInfo> formatBuiltins();
 std::span<const BuiltinInfo> dateBuiltins();
 std::span<const BuiltinInfo> arrayBuiltins();
 std::span<const BuiltinInfo> scriptBuiltins();   // Eval, Execute, GetRef, CreateObject, ... (need the interpreter)
+std::span<const BuiltinInfo> objectBuiltins();   // CreateObject
 std::span<const ConstantInfo> builtinConstants();
+
+// `New RegExp`: a new instance of a class the engine itself provides, with one
+// reference already counted for the caller; nullptr if `name` is no such class.
+Dispatch* newBuiltinClassInstance(std::u16string_view name);
 
 }  // namespace vbs

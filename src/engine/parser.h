@@ -14,6 +14,10 @@ namespace vbs {
 // How deeply constructs may nest (brackets, If blocks, loops, calls in calls)
 // before the parser gives up with error 1001 "Out of memory" instead of
 // exhausting the C++ stack. Real scripts nest a few dozen levels at most.
+// Each bracket, sign, Not, block and argument list counts one level, and so
+// does each link of an operator or member chain (a + b + c, a.b.c), because
+// the tree grows that deep too and later stages walk it recursively. At this
+// limit the parser needs less than 512 KB of stack.
 constexpr int kMaxNestingDepth = 1000;
 
 enum class ParseMode {

@@ -1,0 +1,199 @@
+// The virtual machine: runs compiled procedures (bytecode.h) against one
+// global scope. Script procedure calls nest C++ calls of `execute`, so the
+// call depth is limited (kMaxCallDepth) and so is the C++ stack those calls
+// use (kStackBudgetBytes); either limit raises error 28.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/bytecode.h"
+#include "engine/object.h"
+#include "engine/script_engine.h"
+#include "engine/script_error.h"
+
+namespace vbs {
+
+struct ClassInfo;
+class ScriptObject;
+
+// The flat position of an array element from its subscripts; 9 when out of range.
+int32_t elementOffset(const ArrayData& arr, Variant* args, int argc, size_t& offset);
+class ErrObject;
+
+// Deep enough for any sensible recursive script (VBScript itself allows a
+// few thousand levels), low enough that the C++ frames of the nested calls
+// stay far below an 8 MB stack even in an unoptimised build.
+constexpr int kMaxCallDepth = 2500;
+// The C++ stack the nested calls of one facade operation may use; checked
+// on every script call, so a build with large frames gets error 28 instead
+// of a crash, whatever the depth.
+constexpr size_t kStackBudgetBytes = 4u * 1024u * 1024u;
+// How many backward jumps and calls run between two readings of the clock
+// for the time limit: the clock read costs far more than the countdown.
+constexpr int32_t kTicksPerClockCheck = 4096;
+
+enum class GlobalKind : uint8_t { Variable, Constant, Procedure, Class, Object };
+
+struct GlobalInfo {
+    std::u16string name;  // as first written
+    GlobalKind kind = GlobalKind::Variable;
+    Procedure* proc = nullptr;
+    std::shared_ptr<ClassInfo> cls;
+};
+
+// A running procedure: its slots (parameters, locals, hidden temporaries)
+// followed by its operand stack, and the error-handling mode.
+struct Frame {
+    const Procedure* proc = nullptr;
+    Variant* slots = nullptr;
+    Variant* stack = nullptr;
+    ScriptObject* me = nullptr;
+    int32_t pc = 0;
+    bool resumeNext = false;
+    Frame* caller = nullptr;
+    // Arrays whose elements were passed by reference in the statement being
+    // run; unlocked when the call returns or the statement fails.
+    std::vector<ArrayData*> locked;
+    void unlockArrays() {
+        for (ArrayData* a : locked) --a->locks;
+        locked.clear();
+    }
+};
+
+// What a procedure body compiled by the compiler is bound to when the unit
+// is committed: the global entry (or class) it belongs to.
+struct CompiledUnit {
+    std::unique_ptr<Procedure> main;  // global statements (or Eval's expression)
+    std::vector<std::pair<int32_t, std::unique_ptr<Procedure>>> procedures;  // global index, body
+    std::vector<std::pair<int32_t, std::shared_ptr<ClassInfo>>> classes;
+    std::vector<const Procedure*> definitionOrder;  // for Procedures()
+};
+
+class Interpreter {
+public:
+    Interpreter();
+    ~Interpreter();
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
+
+    // ---- the global table (the compiler declares, the VM reads by index) ----
+    int32_t findGlobal(std::u16string_view foldedName) const;
+    int32_t declareGlobal(std::u16string_view name, GlobalKind kind);
+    GlobalInfo& globalInfo(int32_t index) { return globalInfos_[static_cast<size_t>(index)]; }
+    Variant& globalValue(int32_t index) { return globalValues_[static_cast<size_t>(index)]; }
+    size_t globalCount() const { return globalInfos_.size(); }
+    // Forgets globals declared after `mark` (a compilation that failed).
+    void rollbackGlobals(size_t mark);
+    // Objects added with their members reachable as bare names.
+    bool hostMemberExists(std::u16string_view name);
+
+    // ---- facade operations -----------------------------------------------------
+    void addObject(std::u16string_view name, Dispatch* object, bool addMembers);
+    // Compiles and runs source text at global scope (AddCode, ExecuteStatement).
+    int32_t runGlobalText(std::u16string_view text);
+    int32_t evalGlobalText(std::u16string_view text, Variant& result);
+    int32_t runByName(std::u16string_view name, std::vector<Variant>& args, Variant& result);
+    std::vector<ProcedureInfo> procedures() const;
+    const ScriptError& lastError() const { return error_; }
+    void setTimeout(int64_t ms) { timeoutMs_ = ms; }
+    void setHostHooks(HostHooks hooks) { hooks_ = std::move(hooks); }
+    const HostHooks& hostHooks() const { return hooks_; }
+
+    // ---- services for built-ins (Eval, Execute, GetRef) ---------------------------
+    int32_t evalInCurrentScope(std::u16string_view text, Variant& result, CallContext& ctx);
+    int32_t executeInCurrentScope(std::u16string_view text, CallContext& ctx);
+    int32_t executeGlobal(std::u16string_view text, CallContext& ctx);
+    int32_t getRef(std::u16string_view name, Variant& result, CallContext& ctx);
+
+    // ---- calls --------------------------------------------------------------------
+    // Runs `proc` with `args` (Refs for ByRef arguments). `result` receives the
+    // value of a Function or Property Get.
+    int32_t callProcedure(const Procedure* proc, ScriptObject* me, Variant* args, int argc, Variant& result);
+    // Calls the member of an object: host objects and script instances alike.
+    int32_t invokeMember(const Variant& target, std::u16string_view name, InvokeKind kind, Variant* args,
+                         int argc, Variant& result);
+    // The value an object stands for when used as a value (its default member).
+    int32_t defaultValue(const Variant& v, Variant& out);
+    ErrorDetail& detail() { return detail_; }
+    void runTerminate(ScriptObject* object);
+
+private:
+    friend class ErrObject;
+    struct ExecuteContext;
+
+    int32_t compileAndCommit(std::u16string_view text, bool expression, bool dynamic, const Frame* scope,
+                             std::unique_ptr<Procedure>& main);
+    int32_t runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame, Variant* result);
+    int32_t execute(Frame& frame);
+    int32_t enterCall();
+    void leaveCall() { --callDepth_; }
+    bool clockExpired();
+    // Records a failure that happened in `frame` at `pc`; returns its number.
+    int32_t fail(Frame& frame, int32_t number);
+    void beginOperation();
+    int32_t finishOperation(int32_t status);
+
+    // Slow paths of the dispatch loop (vm_*.cpp).
+    int32_t binarySlow(Op op, uint8_t literalFlags, Variant& a, const Variant& b);
+    int32_t unarySlow(Op op, Variant& a);
+    int32_t letAssign(Variant& target, Variant&& value);
+    int32_t setAssign(Variant& target, Variant&& value);
+    int32_t appendInPlace(Variant& target, const Variant& x);
+    int32_t indexValue(Variant& container, Variant* args, int argc, Variant& out, std::u16string_view name);
+    int32_t storeIndexed(Variant& container, Variant* args, int argc, Variant&& value, bool isSet);
+    int32_t callValue(Variant& callee, Variant* args, int argc, Variant& out);
+    int32_t callByName(Frame& frame, const std::u16string& name, Variant* args, int argc, Variant& out,
+                       bool keep);
+    int32_t resolveName(Frame& frame, const Instr& in, Variant*& slot, Variant* valueOut);
+    int32_t dimArray(Variant& target, Variant* bounds, int count, bool redim, bool preserve);
+    int32_t eraseArray(Variant& target);
+    int32_t forPrep(Frame& frame, const Instr& in, Variant* vals);
+    int32_t forStep(Frame& frame, const Instr& in, bool& again);
+    int32_t forEachPrep(Frame& frame, const Instr& in, Variant& collection);
+    int32_t newInstance(const std::shared_ptr<ClassInfo>& cls, Variant& out);
+    int32_t newByName(const std::u16string& name, Variant& out);
+    int32_t conditionValue(const Variant& v, bool& out);
+    Variant* counterSlot(Frame& frame, CounterKind kind, int32_t index);
+
+    std::vector<GlobalInfo> globalInfos_;
+    std::deque<Variant> globalValues_;  // a deque: ByRef references into it stay valid as it grows
+    std::unordered_map<std::u16string, int32_t> globalIndex_;  // folded name -> index
+    std::vector<Dispatch*> memberHosts_;  // AddObject(..., addMembers = true), each holding a reference
+    std::vector<std::unique_ptr<Procedure>> procedures_;
+    std::vector<std::shared_ptr<ClassInfo>> classes_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    std::vector<const Procedure*> definitionOrder_;
+
+    // Slots and operand stacks of running frames: blocks that never move, so a
+    // ByRef reference into a caller's slot stays valid during the call.
+    std::vector<std::unique_ptr<Variant[]>> stackBlocks_;
+    std::vector<size_t> blockSizes_;
+    size_t blockIndex_ = 0;
+    size_t blockUsed_ = 0;
+    Variant* allocateSlots(size_t count, size_t& savedBlock, size_t& savedUsed);
+    void releaseSlots(Variant* base, size_t count, size_t savedBlock, size_t savedUsed);
+
+    Frame* current_ = nullptr;
+    int callDepth_ = 0;
+    const char* stackBase_ = nullptr;
+    int64_t timeoutMs_ = 0;
+    std::chrono::steady_clock::time_point deadline_;
+    int32_t ticks_ = kTicksPerClockCheck;
+    bool timedOut_ = false;
+    bool shuttingDown_ = false;
+
+    ErrorDetail detail_;
+    ScriptError error_;         // the error being raised or last raised
+    bool errorPlaced_ = false;  // its line/column are known
+    ErrObject* err_ = nullptr;
+    HostHooks hooks_;
+    CallContext ctx_;
+};
+
+}  // namespace vbs

@@ -1,0 +1,125 @@
+// Conversion built-ins: CBool CByte CCur CDate CDbl CInt CLng CSng CStr, and
+// the two questions IsNumeric and IsDate. The conversion rules themselves live
+// in ops (the operators need them too); these functions only pick the target
+// subtype. Null cannot be converted (94), which ops reports.
+#include "engine/builtins.h"
+#include "engine/library/library_support.h"
+
+namespace vbs {
+
+namespace {
+
+int32_t fnCBool(CallContext&, Args args, Variant& result) {
+    bool b = false;
+    if (int32_t e = ops::toBoolean(args.at(0), b)) return e;
+    result = Variant::boolean(b);
+    return 0;
+}
+
+int32_t fnCByte(CallContext&, Args args, Variant& result) {
+    uint8_t b = 0;
+    if (int32_t e = ops::toByte(args.at(0), b)) return e;
+    result = Variant::byte(b);
+    return 0;
+}
+
+int32_t fnCCur(CallContext&, Args args, Variant& result) {
+    int64_t scaled = 0;
+    if (int32_t e = ops::toCurrency(args.at(0), scaled)) return e;
+    result = Variant::currency(scaled);
+    return 0;
+}
+
+int32_t fnCDate(CallContext&, Args args, Variant& result) {
+    double d = 0;
+    if (int32_t e = ops::toDate(args.at(0), d)) return e;
+    result = Variant::date(d);
+    return 0;
+}
+
+int32_t fnCDbl(CallContext&, Args args, Variant& result) {
+    double d = 0;
+    if (int32_t e = ops::toDouble(args.at(0), d)) return e;
+    result = Variant::double_(d);
+    return 0;
+}
+
+int32_t fnCInt(CallContext&, Args args, Variant& result) {
+    int16_t n = 0;
+    if (int32_t e = ops::toInteger(args.at(0), n)) return e;
+    result = Variant::integer(n);
+    return 0;
+}
+
+int32_t fnCLng(CallContext&, Args args, Variant& result) {
+    int32_t n = 0;
+    if (int32_t e = ops::toLong(args.at(0), n)) return e;
+    result = Variant::long_(n);
+    return 0;
+}
+
+int32_t fnCSng(CallContext&, Args args, Variant& result) {
+    float f = 0;
+    if (int32_t e = ops::toSingle(args.at(0), f)) return e;
+    result = Variant::single(f);
+    return 0;
+}
+
+int32_t fnCStr(CallContext&, Args args, Variant& result) {
+    std::u16string s;
+    if (int32_t e = ops::toString(args.at(0), s)) return e;
+    result = Variant::string(std::move(s));
+    return 0;
+}
+
+// Dates are not numeric to IsNumeric, though they are numbers inside; Empty
+// is (it converts to 0). Text must read as a whole number.
+bool looksNumeric(const Variant& v) {
+    switch (v.type()) {
+    case VarType::Empty: case VarType::Integer: case VarType::Long: case VarType::Single:
+    case VarType::Double: case VarType::Currency: case VarType::Boolean: case VarType::Byte:
+        return true;
+    case VarType::String: {
+        double ignored = 0;
+        return ops::parseNumber(v.asString(), ignored);
+    }
+    default:
+        return false;
+    }
+}
+
+int32_t fnIsNumeric(CallContext&, Args args, Variant& result) {
+    result = Variant::boolean(looksNumeric(args.at(0)));
+    return 0;
+}
+
+int32_t fnIsDate(CallContext&, Args args, Variant& result) {
+    const Variant& v = args.at(0);
+    bool isDate = v.type() == VarType::Date;
+    if (v.isString()) {
+        double ignored = 0;
+        isDate = ops::parseDate(v.asString(), ignored);
+    }
+    result = Variant::boolean(isDate);
+    return 0;
+}
+
+const BuiltinInfo kConversionBuiltins[] = {
+    {u"CBool", 1, 1, lib::onValues<fnCBool>},
+    {u"CByte", 1, 1, lib::onValues<fnCByte>},
+    {u"CCur", 1, 1, lib::onValues<fnCCur>},
+    {u"CDate", 1, 1, lib::onValues<fnCDate>},
+    {u"CDbl", 1, 1, lib::onValues<fnCDbl>},
+    {u"CInt", 1, 1, lib::onValues<fnCInt>},
+    {u"CLng", 1, 1, lib::onValues<fnCLng>},
+    {u"CSng", 1, 1, lib::onValues<fnCSng>},
+    {u"CStr", 1, 1, lib::onValues<fnCStr>},
+    {u"IsDate", 1, 1, lib::onValues<fnIsDate>},
+    {u"IsNumeric", 1, 1, lib::onValues<fnIsNumeric>},
+};
+
+}  // namespace
+
+std::span<const BuiltinInfo> conversionBuiltins() { return kConversionBuiltins; }
+
+}  // namespace vbs

@@ -1,0 +1,51 @@
+// The objects a script can make without the application's help:
+// CreateObject("Scripting.Dictionary") and `New RegExp`. Scripts cannot reach
+// any other component, so every other ProgID fails the way a missing
+// component does (429).
+#include <array>
+
+#include "engine/builtins.h"
+#include "engine/error_table.h"
+#include "engine/library/dictionary.h"
+#include "engine/library/regexp.h"
+#include "engine/ops.h"
+
+namespace vbs {
+
+namespace {
+
+// CreateObject(progID[, serverName]). A server name other than the local
+// machine cannot be served either.
+int32_t createObject(CallContext& ctx, Args args, Variant& result) {
+    std::u16string progId;
+    if (int32_t e = ops::toString(args.at(0), progId)) return e;
+    if (!args.missing(1)) {
+        std::u16string server;
+        if (int32_t e = ops::toString(args.at(1), server)) return e;
+        if (!server.empty()) return err::CantCreateObject;
+    }
+    if (namesEqual(progId, u"Scripting.Dictionary")) {
+        result = Variant::object(new Dictionary);
+        return 0;
+    }
+    return err::CantCreateObject;
+}
+
+constexpr std::array<BuiltinInfo, 1> kObjectBuiltins{{
+    {u"CreateObject", 1, 2, &createObject},
+}};
+
+}  // namespace
+
+std::span<const BuiltinInfo> objectBuiltins() { return kObjectBuiltins; }
+
+Dispatch* newBuiltinClassInstance(std::u16string_view name) {
+    if (namesEqual(name, u"RegExp")) {
+        auto* regExp = new RegExp;
+        regExp->addRef();
+        return regExp;
+    }
+    return nullptr;
+}
+
+}  // namespace vbs

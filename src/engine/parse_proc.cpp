@@ -1,0 +1,180 @@
+// Procedures (Sub, Function, Property Get/Let/Set) and classes.
+#include "engine/error_table.h"
+#include "engine/parser_internal.h"
+
+namespace vbs::detail {
+
+namespace {
+
+bool equalsIgnoringCase(std::u16string_view a, std::u16string_view lowerB) {
+    if (a.size() != lowerB.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char16_t c = a[i];
+        if (c >= u'A' && c <= u'Z') c = char16_t(c + 32);
+        if (c != lowerB[i]) return false;
+    }
+    return true;
+}
+
+bool isProperty(ProcKind kind) {
+    return kind == ProcKind::PropertyGet || kind == ProcKind::PropertyLet || kind == ProcKind::PropertySet;
+}
+
+// What the parser knows about the surroundings of the statement it is on,
+// saved on entry to a procedure body and restored when it ends.
+struct ContextSnapshot {
+    int doDepth, forDepth;
+    std::optional<ProcKind> procedure;
+    bool topLevel;
+};
+
+}  // namespace
+
+bool Parser::parseProcedure(Block& out, Visibility visibility, bool isDefault, Pos pos) {
+    auto proc = parseProcedureNode(visibility, isDefault, pos);
+    if (!proc) return false;
+    out.push_back(std::move(proc));
+    return true;
+}
+
+std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility, bool isDefault, Pos pos) {
+    // Procedures stand at the top of a script or directly in a class.
+    if (procedure_ || !topLevel_) return fail(err::ExpectedStatement), nullptr;
+    auto proc = std::make_unique<ProcedureStmt>(pos);
+    proc->visibility = visibility;
+    proc->isDefault = isDefault;
+    TokenKind closing = tok().kind;
+    int wrongEnd = closing == TokenKind::KwSub        ? err::ExpectedSub
+                   : closing == TokenKind::KwFunction ? err::ExpectedFunction
+                                                      : err::ExpectedProperty;
+    if (closing == TokenKind::KwSub) proc->procKind = ProcKind::Sub;
+    if (closing == TokenKind::KwFunction) proc->procKind = ProcKind::Function;
+    advance();
+    if (closing == TokenKind::KwProperty) {
+        if (atWord(u"get")) proc->procKind = ProcKind::PropertyGet;
+        else if (atWord(u"let")) proc->procKind = ProcKind::PropertyLet;
+        else if (at(TokenKind::KwSet)) proc->procKind = ProcKind::PropertySet;
+        else return fail(err::ExpectedLetSetGet), nullptr;
+        if (!inClass_) return fail(err::MustBeInsideClass), nullptr;
+        advance();
+    }
+    if (isDefault && !inClass_) return failAt(err::MustBeInsideClass, pos), nullptr;
+    if (isDefault && isProperty(proc->procKind) && proc->procKind != ProcKind::PropertyGet)
+        return failAt(err::DefaultOnlyOnPropertyGet, pos), nullptr;
+
+    if (!at(TokenKind::Identifier)) return fail(err::ExpectedIdentifier), nullptr;
+    proc->name = tok().text;
+    Pos namePos = tok().pos;
+    advance();
+    if (accept(TokenKind::LParen) && !parseParams(proc->params)) return nullptr;
+    if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement), nullptr;
+
+    if ((proc->procKind == ProcKind::PropertyLet || proc->procKind == ProcKind::PropertySet) &&
+        proc->params.empty())
+        return failAt(err::PropertyNeedsArgument, namePos), nullptr;
+    bool classEvent = equalsIgnoringCase(proc->name, u"class_initialize") ||
+                      equalsIgnoringCase(proc->name, u"class_terminate");
+    if (inClass_ && classEvent && proc->procKind == ProcKind::Sub && !proc->params.empty())
+        return failAt(err::InitTerminateArgs, namePos), nullptr;
+
+    ContextSnapshot saved{doDepth_, forDepth_, procedure_, topLevel_};
+    doDepth_ = forDepth_ = 0;
+    procedure_ = proc->procKind;
+    topLevel_ = false;
+    bool bodyOk = parseBlock(proc->body);
+    doDepth_ = saved.doDepth;
+    forDepth_ = saved.forDepth;
+    procedure_ = saved.procedure;
+    topLevel_ = saved.topLevel;
+    if (!bodyOk) return nullptr;
+
+    proc->endLine = tok().pos.line;
+    if (!expectEnd(closing, wrongEnd)) return nullptr;
+    return proc;
+}
+
+// After `(`: `[ByVal|ByRef] name[()]`, separated by commas, then `)`.
+bool Parser::parseParams(std::vector<Param>& params) {
+    if (accept(TokenKind::RParen)) return true;
+    do {
+        Param param;
+        param.pos = tok().pos;
+        if (accept(TokenKind::KwByVal)) param.byVal = true;
+        else accept(TokenKind::KwByRef);
+        if (!at(TokenKind::Identifier)) return fail(err::ExpectedIdentifier);
+        param.name = tok().text;
+        advance();
+        if (accept(TokenKind::LParen)) {
+            if (!expect(TokenKind::RParen, err::ExpectedRParen)) return false;
+            param.isArray = true;
+        }
+        params.push_back(std::move(param));
+    } while (accept(TokenKind::Comma));
+    return expect(TokenKind::RParen, err::ExpectedRParen);
+}
+
+bool Parser::parseClass(Block& out) {
+    Pos pos = tok().pos;
+    if (procedure_ || !topLevel_ || inClass_) return fail(err::ExpectedStatement);
+    advance();
+    if (!at(TokenKind::Identifier)) return fail(err::ExpectedIdentifier);
+    auto cls = std::make_unique<ClassStmt>(pos);
+    cls->name = tok().text;
+    advance();
+    if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
+
+    inClass_ = true;
+    bool ok = true;
+    while (ok) {
+        while (at(TokenKind::NewLine) || at(TokenKind::Colon)) advance();
+        if (at(TokenKind::KwEnd) || at(TokenKind::EndOfInput)) break;
+        ok = parseClassMember(*cls) && (atEndOfStatement() || fail(err::ExpectedEndOfStatement));
+    }
+    inClass_ = false;
+    if (!ok || !expectEnd(TokenKind::KwClass, err::ExpectedClass) || !checkClassMembers(*cls)) return false;
+    out.push_back(std::move(cls));
+    return true;
+}
+
+// One field declaration or one procedure of a class.
+bool Parser::parseClassMember(ClassStmt& cls) {
+    Pos pos = tok().pos;
+    Block parsed;
+    switch (tok().kind) {
+    case TokenKind::KwDim:
+        advance();
+        if (!parseDim(parsed, Visibility::Default, pos)) return false;
+        break;
+    case TokenKind::KwPublic: case TokenKind::KwPrivate:
+        if (!parseVisibilityStatement(parsed)) return false;
+        break;
+    case TokenKind::KwSub: case TokenKind::KwFunction: case TokenKind::KwProperty:
+        if (!parseProcedure(parsed, Visibility::Default, false, pos)) return false;
+        break;
+    default:
+        return fail(err::ExpectedStatement);
+    }
+    for (StmtPtr& stmt : parsed) {
+        if (stmt->kind == StmtKind::Dim)
+            cls.fields.emplace_back(static_cast<DimStmt*>(stmt.release()));
+        else if (stmt->kind == StmtKind::Procedure)
+            cls.members.emplace_back(static_cast<ProcedureStmt*>(stmt.release()));
+        else
+            return failAt(err::ExpectedStatement, pos);
+    }
+    return true;
+}
+
+// Checks that need the whole class: one default member at most (Default is
+// only accepted on Sub, Function and Property Get, so two are always two).
+bool Parser::checkClassMembers(ClassStmt& cls) {
+    bool seenDefault = false;
+    for (const auto& member : cls.members) {
+        if (!member->isDefault) continue;
+        if (seenDefault) return failAt(err::MultipleDefaults, member->pos);
+        seenDefault = true;
+    }
+    return true;
+}
+
+}  // namespace vbs::detail

@@ -1,0 +1,94 @@
+// The facade: each operation runs on the interpreter, and a failure becomes
+// the Error() record plus a ScriptException. std::bad_alloc never escapes:
+// it is reported as error 7 "Out of memory".
+#include "engine/script_engine.h"
+
+#include <new>
+
+#include "engine/error_table.h"
+#include "engine/interpreter.h"
+
+namespace vbs {
+
+ScriptEngine::ScriptEngine() : vm_(std::make_unique<Interpreter>()) {}
+ScriptEngine::~ScriptEngine() = default;
+
+void ScriptEngine::check(int32_t status) {
+    if (status == 0) {
+        error_.clear();
+        return;
+    }
+    error_ = vm_->lastError();
+    if (error_.number == 0) error_.number = status;
+    if (error_.description.empty()) error_.description = toU16(errorText(status));
+    if (error_.source.empty()) error_.source = toU16(isCompileError(status) ? kCompileSource : kRuntimeSource);
+    throw ScriptException(error_);
+}
+
+namespace {
+// Runs `work`, turning an allocation failure into error 7.
+template <typename Work>
+int32_t guarded(Work&& work) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        return err::OutOfMemory;
+    }
+}
+}  // namespace
+
+void ScriptEngine::SetLanguage(std::u16string_view language) {
+    if (namesEqual(language, u"VBScript")) {
+        error_.clear();
+        return;
+    }
+    error_.clear();
+    error_.number = err::InvalidProcCall;
+    error_.description = toU16(errorText(err::InvalidProcCall));
+    error_.source = toU16(kRuntimeSource);
+    throw ScriptException(error_);
+}
+
+void ScriptEngine::Reset() {
+    HostHooks hooks = vm_->hostHooks();
+    vm_ = std::make_unique<Interpreter>();
+    vm_->setHostHooks(std::move(hooks));
+    error_.clear();
+}
+
+void ScriptEngine::AddObject(std::u16string_view name, Dispatch* object, bool addMembers) {
+    check(guarded([&] {
+        vm_->addObject(name, object, addMembers);
+        return 0;
+    }));
+}
+
+void ScriptEngine::AddCode(std::u16string_view code) {
+    vm_->setTimeout(timeoutMs_);
+    check(guarded([&] { return vm_->runGlobalText(code); }));
+}
+
+void ScriptEngine::ExecuteStatement(std::u16string_view statement) {
+    vm_->setTimeout(timeoutMs_);
+    check(guarded([&] { return vm_->runGlobalText(statement); }));
+}
+
+Variant ScriptEngine::Eval(std::u16string_view expression) {
+    vm_->setTimeout(timeoutMs_);
+    Variant result;
+    check(guarded([&] { return vm_->evalGlobalText(expression, result); }));
+    return result;
+}
+
+Variant ScriptEngine::Run(std::u16string_view name, std::vector<Variant> args) {
+    vm_->setTimeout(timeoutMs_);
+    Variant result;
+    check(guarded([&] { return vm_->runByName(name, args, result); }));
+    return result;
+}
+
+std::vector<ProcedureInfo> ScriptEngine::Procedures() const { return vm_->procedures(); }
+
+void ScriptEngine::SetHostHooks(HostHooks hooks) { vm_->setHostHooks(std::move(hooks)); }
+
+}  // namespace vbs

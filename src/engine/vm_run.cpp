@@ -1,0 +1,321 @@
+// The interpreter's operations as the facade and the script built-ins use
+// them: the global table, compiling and running text, Execute/Eval in the
+// current scope, GetRef, calling a procedure by name.
+#include <cstdlib>
+#include <new>
+
+#include "engine/compiler.h"
+#include "engine/error_table.h"
+#include "engine/interpreter.h"
+#include "engine/parser.h"
+#include "engine/script_class.h"
+#include "engine/vm_err.h"
+
+namespace vbs {
+
+void dumpProcedure(const Procedure& proc);
+
+namespace {
+
+// What GetRef returns: calling it (its default member) runs the procedure.
+class ProcedureRef : public Dispatch {
+public:
+    ProcedureRef(Interpreter* vm, const Procedure* proc, std::shared_ptr<bool> alive)
+        : vm_(vm), proc_(proc), alive_(std::move(alive)) {}
+    std::u16string typeName() const override { return u"Object"; }
+    int32_t findMember(std::u16string_view) override { return kNoMember; }
+    int32_t invoke(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext&) override {
+        if (member != kDefaultMember || kind == InvokeKind::Let || kind == InvokeKind::Set)
+            return err::MemberNotSupported;
+        if (!*alive_) return err::ObjectRequired;
+        return vm_->callProcedure(proc_, nullptr, args.raw(), args.size(), result);
+    }
+
+private:
+    Interpreter* vm_;
+    const Procedure* proc_;
+    std::shared_ptr<bool> alive_;
+};
+
+}  // namespace
+
+Interpreter::Interpreter() {
+    err_ = new ErrObject();
+    int32_t g = declareGlobal(u"Err", GlobalKind::Object);
+    globalValue(g) = Variant::object(err_);
+}
+
+Interpreter::~Interpreter() {
+    // Releasing the globals first lets Class_Terminate run for objects that
+    // only the script held, as when a script ends; then nothing runs any more.
+    if (callDepth_ == 0) {
+        beginOperation();
+        // Newest first: the script's variables go before the named objects
+        // (WScript, ...) that a Class_Terminate may still use.
+        for (auto it = globalValues_.rbegin(); it != globalValues_.rend(); ++it) {
+            Variant old = std::move(*it);
+            old.clear();
+        }
+    }
+    *alive_ = false;
+    shuttingDown_ = true;
+    for (Dispatch* host : memberHosts_) host->releaseRef();
+    memberHosts_.clear();
+    globalValues_.clear();
+}
+
+int32_t Interpreter::findGlobal(std::u16string_view foldedName) const {
+    auto it = globalIndex_.find(std::u16string(foldedName));
+    return it == globalIndex_.end() ? -1 : it->second;
+}
+
+int32_t Interpreter::declareGlobal(std::u16string_view name, GlobalKind kind) {
+    auto index = static_cast<int32_t>(globalInfos_.size());
+    GlobalInfo info;
+    info.name = std::u16string(name);
+    info.kind = kind;
+    globalInfos_.push_back(std::move(info));
+    globalValues_.emplace_back();
+    globalIndex_[foldName(name)] = index;
+    return index;
+}
+
+void Interpreter::rollbackGlobals(size_t mark) {
+    while (globalInfos_.size() > mark) {
+        globalIndex_.erase(foldName(globalInfos_.back().name));
+        globalInfos_.pop_back();
+        globalValues_.pop_back();
+    }
+}
+
+bool Interpreter::hostMemberExists(std::u16string_view name) {
+    for (Dispatch* host : memberHosts_)
+        if (host->findMember(name) != kNoMember) return true;
+    return false;
+}
+
+void Interpreter::addObject(std::u16string_view name, Dispatch* object, bool addMembers) {
+    int32_t g = findGlobal(foldName(name));
+    if (g < 0) g = declareGlobal(name, GlobalKind::Object);
+    globalInfo(g).kind = GlobalKind::Object;
+    globalValue(g) = Variant::object(object);
+    if (addMembers && object) {
+        object->addRef();
+        memberHosts_.push_back(object);
+    }
+}
+
+void Interpreter::beginOperation() {
+    if (callDepth_ > 0) return;  // a nested call from a host callback keeps the outer limits
+    char here = 0;
+    stackBase_ = &here;
+    error_.clear();
+    errorPlaced_ = false;
+    detail_.clear();
+    timedOut_ = false;
+    ticks_ = kTicksPerClockCheck;
+    if (timeoutMs_ > 0) deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_);
+}
+
+int32_t Interpreter::finishOperation(int32_t status) {
+    if (status == 0) return 0;
+    if (error_.number != status) {
+        error_.clear();
+        error_.number = status;
+        error_.description = detail_.description.empty() ? toU16(errorText(status)) : detail_.description;
+        error_.source = toU16(isCompileError(status) ? kCompileSource : kRuntimeSource);
+    }
+    detail_.clear();
+    return status;
+}
+
+// Parses and compiles `text`; on success its procedures and classes are bound
+// to their global names. A failure leaves the global table as it was.
+int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression, bool dynamic, const Frame* scope,
+                                      std::unique_ptr<Procedure>& main) {
+    ParseResult parsed = parse(text, expression ? ParseMode::Expression : ParseMode::Statements);
+    if (parsed.error.number) {
+        error_ = parsed.error;
+        if (error_.source.empty()) error_.source = toU16(kCompileSource);
+        if (error_.text.empty()) {
+            CodeUnit whole;
+            whole.source = std::u16string(text);
+            error_.text = whole.lineText(error_.line);
+        }
+        errorPlaced_ = true;
+        if (dynamic) { error_.line = 0; error_.column = 0; errorPlaced_ = false; }
+        return error_.number;
+    }
+    auto unit = std::make_shared<CodeUnit>();
+    unit->source = std::u16string(text);
+    unit->dynamic = dynamic;
+    CompileRequest request;
+    request.program = parsed.program.get();
+    request.unit = unit;
+    if (scope && !scope->proc->isGlobalCode) {
+        request.scope = scope->proc;
+        request.scopeClass = scope->me ? scope->me->classInfo() : scope->proc->owner;
+    }
+    size_t mark = globalCount();
+    CompiledUnit compiled;
+    ScriptError compileError = compileProgram(request, *this, compiled);
+    if (compileError.number) {
+        rollbackGlobals(mark);
+        error_ = compileError;
+        error_.text = unit->lineText(error_.line);
+        errorPlaced_ = !dynamic;
+        if (dynamic) { error_.line = 0; error_.column = 0; }
+        return error_.number;
+    }
+    for (auto& [g, proc] : compiled.procedures) {
+        globalInfo(g).kind = GlobalKind::Procedure;
+        globalInfo(g).proc = proc.get();
+        procedures_.push_back(std::move(proc));
+    }
+    for (auto& [g, cls] : compiled.classes) {
+        globalInfo(g).kind = GlobalKind::Class;
+        globalInfo(g).cls = cls;
+        classes_.push_back(cls);
+    }
+    for (const Procedure* p : compiled.definitionOrder) {
+        // A redefinition replaces the earlier entry in place.
+        bool replaced = false;
+        for (auto& existing : definitionOrder_)
+            if (namesEqual(existing->name, p->name)) { existing = p; replaced = true; }
+        if (!replaced) definitionOrder_.push_back(p);
+    }
+    main = std::move(compiled.main);
+    if (std::getenv("TALVORO_DUMP_BYTECODE")) {
+        for (const Procedure* p : compiled.definitionOrder) dumpProcedure(*p);
+        dumpProcedure(*main);
+    }
+    return 0;
+}
+
+// Runs the statements of a unit. `scopeFrame` is the frame whose variables
+// Execute/Eval text sees (null: global scope).
+int32_t Interpreter::runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame, Variant* result) {
+    if (int32_t e = enterCall()) return e;
+    size_t count = static_cast<size_t>(main->numLocals + main->maxStack);
+    size_t savedBlock, savedUsed;
+    Variant* slots = allocateSlots(count, savedBlock, savedUsed);
+    Frame frame;
+    frame.proc = main.get();
+    frame.slots = slots;
+    frame.stack = slots + main->numLocals;
+    frame.caller = current_;
+    if (scopeFrame && !main->isGlobalCode) {
+        // The caller's variables, by reference, in the slots the compiler gave them.
+        const Procedure* outer = scopeFrame->proc;
+        for (int i = 0; i < outer->numLocals && i < main->numLocals; ++i)
+            slots[i] = Variant::ref(&scopeFrame->slots[i].deref());
+        frame.me = scopeFrame->me;
+    }
+    current_ = &frame;
+    int32_t status = execute(frame);
+    if (status == 0 && result && main->resultSlot >= 0) *result = std::move(slots[main->resultSlot]);
+    current_ = frame.caller;
+    releaseSlots(slots, count, savedBlock, savedUsed);
+    --callDepth_;
+    return status;
+}
+
+int32_t Interpreter::runGlobalText(std::u16string_view text) {
+    beginOperation();
+    int32_t status = 0;
+    try {
+        std::unique_ptr<Procedure> main;
+        status = compileAndCommit(text, false, false, nullptr, main);
+        if (status == 0) status = runMain(std::move(main), nullptr, nullptr);
+    } catch (const std::bad_alloc&) {
+        status = err::OutOfMemory;
+    }
+    return finishOperation(status);
+}
+
+int32_t Interpreter::evalGlobalText(std::u16string_view text, Variant& result) {
+    beginOperation();
+    int32_t status = 0;
+    try {
+        std::unique_ptr<Procedure> main;
+        status = compileAndCommit(text, true, false, nullptr, main);
+        if (status == 0) status = runMain(std::move(main), nullptr, &result);
+    } catch (const std::bad_alloc&) {
+        status = err::OutOfMemory;
+    }
+    return finishOperation(status);
+}
+
+int32_t Interpreter::runByName(std::u16string_view name, std::vector<Variant>& args, Variant& result) {
+    beginOperation();
+    int32_t g = findGlobal(foldName(name));
+    if (g < 0 || globalInfo(g).kind != GlobalKind::Procedure || !globalInfo(g).proc) {
+        detail_.description = toU16(errorText(err::SubNotDefined));
+        return finishOperation(err::SubNotDefined);
+    }
+    int32_t status = 0;
+    try {
+        status = callProcedure(globalInfo(g).proc, nullptr, args.data(), static_cast<int>(args.size()), result);
+    } catch (const std::bad_alloc&) {
+        status = err::OutOfMemory;
+    }
+    return finishOperation(status);
+}
+
+std::vector<ProcedureInfo> Interpreter::procedures() const {
+    std::vector<ProcedureInfo> out;
+    for (const Procedure* p : definitionOrder_) {
+        ProcedureInfo info;
+        info.Name = p->name;
+        info.NumArgs = p->numParams;
+        info.HasReturnValue = p->hasReturnValue();
+        out.push_back(std::move(info));
+    }
+    return out;
+}
+
+// ---- Execute, ExecuteGlobal, Eval, GetRef ---------------------------------------
+
+int32_t Interpreter::evalInCurrentScope(std::u16string_view text, Variant& result, CallContext&) {
+    std::unique_ptr<Procedure> main;
+    if (int32_t e = compileAndCommit(text, true, true, current_, main)) return e;
+    return runMain(std::move(main), current_, &result);
+}
+
+int32_t Interpreter::executeInCurrentScope(std::u16string_view text, CallContext&) {
+    std::unique_ptr<Procedure> main;
+    if (int32_t e = compileAndCommit(text, false, true, current_, main)) return e;
+    return runMain(std::move(main), current_, nullptr);
+}
+
+int32_t Interpreter::executeGlobal(std::u16string_view text, CallContext&) {
+    std::unique_ptr<Procedure> main;
+    if (int32_t e = compileAndCommit(text, false, true, nullptr, main)) return e;
+    return runMain(std::move(main), nullptr, nullptr);
+}
+
+int32_t Interpreter::getRef(std::u16string_view name, Variant& result, CallContext& ctx) {
+    int32_t g = findGlobal(foldName(name));
+    if (g < 0 || globalInfo(g).kind != GlobalKind::Procedure || !globalInfo(g).proc)
+        return ctx.fail(err::InvalidProcCall);
+    result = Variant::object(new ProcedureRef(this, globalInfo(g).proc, alive_));
+    return 0;
+}
+
+// Class_Terminate of an instance whose last reference just went. Its errors
+// are not reported (there is no statement to report them at), and the error
+// in flight, if any, survives it.
+void Interpreter::runTerminate(ScriptObject* object) {
+    ClassInfo* cls = object->classInfo();
+    if (!cls->terminate || shuttingDown_) return;
+    ScriptError saved = error_;
+    bool savedPlaced = errorPlaced_;
+    ErrorDetail savedDetail = detail_;
+    Variant ignored;
+    callProcedure(cls->terminate, object, nullptr, 0, ignored);
+    error_ = saved;
+    errorPlaced_ = savedPlaced;
+    detail_ = savedDetail;
+}
+
+}  // namespace vbs

@@ -1,0 +1,208 @@
+// The facade as the application uses it: each operation, the error record,
+// state kept after failures, and the limits (time, recursion, memory).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/host_object.h"
+#include "engine/ops.h"
+#include "engine/script_engine.h"
+
+namespace {
+
+using vbs::ScriptEngine;
+using vbs::ScriptException;
+using vbs::Variant;
+
+std::string text(const Variant& v) {
+    std::u16string s;
+    EXPECT_EQ(vbs::ops::toString(v, s), 0);
+    return vbs::toUtf8(s);
+}
+
+// Runs `call` expecting a ScriptException, returns its record.
+template <typename Call>
+vbs::ScriptError failure(Call&& call) {
+    try {
+        call();
+    } catch (const ScriptException& e) {
+        return e.error();
+    }
+    ADD_FAILURE() << "no exception";
+    return {};
+}
+
+TEST(ScriptEngine, AddCodeDefinesGlobalsThatEvalAndExecuteStatementSee) {
+    ScriptEngine engine;
+    engine.AddCode(u"Dim total\ntotal = 40\nFunction AddTwo(x)\n AddTwo = x + 2\nEnd Function\n");
+    EXPECT_EQ(text(engine.Eval(u"AddTwo(total)")), "42");
+    engine.ExecuteStatement(u"total = total + 1");
+    EXPECT_EQ(text(engine.Eval(u"total")), "41");
+    // Eval reads `=` as a comparison, ExecuteStatement as an assignment.
+    Variant same = engine.Eval(u"total = 41");
+    EXPECT_EQ(same.type(), vbs::VarType::Boolean);
+    EXPECT_TRUE(same.asBoolean());
+    EXPECT_EQ(engine.Error().number, 0);
+}
+
+TEST(ScriptEngine, RuntimeErrorRecordHasNumberTextSourceAndPosition) {
+    ScriptEngine engine;
+    vbs::ScriptError e = failure([&] { engine.AddCode(u"x = 1\n  y = x / 0\n"); });
+    EXPECT_EQ(e.number, 11);
+    EXPECT_EQ(vbs::toUtf8(e.description), "Division by zero");
+    EXPECT_EQ(vbs::toUtf8(e.source), "VBScript runtime error");
+    EXPECT_EQ(e.line, 2);
+    EXPECT_EQ(e.column, 3);
+    EXPECT_EQ(vbs::toUtf8(e.text), "  y = x / 0");
+    EXPECT_EQ(engine.Error().number, 11);
+    engine.ClearError();
+    EXPECT_EQ(engine.Error().number, 0);
+}
+
+TEST(ScriptEngine, SyntaxErrorAddsNothingButRuntimeErrorKeepsProcedures) {
+    ScriptEngine engine;
+    vbs::ScriptError e = failure([&] { engine.AddCode(u"Function Lost()\nLost = 1\nEnd Function\nx = 1 +* 2\n"); });
+    EXPECT_EQ(vbs::toUtf8(e.source), "VBScript compilation error");
+    EXPECT_GT(e.number, 1000);
+    EXPECT_EQ(e.line, 4);
+    EXPECT_EQ(vbs::toUtf8(e.text), "x = 1 +* 2");
+    EXPECT_TRUE(engine.Procedures().empty());
+    failure([&] { engine.Eval(u"Lost()"); });
+
+    failure([&] { engine.AddCode(u"Function Kept()\nKept = 7\nEnd Function\nErr.Raise 5\n"); });
+    EXPECT_EQ(text(engine.Eval(u"Kept()")), "7");
+}
+
+TEST(ScriptEngine, StateSurvivesAFailedCall) {
+    ScriptEngine engine;
+    engine.AddCode(u"Dim n\nn = 5\n");
+    failure([&] { engine.ExecuteStatement(u"n = 6 : Err.Raise 1000, \"me\", \"custom\""); });
+    EXPECT_EQ(engine.Error().number, 1000);
+    EXPECT_EQ(vbs::toUtf8(engine.Error().description), "custom");
+    // What ran before the failure stays done; the engine keeps working.
+    EXPECT_EQ(text(engine.Eval(u"n")), "6");
+    engine.ExecuteStatement(u"n = n * 2");
+    EXPECT_EQ(text(engine.Eval(u"n")), "12");
+    EXPECT_EQ(engine.Error().number, 0);
+}
+
+TEST(ScriptEngine, ProceduresListsGlobalSubsAndFunctionsInOrder) {
+    ScriptEngine engine;
+    engine.AddCode(u"Sub First(a, b)\nEnd Sub\nFunction second()\nEnd Function\n"
+                   u"Class C\nSub NotGlobal()\nEnd Sub\nEnd Class\n");
+    auto procs = engine.Procedures();
+    ASSERT_EQ(procs.size(), 2u);
+    EXPECT_EQ(vbs::toUtf8(procs[0].Name), "First");
+    EXPECT_EQ(procs[0].NumArgs, 2);
+    EXPECT_FALSE(procs[0].HasReturnValue);
+    EXPECT_EQ(vbs::toUtf8(procs[1].Name), "second");
+    EXPECT_TRUE(procs[1].HasReturnValue);
+}
+
+TEST(ScriptEngine, RunCallsByNameWithArgumentsByValue) {
+    ScriptEngine engine;
+    engine.AddCode(u"Function Scale(v, k)\n v = v * k\n Scale = v\nEnd Function\n");
+    Variant r = engine.Run(u"scale", {Variant::integer(6), Variant::integer(7)});
+    EXPECT_EQ(text(r), "42");
+    vbs::ScriptError e = failure([&] { engine.Run(u"Scale", {Variant::integer(1)}); });
+    EXPECT_EQ(e.number, 450);
+    e = failure([&] { engine.Run(u"Missing"); });
+    EXPECT_EQ(e.number, 35);
+}
+
+TEST(ScriptEngine, AddObjectWithAndWithoutMembersAsGlobals) {
+    auto calc = vbs::makeHostObject(u"Calc");
+    calc->property(u"Base", [](vbs::Args, Variant& r, vbs::CallContext&) {
+        r = Variant::integer(100);
+        return 0;
+    });
+    ScriptEngine plain;
+    plain.AddObject(u"Calc", calc.get());
+    EXPECT_EQ(text(plain.Eval(u"Calc.Base + 1")), "101");
+    EXPECT_EQ(plain.Eval(u"Base").type(), vbs::VarType::Empty);  // not reachable bare
+
+    ScriptEngine merged;
+    merged.AddObject(u"Calc", calc.get(), true);
+    EXPECT_EQ(text(merged.Eval(u"Base + 1")), "101");
+    merged.AddCode(u"Function UseBase()\n UseBase = Base * 2\nEnd Function\n");
+    EXPECT_EQ(text(merged.Eval(u"UseBase()")), "200");
+}
+
+TEST(ScriptEngine, ResetForgetsCodeVariablesAndObjects) {
+    ScriptEngine engine;
+    auto obj = vbs::makeHostObject(u"Thing");
+    engine.AddObject(u"Thing", obj.get());
+    engine.AddCode(u"Dim v\nv = 3\nSub P()\nEnd Sub\n");
+    engine.Reset();
+    EXPECT_TRUE(engine.Procedures().empty());
+    EXPECT_EQ(engine.Eval(u"v").type(), vbs::VarType::Empty);
+    EXPECT_EQ(engine.Eval(u"IsObject(Thing)").asBoolean(), false);
+}
+
+TEST(ScriptEngine, LanguageIsVBScriptOnly) {
+    ScriptEngine engine;
+    EXPECT_EQ(vbs::toUtf8(engine.Language()), "VBScript");
+    engine.SetLanguage(u"vbscript");
+    vbs::ScriptError e = failure([&] { engine.SetLanguage(u"JScript"); });
+    EXPECT_EQ(e.number, 5);
+}
+
+TEST(ScriptEngine, TimeoutStopsAnEndlessLoopEvenUnderResumeNext) {
+    ScriptEngine engine;
+    engine.SetTimeout(50);
+    vbs::ScriptError e = failure([&] { engine.AddCode(u"On Error Resume Next\nDo\nx = x + 1\nLoop\n"); });
+    EXPECT_EQ(e.number, 5050);
+    EXPECT_EQ(vbs::toUtf8(e.description), "Script ran longer than its time limit");
+    // The next call gets a fresh time budget.
+    EXPECT_EQ(text(engine.Eval(u"1 + 1")), "2");
+    e = failure([&] { engine.AddCode(u"Sub Spin()\nWhile True\nWend\nEnd Sub\nSpin\n"); });
+    EXPECT_EQ(e.number, 5050);
+}
+
+TEST(ScriptEngine, RunawayRecursionIsOutOfStackSpace) {
+    ScriptEngine engine;
+    engine.SetTimeout(0);
+    vbs::ScriptError e = failure([&] { engine.AddCode(u"Function Down(n)\nDown = Down(n + 1)\nEnd Function\nDown 1\n"); });
+    EXPECT_EQ(e.number, 28);
+    // Deep but finite recursion is fine.
+    engine.AddCode(u"Function Sum(n)\nIf n = 0 Then Sum = 0 Else Sum = n + Sum(n - 1)\nEnd Function\n");
+    EXPECT_EQ(text(engine.Eval(u"Sum(1000)")), "500500");
+}
+
+TEST(ScriptEngine, HugeArraysFailWithoutCrashing) {
+    ScriptEngine engine;
+    vbs::ScriptError e = failure([&] { engine.AddCode(u"ReDim a(100000, 100000)\n"); });
+    EXPECT_EQ(e.number, 7);
+    e = failure([&] { engine.AddCode(u"ReDim a(2^31)\n"); });
+    EXPECT_TRUE(e.number == 6 || e.number == 7) << e.number;
+}
+
+TEST(ScriptEngine, HostHooksServeMsgBoxAndInputBox) {
+    ScriptEngine engine;
+    vbs::ScriptError e = failure([&] { engine.Eval(u"MsgBox(\"hi\")"); });
+    EXPECT_EQ(e.number, 5);
+    std::u16string seenPrompt;
+    vbs::HostHooks hooks;
+    hooks.msgBox = [&](const std::u16string& prompt, int buttons, const std::u16string&) {
+        seenPrompt = prompt;
+        return buttons == 4 ? 6 : 1;  // vbYesNo -> vbYes
+    };
+    hooks.inputBox = [](const std::u16string&, const std::u16string&, const std::u16string& def, bool& cancelled) {
+        cancelled = false;
+        return def + u"!";
+    };
+    engine.SetHostHooks(hooks);
+    EXPECT_EQ(text(engine.Eval(u"MsgBox(\"sure?\", 4)")), "6");
+    EXPECT_EQ(vbs::toUtf8(seenPrompt), "sure?");
+    EXPECT_EQ(text(engine.Eval(u"InputBox(\"name\", \"t\", \"bob\")")), "bob!");
+}
+
+TEST(ScriptEngine, ErrorsInsideExecuteAreReportedAtTheExecuteStatement) {
+    ScriptEngine engine;
+    vbs::ScriptError e = failure([&] { engine.AddCode(u"x = 1\nExecute \"y = 1\" & vbCrLf & \"z = 1 / 0\"\n"); });
+    EXPECT_EQ(e.number, 11);
+    EXPECT_EQ(e.line, 2);
+}
+
+}  // namespace

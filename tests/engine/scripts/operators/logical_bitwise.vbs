@@ -1,0 +1,18 @@
+' On numbers the logical operators work bit by bit on Long values.
+WScript.Echo 5 And 3, 5 Or 3, 5 Xor 3, Not 5, Not 0
+'> 1 7 6 -6 -1
+WScript.Echo 12 Eqv 10, 12 Imp 10
+'> -7 -5
+WScript.Echo TypeName(5 And 3), TypeName(70000 And 1), TypeName(True And True)
+'> Integer Long Boolean
+' Booleans give Booleans.
+WScript.Echo CStr(True And False), CStr(True Or False), CStr(True Xor True), CStr(Not True)
+'> False True False False
+WScript.Echo CStr(False Eqv False), CStr(True Imp False), CStr(False Imp True)
+'> True False True
+' Non-integral operands are rounded half-to-even first.
+WScript.Echo 2.5 And 3, 3.5 And 7
+'> 2 4
+' Strings holding numbers take part as numbers.
+WScript.Echo "6" And 3
+'> 2

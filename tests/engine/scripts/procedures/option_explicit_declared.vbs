@@ -1,0 +1,23 @@
+Option Explicit
+' Names declared by Dim, Const, parameters, For and For Each counters, Sub and Function are all fine.
+Dim total, i, values()
+Const LIMIT = 3
+ReDim values(2)
+Function Sum(list)
+    Dim v
+    Sum = 0
+    For Each v In list
+        Sum = Sum + v
+    Next
+End Function
+For i = 0 To LIMIT - 1
+    values(i) = i * 2
+Next
+total = Sum(values)
+WScript.Echo total
+'> 6
+' Under Resume Next the undeclared name raises 500 and the script goes on.
+On Error Resume Next
+total = undeclaredName
+WScript.Echo Err.Number
+'> 500

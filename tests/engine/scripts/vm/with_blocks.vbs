@@ -1,0 +1,33 @@
+' With, nested With, and .member calls and assignments.
+Class Box
+    Public Width, Height, Inner
+    Function Area()
+        Area = Width * Height
+    End Function
+End Class
+
+Set b = New Box
+Set b.Inner = New Box
+With b
+    .Width = 3
+    .Height = 4
+    With .Inner
+        .Width = 10
+        .Height = .Width * 2
+    End With
+    WScript.Echo .Area(), .Inner.Area
+End With
+'> 12 200
+
+' The With object is evaluated once.
+Dim calls
+Function Make()
+    calls = calls + 1
+    Set Make = New Box
+End Function
+With Make()
+    .Width = 1
+    .Height = 1
+End With
+WScript.Echo calls
+'> 1
