@@ -11,6 +11,9 @@ packages=(
   cmake ninja-build g++ make pkg-config   # the build
   libpcre2-dev                            # the RegExp object
   libgtest-dev                            # unit tests
+  qt6-base-dev                            # the window (Widgets, and Qt Test)
+  fonts-liberation2                       # "Courier New" resolves to Liberation Mono
+  fonts-wine                              # a bitmap "MS Sans Serif" for the input box
 )
 if [ "${1:-}" = bench ]; then
   packages+=(lua5.4 python3 bc)

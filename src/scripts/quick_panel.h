@@ -1,0 +1,63 @@
+// The quick script panel: a text area in the window's lower band where the
+// user types a block of script and runs it at once on the main engine, with
+// "Run", "Save", "Load" and "Clear" beside it. Errors of a run go to the
+// transcript as "Error:" + description and "Line:" + line.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "console/transcript.h"
+#include "engine/script_engine.h"
+
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace talvoro {
+
+// The dialogs the panel needs, so tests can answer them without a screen.
+class QuickPanelDialogs {
+public:
+    virtual ~QuickPanelDialogs() = default;
+    // A file chosen in a save / open dialog with `filter`; empty if cancelled.
+    virtual QString chooseSaveFile(const QString& filter) = 0;
+    virtual QString chooseOpenFile(const QString& filter) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // A message with an OK button (a file that cannot be read or written).
+    virtual void showMessage(const QString& text) = 0;
+};
+
+class QuickPanel : public QObject {
+    Q_OBJECT
+
+public:
+    // The filter of the script file dialogs.
+    static constexpr const char* kScriptFilter = "Talvoro Scripts (*.tvo);;All Files (*)";
+
+    // Creates txt_quick, cmd_quickrun ("Run"), cmd_file 1 ("Load"), cmd_file 0
+    // ("Save") and cmd_clear ("Clear") as children of `parent`, at their
+    // places in the window's layout (client coordinates, pixels).
+    QuickPanel(QWidget* parent, vbs::ScriptEngine& engine, Transcript& transcript, QuickPanelDialogs& dialogs);
+    ~QuickPanel() override;
+
+    QPlainTextEdit* txt_quick() const;
+    QPushButton* cmd_quickrun() const;
+    QPushButton* cmd_file(int index) const;  // 0 "Save", 1 "Load"
+    QPushButton* cmd_clear() const;
+
+    // The panel's width follows the window's client width.
+    void setPanelWidth(int width);
+
+    void cmd_quickrun_Click();
+    void cmd_file_Click(int index);
+    void cmd_clear_Click();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace talvoro
