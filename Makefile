@@ -20,7 +20,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure --timeout 600
 
 run: build
-	@$(BUILD)/bin/talvoro-run
+	@$(BUILD)/bin/talvoro
 
 bench: build
 	@tools/install-deps.sh bench

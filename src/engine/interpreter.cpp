@@ -34,6 +34,14 @@ inline double doubleOf(const Variant& v) {
 
 VBS_ALWAYS_INLINE void setNumber(Variant& slot, Variant&& value) { std::construct_at(&slot, std::move(value)); }
 
+// A Double result; an infinite one goes to the slow path, which raises
+// Overflow as VBScript does.
+VBS_ALWAYS_INLINE bool setFinite(Variant& slot, double r) {
+    if (std::isinf(r)) return false;
+    setNumber(slot, Variant::double_(r));
+    return true;
+}
+
 // Integer op Integer stays Integer when it fits, then Long, then Double, as
 // VBScript widens on overflow.
 VBS_ALWAYS_INLINE Variant widenInt(int64_t r, bool bothInteger) {
@@ -48,16 +56,17 @@ VBS_ALWAYS_INLINE bool fastBinary(Op op, Variant& a, const Variant& b) {
     if (ta == VarType::Double && tb == VarType::Double) {
         double x = a.asDouble(), y = b.asDouble();
         switch (op) {
-        case Op::Add: setNumber(a, Variant::double_(x + y)); return true;
-        case Op::Subtract: setNumber(a, Variant::double_(x - y)); return true;
-        case Op::Multiply: setNumber(a, Variant::double_(x * y)); return true;
+        case Op::Add: return setFinite(a, x + y);
+        case Op::Subtract: return setFinite(a, x - y);
+        case Op::Multiply: return setFinite(a, x * y);
         case Op::Less: setNumber(a, Variant::boolean(x < y)); return true;
         case Op::Greater: setNumber(a, Variant::boolean(x > y)); return true;
         default: break;  // the general number path below
         }
     }
     if (!isFastNumber(ta) || !isFastNumber(tb)) {
-        if (op == Op::Concat && ta == VarType::String && tb == VarType::String) {
+        if (op == Op::Concat && ta == VarType::String && tb == VarType::String &&
+            a.asString().size() + b.asString().size() <= kMaxStringLength) {
             if (a.ownsStringUniquely()) a.mutableString() += b.asString();
             else a = Variant::string(a.asString() + b.asString());
             return true;
@@ -69,21 +78,20 @@ VBS_ALWAYS_INLINE bool fastBinary(Op op, Variant& a, const Variant& b) {
     switch (op) {
     case Op::Add:
         if (ints) setNumber(a, widenInt(static_cast<int64_t>(intOf(a)) + intOf(b), bothInteger));
-        else setNumber(a, Variant::double_(doubleOf(a) + doubleOf(b)));
+        else return setFinite(a, doubleOf(a) + doubleOf(b));
         return true;
     case Op::Subtract:
         if (ints) setNumber(a, widenInt(static_cast<int64_t>(intOf(a)) - intOf(b), bothInteger));
-        else setNumber(a, Variant::double_(doubleOf(a) - doubleOf(b)));
+        else return setFinite(a, doubleOf(a) - doubleOf(b));
         return true;
     case Op::Multiply:
         if (ints) setNumber(a, widenInt(static_cast<int64_t>(intOf(a)) * intOf(b), bothInteger));
-        else setNumber(a, Variant::double_(doubleOf(a) * doubleOf(b)));
+        else return setFinite(a, doubleOf(a) * doubleOf(b));
         return true;
     case Op::Divide: {
         double d = doubleOf(b);
         if (d == 0) return false;
-        setNumber(a, Variant::double_(doubleOf(a) / d));
-        return true;
+        return setFinite(a, doubleOf(a) / d);
     }
     case Op::Modulo: {
         if (!ints) return false;
@@ -237,15 +245,27 @@ int32_t Interpreter::fail(Frame& frame, int32_t number) {
     return number;
 }
 
-int32_t Interpreter::execute(Frame& frame) {
-    const Procedure& proc = *frame.proc;
-    const Instr* code = proc.code.data();
-    const Variant* constants = proc.constants.data();
-    Variant* slots = frame.slots;
-    Variant* const base = frame.stack;
+int32_t Interpreter::execute(Frame& entry) {
+    // The running frame and its registers. Script procedure calls switch
+    // them to the callee's frame without a C++ call (see CallProc), so deep
+    // script recursion does not use the C++ stack.
+    Frame* fp = &entry;
+    const Procedure* procp = fp->proc;
+    const Instr* code = procp->code.data();
+    const Variant* constants = procp->constants.data();
+    Variant* slots = fp->slots;
+    Variant* base = fp->stack;
     Variant* sp = base;
     const Instr* ip = code;
     int32_t e = 0;
+#define VBS_LOAD_FRAME()                          \
+    do {                                          \
+        procp = fp->proc;                         \
+        code = procp->code.data();                \
+        constants = procp->constants.data();      \
+        slots = fp->slots;                        \
+        base = fp->stack;                         \
+    } while (0)
 
     for (;;) {
         const Instr& in = *ip++;
@@ -254,15 +274,15 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::PushConst: std::construct_at(sp++, constants[in.a]); break;
         case Op::PushEmpty: sp++->clear(); break;
         case Op::PushMissing: *sp++ = missingArg(); break;
-        case Op::PushMe: *sp++ = Variant::object(frame.me); break;
+        case Op::PushMe: *sp++ = Variant::object(fp->me); break;
         case Op::Pop: (--sp)->clear(); break;
         case Op::Dup: *sp = sp[-1]; ++sp; break;
 
         case Op::LoadLocal: std::construct_at(sp++, slots[in.a].deref()); break;
         case Op::LoadGlobal: std::construct_at(sp++, globalValues_[static_cast<size_t>(in.a)]); break;
         case Op::LoadField:
-            if (!frame.me) { e = err::ObjectRequired; goto failed; }
-            *sp++ = frame.me->fields()[in.a];
+            if (!fp->me) { e = err::ObjectRequired; goto failed; }
+            *sp++ = fp->me->fields()[in.a];
             break;
         case Op::StoreLocal: {
             Variant& dst = slots[in.a].deref();
@@ -279,8 +299,8 @@ int32_t Interpreter::execute(Frame& frame) {
             if (in.op == Op::StoreRaw) dst = &slots[in.a];
             else if (in.op == Op::StoreGlobal) dst = &globalValues_[static_cast<size_t>(in.a)];
             else {
-                if (!frame.me) { e = err::ObjectRequired; goto failed; }
-                dst = &frame.me->fields()[in.a];
+                if (!fp->me) { e = err::ObjectRequired; goto failed; }
+                dst = &fp->me->fields()[in.a];
             }
             --sp;
             if (in.op == Op::StoreRaw) { slots[in.a] = std::move(*sp); break; }
@@ -295,8 +315,8 @@ int32_t Interpreter::execute(Frame& frame) {
             if (in.op == Op::SetLocal) dst = &slots[in.a].deref();
             else if (in.op == Op::SetGlobal) dst = &globalValues_[static_cast<size_t>(in.a)];
             else {
-                if (!frame.me) { e = err::ObjectRequired; goto failed; }
-                dst = &frame.me->fields()[in.a];
+                if (!fp->me) { e = err::ObjectRequired; goto failed; }
+                dst = &fp->me->fields()[in.a];
             }
             --sp;
             e = setAssign(*dst, std::move(*sp));
@@ -307,7 +327,9 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::AppendLocal: case Op::AppendGlobal: {
             Variant& dst = in.op == Op::AppendLocal ? slots[in.a].deref() : globalValues_[static_cast<size_t>(in.a)];
             --sp;
-            if (dst.ownsStringUniquely() && sp->isString()) dst.mutableString() += sp->asString();
+            if (dst.ownsStringUniquely() && sp->isString() &&
+                dst.asString().size() + sp->asString().size() <= kMaxStringLength)
+                dst.mutableString() += sp->asString();
             else e = appendInPlace(dst, *sp);
             sp->clear();
             if (e) goto failed;
@@ -316,15 +338,15 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::RefLocal: *sp++ = Variant::ref(&slots[in.a].deref()); break;
         case Op::RefGlobal: *sp++ = Variant::ref(&globalValues_[static_cast<size_t>(in.a)]); break;
         case Op::RefField:
-            if (!frame.me) { e = err::ObjectRequired; goto failed; }
-            *sp++ = Variant::ref(&frame.me->fields()[in.a]);
+            if (!fp->me) { e = err::ObjectRequired; goto failed; }
+            *sp++ = Variant::ref(&fp->me->fields()[in.a]);
             break;
 
         case Op::LoadName: case Op::RefName: {
             Variant* slot = nullptr;
             Variant value;
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = resolveName(frame, in, slot, in.op == Op::LoadName ? &value : nullptr);
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = resolveName(*fp, in, slot, in.op == Op::LoadName ? &value : nullptr);
             if (e) goto failed;
             if (in.op == Op::RefName) *sp++ = slot ? Variant::ref(slot) : Variant();
             else *sp++ = slot ? slot->deref() : std::move(value);
@@ -332,8 +354,8 @@ int32_t Interpreter::execute(Frame& frame) {
         }
         case Op::StoreName: case Op::SetName: {
             Variant* slot = nullptr;
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = resolveName(frame, in, slot, nullptr);
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = resolveName(*fp, in, slot, nullptr);
             if (e) goto failed;
             --sp;
             if (!slot) { sp->clear(); e = err::IllegalAssignmentShort; goto failed; }
@@ -417,30 +439,49 @@ int32_t Interpreter::execute(Frame& frame) {
             if (subject.type() == VarType::Boolean && subject.asBoolean()) ip = code + in.a;
             break;
         }
-        case Op::Return:
-            while (sp > base) (--sp)->clear();
-            return 0;
         case Op::ExitProc:
-            while (sp > base) (--sp)->clear();
             if (err_) err_->clear();
-            return 0;
+            [[fallthrough]];
+        case Op::Return: {
+            while (sp > base) (--sp)->clear();
+            if (fp == &entry) return 0;
+            // Back to the caller in this same loop, with the callee's value.
+            Variant result;
+            if (procp->resultSlot >= 0) result = std::move(slots[procp->resultSlot]);
+            Frame* done = fp;
+            fp = done->caller;
+            sp = fp->callerSp;
+            popInlineFrame(done);
+            VBS_LOAD_FRAME();
+            ip = code + fp->pc;
+            for (int i = 0; i < ip[-1].b; ++i) (--sp)->clear();
+            if (!fp->locked.empty()) fp->unlockArrays();
+            std::construct_at(sp++, std::move(result));
+            break;
+        }
 
         case Op::CallProc: {
-            Procedure* callee = globalInfos_[static_cast<size_t>(in.a)].proc;
-            Variant result;
-            frame.pc = static_cast<int32_t>(ip - code);
+            const Procedure* callee = globalInfos_[static_cast<size_t>(in.a)].proc;
+            fp->pc = static_cast<int32_t>(ip - code);
             if (!callee) e = err::SubNotDefined;
-            else e = callProcedure(callee, nullptr, sp - in.b, in.b, result);
-            for (int i = 0; i < in.b; ++i) (--sp)->clear();
-            if (!frame.locked.empty()) frame.unlockArrays();
-            if (e) goto failed;
-            *sp++ = std::move(result);
+            else if (in.b != callee->numParams) e = err::WrongArgCount;
+            else e = enterCall();
+            if (e) {
+                for (int i = 0; i < in.b; ++i) (--sp)->clear();
+                if (!fp->locked.empty()) fp->unlockArrays();
+                goto failed;
+            }
+            fp->callerSp = sp;
+            fp = pushInlineFrame(callee, fp, sp - in.b, in.b);
+            VBS_LOAD_FRAME();
+            sp = base;
+            ip = code;
             break;
         }
         case Op::CallBuiltin: {
-            const BuiltinInfo* bi = proc.builtins[static_cast<size_t>(in.a)];
+            const BuiltinInfo* bi = procp->builtins[static_cast<size_t>(in.a)];
             Variant result;
-            frame.pc = static_cast<int32_t>(ip - code);
+            fp->pc = static_cast<int32_t>(ip - code);
             if (in.b < bi->minArgs || (bi->maxArgs >= 0 && in.b > bi->maxArgs)) e = err::WrongArgCount;
             else {
                 if (in.c) {
@@ -462,30 +503,30 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::CallMember: {
             Variant* args = sp - in.b;
             Variant result;
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = invokeMember(args[-1], proc.names[static_cast<size_t>(in.a)], static_cast<InvokeKind>(in.c), args,
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = invokeMember(args[-1], procp->names[static_cast<size_t>(in.a)], static_cast<InvokeKind>(in.c), args,
                              in.b, result);
             for (int i = 0; i <= in.b; ++i) (--sp)->clear();
-            if (!frame.locked.empty()) frame.unlockArrays();
+            if (!fp->locked.empty()) fp->unlockArrays();
             if (e) goto failed;
             *sp++ = std::move(result);
             break;
         }
         case Op::CallMeMember: {
             Variant result;
-            frame.pc = static_cast<int32_t>(ip - code);
-            if (!frame.me) e = err::ObjectRequired;
+            fp->pc = static_cast<int32_t>(ip - code);
+            if (!fp->me) e = err::ObjectRequired;
             else {
                 ctx_.vm = this;
                 ctx_.detail = &detail_;
-                Object* keep = frame.me;
+                Object* keep = fp->me;
                 keep->addRef();
-                e = frame.me->invokeFromInside(in.a, static_cast<InvokeKind>(in.c), Args(sp - in.b, in.b), result,
+                e = fp->me->invokeFromInside(in.a, static_cast<InvokeKind>(in.c), Args(sp - in.b, in.b), result,
                                                ctx_);
                 keep->releaseRef();
             }
             for (int i = 0; i < in.b; ++i) (--sp)->clear();
-            if (!frame.locked.empty()) frame.unlockArrays();
+            if (!fp->locked.empty()) fp->unlockArrays();
             if (e) goto failed;
             *sp++ = std::move(result);
             break;
@@ -493,7 +534,7 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::CallValue: {
             Variant* args = sp - in.b;
             Variant result;
-            frame.pc = static_cast<int32_t>(ip - code);
+            fp->pc = static_cast<int32_t>(ip - code);
             e = callValue(args[-1], args, in.b, result);
             for (int i = 0; i <= in.b; ++i) (--sp)->clear();
             if (e) goto failed;
@@ -512,8 +553,8 @@ int32_t Interpreter::execute(Frame& frame) {
                 }
             }
             Variant result;
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = indexValue(container, args, in.b, result, proc.names[static_cast<size_t>(in.a)]);
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = indexValue(container, args, in.b, result, procp->names[static_cast<size_t>(in.a)]);
             for (int i = 0; i <= in.b; ++i) (--sp)->clear();
             if (e) goto failed;
             *sp++ = std::move(result);
@@ -523,18 +564,18 @@ int32_t Interpreter::execute(Frame& frame) {
             Variant* args = sp - in.b;
             Variant& container = args[-1].deref();
             Variant element;
-            frame.pc = static_cast<int32_t>(ip - code);
+            fp->pc = static_cast<int32_t>(ip - code);
             if (container.isArray()) {
-                ArrayData* arr = container.uniqueArray();
+                ArrayData* arr = writableArray(container);
                 size_t offset = 0;
                 e = elementOffset(*arr, args, in.b, offset);
                 if (!e) {
                     ++arr->locks;
-                    frame.locked.push_back(arr);
+                    fp->locked.push_back(arr);
                     element = Variant::ref(&arr->elems[offset]);
                 }
             } else {
-                e = indexValue(container, args, in.b, element, proc.names[static_cast<size_t>(in.a)]);
+                e = indexValue(container, args, in.b, element, procp->names[static_cast<size_t>(in.a)]);
             }
             for (int i = 0; i <= in.b; ++i) (--sp)->clear();
             if (e) goto failed;
@@ -544,7 +585,7 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::StoreIndex: {
             Variant* args = sp - in.b - 1;
             Variant& container = args[-1].deref();
-            frame.pc = static_cast<int32_t>(ip - code);
+            fp->pc = static_cast<int32_t>(ip - code);
             if (in.b == 1 && in.c == 0 && !sp[-1].isObject() && container.isArray() &&
                 container.asArray()->refs == 1) {
                 if (Variant* el = fastElement(container, args[0])) {
@@ -561,8 +602,8 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::StoreMember: {
             Variant* args = sp - in.b - 1;
             Variant ignored;
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = invokeMember(args[-1], proc.names[static_cast<size_t>(in.a)],
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = invokeMember(args[-1], procp->names[static_cast<size_t>(in.a)],
                              in.c ? InvokeKind::Set : InvokeKind::Let, args, in.b + 1, ignored);
             for (int i = 0; i < in.b + 2; ++i) (--sp)->clear();
             if (e) goto failed;
@@ -570,12 +611,12 @@ int32_t Interpreter::execute(Frame& frame) {
         }
         case Op::StoreMeMember: {
             Variant ignored;
-            frame.pc = static_cast<int32_t>(ip - code);
-            if (!frame.me) e = err::ObjectRequired;
+            fp->pc = static_cast<int32_t>(ip - code);
+            if (!fp->me) e = err::ObjectRequired;
             else {
                 ctx_.vm = this;
                 ctx_.detail = &detail_;
-                e = frame.me->invokeFromInside(in.a, in.c ? InvokeKind::Set : InvokeKind::Let,
+                e = fp->me->invokeFromInside(in.a, in.c ? InvokeKind::Set : InvokeKind::Let,
                                                Args(sp - in.b - 1, in.b + 1), ignored, ctx_);
             }
             for (int i = 0; i < in.b + 1; ++i) (--sp)->clear();
@@ -584,10 +625,10 @@ int32_t Interpreter::execute(Frame& frame) {
         }
         case Op::CallName: {
             Variant result;
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = callByName(frame, proc.names[static_cast<size_t>(in.a)], sp - in.b, in.b, result, true);
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = callByName(*fp, procp->names[static_cast<size_t>(in.a)], sp - in.b, in.b, result, true);
             for (int i = 0; i < in.b; ++i) (--sp)->clear();
-            if (!frame.locked.empty()) frame.unlockArrays();
+            if (!fp->locked.empty()) fp->unlockArrays();
             if (e) goto failed;
             *sp++ = std::move(result);
             break;
@@ -595,29 +636,29 @@ int32_t Interpreter::execute(Frame& frame) {
         case Op::ToValue:
             if (sp[-1].isObject()) {
                 Variant v;
-                frame.pc = static_cast<int32_t>(ip - code);
+                fp->pc = static_cast<int32_t>(ip - code);
                 if ((e = defaultValue(sp[-1], v))) goto failed;
                 sp[-1] = std::move(v);
             }
             break;
         case Op::New: {
             Variant obj;
-            frame.pc = static_cast<int32_t>(ip - code);
+            fp->pc = static_cast<int32_t>(ip - code);
             if ((e = newInstance(globalInfos_[static_cast<size_t>(in.a)].cls, obj))) goto failed;
             *sp++ = std::move(obj);
             break;
         }
         case Op::NewName: {
             Variant obj;
-            frame.pc = static_cast<int32_t>(ip - code);
-            if ((e = newByName(proc.names[static_cast<size_t>(in.a)], obj))) goto failed;
+            fp->pc = static_cast<int32_t>(ip - code);
+            if ((e = newByName(procp->names[static_cast<size_t>(in.a)], obj))) goto failed;
             *sp++ = std::move(obj);
             break;
         }
 
         case Op::DimArray: case Op::ReDim: {
             Variant* bounds = sp - in.b;
-            frame.pc = static_cast<int32_t>(ip - code);
+            fp->pc = static_cast<int32_t>(ip - code);
             e = dimArray(bounds[-1].deref(), bounds, in.b, in.op == Op::ReDim, in.c != 0);
             for (int i = 0; i <= in.b; ++i) (--sp)->clear();
             if (e) goto failed;
@@ -629,19 +670,19 @@ int32_t Interpreter::execute(Frame& frame) {
             if (e) goto failed;
             break;
         case Op::OnErrorResume:
-            frame.resumeNext = true;
+            fp->resumeNext = true;
             if (err_) err_->clear();
             break;
         case Op::OnErrorGoto0:
-            frame.resumeNext = false;
+            fp->resumeNext = false;
             if (err_) err_->clear();
             break;
         case Op::ForPrep: {
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = forPrep(frame, in, sp - 3);
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = forPrep(*fp, in, sp - 3);
             for (int i = 0; i < 3; ++i) (--sp)->clear();
             if (e) goto failed;
-            if (frame.pc < 0) ip = code + in.a;  // the loop runs no time
+            if (fp->pc < 0) ip = code + in.a;  // the loop runs no time
             else ++ip;                      // skip the counter operand
             break;
         }
@@ -649,7 +690,7 @@ int32_t Interpreter::execute(Frame& frame) {
             bool again = false;
             Variant* counter = in.c == static_cast<uint8_t>(CounterKind::Local)
                                    ? &slots[ip->a].deref()
-                                   : counterSlot(frame, static_cast<CounterKind>(in.c), ip->a);
+                                   : counterSlot(*fp, static_cast<CounterKind>(in.c), ip->a);
             Variant& step = slots[in.b + 1];
             Variant& end = slots[in.b];
             if (counter && isIntLike(counter->type()) && isIntLike(step.type()) && isIntLike(end.type())) {
@@ -657,8 +698,8 @@ int32_t Interpreter::execute(Frame& frame) {
                 *counter = widenInt(next, counter->type() == VarType::Integer && step.type() == VarType::Integer);
                 again = intOf(step) >= 0 ? next <= intOf(end) : next >= intOf(end);
             } else {
-                frame.pc = static_cast<int32_t>(ip - code);
-                if ((e = forStep(frame, in, again))) goto failed;
+                fp->pc = static_cast<int32_t>(ip - code);
+                if ((e = forStep(*fp, in, again))) goto failed;
             }
             if (again) {
                 if (--ticks_ <= 0 && clockExpired()) { e = err::ScriptTimedOut; goto failed; }
@@ -669,11 +710,11 @@ int32_t Interpreter::execute(Frame& frame) {
             break;
         }
         case Op::ForEachPrep: {
-            frame.pc = static_cast<int32_t>(ip - code);
-            e = forEachPrep(frame, in, sp[-1].deref());
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = forEachPrep(*fp, in, sp[-1].deref());
             (--sp)->clear();
             if (e) goto failed;
-            if (frame.pc < 0) ip = code + in.a;
+            if (fp->pc < 0) ip = code + in.a;
             break;
         }
         case Op::ForEachNext: {
@@ -686,21 +727,30 @@ int32_t Interpreter::execute(Frame& frame) {
             break;
         }
         case Op::RaiseUndefined:
-            frame.pc = static_cast<int32_t>(ip - code);
+            fp->pc = static_cast<int32_t>(ip - code);
             detail_.description = toU16(errorText(err::VariableUndefined)) + u": '" +
-                                  proc.names[static_cast<size_t>(in.a)] + u"'";
+                                  procp->names[static_cast<size_t>(in.a)] + u"'";
             e = err::VariableUndefined;
             goto failed;
         }
         continue;
 
     failed:
-        frame.pc = static_cast<int32_t>(ip - code);
-        if (!frame.locked.empty()) frame.unlockArrays();
-        e = fail(frame, e);
-        if (e == err::ScriptTimedOut || !frame.resumeNext) {
+        fp->pc = static_cast<int32_t>(ip - code);
+        if (!fp->locked.empty()) fp->unlockArrays();
+        e = fail(*fp, e);
+        if (e == err::ScriptTimedOut || !fp->resumeNext) {
             while (sp > base) (--sp)->clear();
-            return e;
+            if (fp == &entry) return e;
+            // The callee has no handler: it ends, and its call fails in the caller.
+            Frame* done = fp;
+            fp = done->caller;
+            sp = fp->callerSp;
+            popInlineFrame(done);
+            VBS_LOAD_FRAME();
+            ip = code + fp->pc;
+            for (int i = 0; i < ip[-1].b; ++i) (--sp)->clear();
+            goto failed;
         }
         // On Error Resume Next: Err takes the error, execution goes on with
         // the statement after the one that failed.
@@ -708,11 +758,51 @@ int32_t Interpreter::execute(Frame& frame) {
         error_.clear();
         errorPlaced_ = false;
         while (sp > base) (--sp)->clear();
-        const StatementMark* m = proc.markAt(static_cast<int32_t>(ip - code) - 1);
+        const StatementMark* m = procp->markAt(static_cast<int32_t>(ip - code) - 1);
         if (!m || m->resumePc < 0) return 0;
         ip = code + m->resumePc;
         e = 0;
     }
+#undef VBS_LOAD_FRAME
+}
+
+Frame* Interpreter::pushInlineFrame(const Procedure* callee, Frame* caller, Variant* args, int argc) {
+    size_t depth = static_cast<size_t>(callDepth_);
+    while (framePool_.size() <= depth) framePool_.push_back(std::make_unique<Frame>());
+    Frame* f = framePool_[depth].get();
+    size_t count = static_cast<size_t>(callee->numLocals + callee->maxStack);
+    f->savedBlock = blockIndex_;
+    f->savedUsed = blockUsed_;
+    Variant* slots;
+    if (!stackBlocks_.empty() && blockUsed_ + count <= blockSizes_[blockIndex_]) {
+        slots = stackBlocks_[blockIndex_].get() + blockUsed_;
+        blockUsed_ += count;
+    } else {
+        slots = allocateSlots(count, f->savedBlock, f->savedUsed);
+    }
+    const uint8_t* byVal = callee->paramByVal.data();
+    for (int i = 0; i < argc; ++i) {
+        if (byVal[i] || !args[i].isRef()) slots[i] = args[i].deref();
+        else slots[i] = args[i];
+    }
+    f->proc = callee;
+    f->slots = slots;
+    f->stack = slots + callee->numLocals;
+    f->me = nullptr;
+    f->pc = 0;
+    f->resumeNext = false;
+    f->caller = caller;
+    f->callerSp = nullptr;
+    f->locked.clear();
+    current_ = f;
+    return f;
+}
+
+void Interpreter::popInlineFrame(Frame* done) {
+    if (!done->locked.empty()) done->unlockArrays();
+    current_ = done->caller;
+    releaseSlots(done->slots, static_cast<size_t>(done->proc->numLocals), done->savedBlock, done->savedUsed);
+    --callDepth_;
 }
 
 }  // namespace vbs

@@ -22,6 +22,15 @@ namespace vbs {
 struct ClassInfo;
 class ScriptObject;
 
+// The array of `v` made ready for writing an element. Copy-on-write clones a
+// shared array, except while an element of it is passed by reference
+// (locks > 0): the reference must keep pointing into the array the variable
+// holds, so the write goes to the shared array instead.
+inline ArrayData* writableArray(Variant& v) {
+    ArrayData* arr = v.asArray();
+    return arr->locks > 0 ? arr : v.uniqueArray();
+}
+
 // The flat position of an array element from its subscripts; 9 when out of range.
 int32_t elementOffset(const ArrayData& arr, Variant* args, int argc, size_t& offset);
 class ErrObject;
@@ -54,9 +63,14 @@ struct Frame {
     Variant* slots = nullptr;
     Variant* stack = nullptr;
     ScriptObject* me = nullptr;
-    int32_t pc = 0;
+    int32_t pc = 0;               // where the frame is (its return address while it calls)
     bool resumeNext = false;
     Frame* caller = nullptr;
+    // Set for a script call that runs inside the caller's execute() loop:
+    // the caller's stack top and the slot block to give back on return.
+    Variant* callerSp = nullptr;
+    size_t savedBlock = 0;
+    size_t savedUsed = 0;
     // Arrays whose elements were passed by reference in the statement being
     // run; unlocked when the call returns or the statement fails.
     std::vector<ArrayData*> locked;
@@ -178,6 +192,11 @@ private:
     size_t blockUsed_ = 0;
     Variant* allocateSlots(size_t count, size_t& savedBlock, size_t& savedUsed);
     void releaseSlots(Variant* base, size_t count, size_t savedBlock, size_t savedUsed);
+
+    // Frames of script calls made inside execute(), by call depth; reused.
+    std::vector<std::unique_ptr<Frame>> framePool_;
+    Frame* pushInlineFrame(const Procedure* callee, Frame* caller, Variant* args, int argc);
+    void popInlineFrame(Frame* done);
 
     Frame* current_ = nullptr;
     int callDepth_ = 0;

@@ -280,6 +280,7 @@ int32_t concat(const Variant& a, const Variant& b, Variant& out) {
     if (!y.isNull()) {
         if (int32_t e = toString(y, right)) return e;
     }
+    if (left.size() + right.size() > kMaxStringLength) return err::OutOfMemory;
     left += right;
     out = Variant::string(std::move(left));
     return 0;

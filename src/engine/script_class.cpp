@@ -58,7 +58,7 @@ int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, V
             }
             // obj.arr(i) = v: an element of an array field.
             if (!field.isArray()) return err::WrongArgCount;
-            ArrayData* arr = field.uniqueArray();
+            ArrayData* arr = writableArray(field);
             if (args.size() - 1 != arr->dims()) return err::SubscriptOutOfRange;
             size_t offset = 0;
             for (int i = 0; i + 1 < args.size(); ++i) {

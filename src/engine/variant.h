@@ -41,6 +41,12 @@ class Object;
 struct ArrayData;
 struct StringData;
 
+// The longest string the engine makes, in UTF-16 units (128 MB of text).
+// Far beyond what a calculator script needs, and small enough that a runaway
+// `String(2^30, "x")` or doubling loop stops with "Out of memory" at once
+// instead of swapping the machine for half a minute first.
+constexpr size_t kMaxStringLength = size_t{1} << 26;
+
 // Reference-counted heap string (UTF-16). Nothing but `Variant` and the
 // helpers below touch the count.
 struct StringData {

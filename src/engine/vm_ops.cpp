@@ -144,6 +144,7 @@ int32_t Interpreter::appendInPlace(Variant& target, const Variant& x) {
     if (target.ownsStringUniquely() && !value.isNull()) {
         std::u16string text;
         if (int32_t e = ops::toString(value, text)) return e;
+        if (target.asString().size() + text.size() > kMaxStringLength) return err::OutOfMemory;
         target.mutableString() += text;
         return 0;
     }
@@ -190,7 +191,7 @@ int32_t Interpreter::callValue(Variant& callee, Variant* args, int argc, Variant
 
 int32_t Interpreter::storeIndexed(Variant& container, Variant* args, int argc, Variant&& value, bool isSet) {
     if (container.isArray()) {
-        ArrayData* arr = container.uniqueArray();
+        ArrayData* arr = writableArray(container);
         size_t offset = 0;
         if (int32_t e = elementOffset(*arr, args, argc, offset)) return e;
         return isSet ? setAssign(arr->elems[offset], std::move(value)) : letAssign(arr->elems[offset], std::move(value));

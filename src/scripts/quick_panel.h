@@ -56,6 +56,12 @@ public:
     void cmd_clear_Click();
 
 private:
+    // Highlights line `line` (from 1) of the text until the text changes.
+    void markFailedLine(int line);
+    // Write / read the panel's text; a failure is shown as a message.
+    void saveTo(const QString& path);
+    void loadFrom(const QString& path);
+
     struct State;
     std::unique_ptr<State> state_;
 };

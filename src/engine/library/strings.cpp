@@ -20,12 +20,20 @@ Variant text(std::u16string s) { return Variant::string(std::move(s)); }
 // ---- case, trimming, length -----------------------------------------------
 
 // The common shape: Null in, Null out; otherwise a function of the text.
+// A string argument is handed over without a copy: Mid(s, k, 1) in a loop
+// over a long s must not copy s each time.
 template <typename Transform>
 int32_t textFunction(Args& args, Variant& result, Transform transform) {
-    if (args.at(0).isNull()) { result = Variant::null(); return 0; }
+    const Variant& arg = args.at(0);
+    if (arg.isNull()) { result = Variant::null(); return 0; }
+    if (arg.isString()) {
+        Variant value = transform(arg.asString());
+        result = std::move(value);
+        return 0;
+    }
     std::u16string s;
     if (int32_t e = readString(args, 0, s)) return e;
-    result = transform(std::move(s));
+    result = transform(s);
     return 0;
 }
 
@@ -64,10 +72,10 @@ int32_t fnRTrim(CallContext&, Args args, Variant& result) {
 }
 
 int32_t fnLen(CallContext&, Args args, Variant& result) {
-    return textFunction(args, result, [](std::u16string s) { return Variant::long_(static_cast<int32_t>(s.size())); });
+    return textFunction(args, result, [](const std::u16string& s) { return Variant::long_(static_cast<int32_t>(s.size())); });
 }
 int32_t fnLenB(CallContext&, Args args, Variant& result) {
-    return textFunction(args, result, [](std::u16string s) { return Variant::long_(static_cast<int32_t>(2 * s.size())); });
+    return textFunction(args, result, [](const std::u16string& s) { return Variant::long_(static_cast<int32_t>(2 * s.size())); });
 }
 
 int32_t fnStrReverse(CallContext&, Args args, Variant& result) {
@@ -89,13 +97,13 @@ int32_t readCount(const Args& args, int i, int32_t& out) {
 int32_t fnLeft(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](std::u16string s) { return text(s.substr(0, static_cast<size_t>(n))); });
+    return textFunction(args, result, [n](const std::u16string& s) { return text(s.substr(0, static_cast<size_t>(n))); });
 }
 
 int32_t fnRight(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](std::u16string s) {
+    return textFunction(args, result, [n](const std::u16string& s) {
         size_t keep = std::min(s.size(), static_cast<size_t>(n));
         return text(s.substr(s.size() - keep));
     });
@@ -108,7 +116,7 @@ int32_t fnMid(CallContext&, Args args, Variant& result) {
     if (!args.missing(2)) {
         if (int32_t e = readCount(args, 2, length)) return e;
     }
-    return textFunction(args, result, [start, length](std::u16string s) {
+    return textFunction(args, result, [start, length](const std::u16string& s) {
         size_t from = static_cast<size_t>(start - 1);
         if (from >= s.size()) return text(u"");
         return text(s.substr(from, length < 0 ? std::u16string::npos : static_cast<size_t>(length)));
@@ -136,7 +144,7 @@ std::u16string stringOfBytes(const std::string& bytes) {
 int32_t fnLeftB(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](std::u16string s) {
+    return textFunction(args, result, [n](const std::u16string& s) {
         return text(stringOfBytes(bytesOf(s).substr(0, static_cast<size_t>(n))));
     });
 }
@@ -144,7 +152,7 @@ int32_t fnLeftB(CallContext&, Args args, Variant& result) {
 int32_t fnRightB(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](std::u16string s) {
+    return textFunction(args, result, [n](const std::u16string& s) {
         std::string bytes = bytesOf(s);
         size_t keep = std::min(bytes.size(), static_cast<size_t>(n));
         return text(stringOfBytes(bytes.substr(bytes.size() - keep)));
@@ -158,7 +166,7 @@ int32_t fnMidB(CallContext&, Args args, Variant& result) {
     if (!args.missing(2)) {
         if (int32_t e = readCount(args, 2, length)) return e;
     }
-    return textFunction(args, result, [start, length](std::u16string s) {
+    return textFunction(args, result, [start, length](const std::u16string& s) {
         std::string bytes = bytesOf(s);
         size_t from = static_cast<size_t>(start - 1);
         if (from >= bytes.size()) return text(u"");
@@ -220,6 +228,7 @@ int32_t fnChrW(CallContext&, Args args, Variant& result) {
 int32_t fnSpace(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 0, n)) return e;
+    if (static_cast<size_t>(n) > kMaxStringLength) return err::OutOfMemory;
     result = text(std::u16string(static_cast<size_t>(n), u' '));
     return 0;
 }
@@ -240,6 +249,7 @@ int32_t fnString(CallContext&, Args args, Variant& result) {
         if (int32_t e = readLong(args, 1, code)) return e;
         c = lib::charFromCodePage(static_cast<uint8_t>(((code % 256) + 256) % 256));
     }
+    if (static_cast<size_t>(n) > kMaxStringLength) return err::OutOfMemory;
     result = text(std::u16string(static_cast<size_t>(n), c));
     return 0;
 }
@@ -261,8 +271,12 @@ int32_t fnInStr(CallContext&, Args args, Variant& result) {
         if (int32_t e = lib::readCompareMode(args, 3, textCompare)) return e;
     }
     if (args.at(first).isNull() || args.at(first + 1).isNull()) { result = Variant::null(); return 0; }
-    std::u16string hay, needle;
-    if (int32_t e = readString(args, first, hay)) return e;
+    // Searching a long text in a loop must not copy it at every call.
+    std::u16string hayCopy, needle;
+    const std::u16string* hayPtr = &hayCopy;
+    if (args.at(first).isString()) hayPtr = &args.at(first).asString();
+    else if (int32_t e = readString(args, first, hayCopy)) return e;
+    const std::u16string& hay = *hayPtr;
     if (int32_t e = readString(args, first + 1, needle)) return e;
     int32_t position = 0;
     if (static_cast<size_t>(start) <= hay.size()) {
@@ -358,6 +372,7 @@ int32_t fnReplace(CallContext&, Args args, Variant& result) {
         size_t at = searcher.find(from);
         if (at == std::u16string::npos) break;
         out.append(rest, from, at - from);
+        if (out.size() + replacement.size() > kMaxStringLength) return err::OutOfMemory;
         out += replacement;
         from = at + find.size();
     }
@@ -378,7 +393,7 @@ void appendHex(std::u16string& out, unsigned value, int digits) {
 }
 
 int32_t fnEscape(CallContext&, Args args, Variant& result) {
-    return textFunction(args, result, [](std::u16string s) {
+    return textFunction(args, result, [](const std::u16string& s) {
         std::u16string out;
         for (char16_t c : s) {
             if (passesUnescaped(c)) out += c;
@@ -410,7 +425,7 @@ int readHex(const std::u16string& s, size_t at, int digits) {
 
 // Sequences that are not well-formed stay as they are, as in JavaScript.
 int32_t fnUnescape(CallContext&, Args args, Variant& result) {
-    return textFunction(args, result, [](std::u16string s) {
+    return textFunction(args, result, [](const std::u16string& s) {
         std::u16string out;
         for (size_t i = 0; i < s.size(); ++i) {
             if (s[i] == u'%') {
@@ -477,6 +492,7 @@ int32_t fnJoin(CallContext&, Args args, Variant& result) {
     std::u16string out;
     for (size_t i = 0; i < items.size(); ++i) {
         if (i > 0) out += delimiter;
+        if (out.size() + items[i].size() > kMaxStringLength) return err::OutOfMemory;
         out += items[i];
     }
     result = text(std::move(out));

@@ -35,5 +35,16 @@ Shrink d(1)
 WScript.Echo Err.Number, UBound(d)
 '> 10 2
 On Error GoTo 0
+' The callee copies the array and writes through the variable while an
+' element is out by reference: both writes land in the caller's array.
+Sub Touch(v)
+    Dim copy
+    copy = d
+    d(1) = 42
+    v = 7
+End Sub
+Touch d(0)
+WScript.Echo d(0), d(1)
+'> 7 42
 ReDim Preserve m(2, 4)
-'!error 9 line 38
+'!error 9 line 49

@@ -1,0 +1,219 @@
+#include "window/console_panes.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFont>
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace talvoro {
+
+QString toDocumentText(const std::u16string& text) {
+    QString document = QString::fromStdU16String(text);
+    document.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return document;
+}
+
+std::u16string fromDocumentText(const QString& text) {
+    QString outer = text;
+    outer.replace(QChar(QChar::ParagraphSeparator), QChar('\n'));
+    outer.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return outer.toStdU16String();
+}
+
+namespace {
+
+// The characters that make an empty line continue from the last answer.
+bool isAnsOperator(QChar c) {
+    return c == '+' || c == '-' || c == '*' || c == '/' || c == '\\';
+}
+
+QTextCursor cursorAtEnd(QTextDocument* document) {
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    return cursor;
+}
+
+}  // namespace
+
+// ---- the input line ------------------------------------------------------------
+
+InputPane::InputPane(QWidget* parent) : QPlainTextEdit(parent) {
+    setTabChangesFocus(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    connect(this, &QPlainTextEdit::textChanged, this, &InputPane::clearLoneLineBreak);
+}
+
+std::u16string InputPane::text() const { return fromDocumentText(toPlainText()); }
+
+void InputPane::setText(const std::u16string& text) { setPlainText(toDocumentText(text)); }
+
+void InputPane::setCaret(int32_t position) {
+    QTextCursor cursor = textCursor();
+    const int length = static_cast<int>(toPlainText().size());
+    cursor.setPosition(std::clamp(static_cast<int>(position), 0, length));
+    setTextCursor(cursor);
+}
+
+void InputPane::clearLoneLineBreak() {
+    if (toPlainText() == QStringLiteral("\n")) clear();
+}
+
+void InputPane::keyPressEvent(QKeyEvent* event) {
+    if (handleHistoryKey(event->key())) return;
+    if (handleTypedCharacter(event)) return;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+bool InputPane::handleHistoryKey(int key) {
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    const auto& step = key == Qt::Key_Up ? keys_.historyOlder : keys_.historyNewer;
+    if (!step) return true;
+    std::u16string recalled = step();
+    if (!recalled.empty()) {
+        setText(recalled);
+        moveCursor(QTextCursor::End);
+    }
+    return true;
+}
+
+bool InputPane::handleTypedCharacter(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Ctrl+Enter (a line feed) evaluates like Enter. The line break
+        // itself is never kept: the line is empty after every Enter.
+        enterPressed();
+        return true;
+    }
+    const QString typed = event->text();
+    if (typed.size() == 1 && isAnsOperator(typed[0]) && toPlainText().isEmpty() && keys_.ansInserted &&
+        !keys_.ansInserted()) {
+        setText(u"Ans");
+        moveCursor(QTextCursor::End);
+        keys_.setAnsInserted(true);
+    }
+    return false;  // the control inserts the typed character itself
+}
+
+void InputPane::enterPressed() {
+    if (toPlainText().isEmpty() && keys_.historyCount && keys_.historyCount() != 0) setText(keys_.newestHistoryLine());
+    if (toPlainText().isEmpty()) return;
+    if (keys_.setAnsInserted) keys_.setAnsInserted(false);
+    if (keys_.evaluate) keys_.evaluate();
+}
+
+// ---- the transcript ------------------------------------------------------------
+
+TranscriptPane::TranscriptPane(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setUndoRedoEnabled(false);  // an undo stack would grow with every line
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
+}
+
+void TranscriptPane::AppendLine(const std::u16string& line) {
+    // A caret at the end would travel with the inserted text; the caret
+    // stays where it was until SetToTop.
+    QTextCursor caret = textCursor();
+    const int anchor = caret.anchor();
+    const int position = caret.position();
+    QTextCursor cursor = cursorAtEnd(document());
+    cursor.insertText(toDocumentText(line) + QChar('\n'));
+    if (textCursor().anchor() != anchor || textCursor().position() != position) {
+        caret.setPosition(anchor);
+        caret.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(caret);
+    }
+}
+
+void TranscriptPane::SetToTop() {
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::End);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void TranscriptPane::OPrint(const std::u16string& line) {
+    AppendLine(line);
+    SetToTop();
+}
+
+std::u16string TranscriptPane::Text() const { return fromDocumentText(toPlainText()); }
+
+void TranscriptPane::SetText(const std::u16string& text) { setPlainText(toDocumentText(text)); }
+
+int32_t TranscriptPane::outerPosition(int position) const {
+    // Every block before the position's block ends in one line break, which
+    // is one character inside and two outside.
+    return position + document()->findBlock(position).blockNumber();
+}
+
+int TranscriptPane::documentPosition(int32_t outer) const {
+    const QTextDocument* doc = document();
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    // The last block whose start, counted outside, is at or before `outer`.
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        const QTextBlock block = doc->findBlockByNumber(middle);
+        if (block.position() + middle <= outer) low = middle;
+        else high = middle - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const int intoBlock = std::max(0, static_cast<int>(outer) - (block.position() + low));
+    return block.position() + std::min(intoBlock, block.length() - 1);
+}
+
+int32_t TranscriptPane::SelStart() const { return outerPosition(textCursor().selectionStart()); }
+
+void TranscriptPane::SetSelStart(int32_t position) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(documentPosition(std::max<int32_t>(0, position)));
+    setTextCursor(cursor);
+}
+
+int32_t TranscriptPane::SelLength() const {
+    const QTextCursor cursor = textCursor();
+    return outerPosition(cursor.selectionEnd()) - outerPosition(cursor.selectionStart());
+}
+
+void TranscriptPane::SetSelLength(int32_t length) {
+    QTextCursor cursor = textCursor();
+    const int32_t start = outerPosition(cursor.selectionStart());
+    cursor.setPosition(cursor.selectionStart());
+    cursor.setPosition(documentPosition(start + std::max<int32_t>(0, length)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+std::u16string TranscriptPane::SelText() const { return fromDocumentText(textCursor().selectedText()); }
+
+void TranscriptPane::SetSelText(const std::u16string& text) {
+    QTextCursor cursor = textCursor();
+    cursor.insertText(toDocumentText(text));
+    setTextCursor(cursor);
+}
+
+void TranscriptPane::copyAllToClipboard() { QApplication::clipboard()->setText(QString::fromStdU16String(Text())); }
+
+void TranscriptPane::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool printable = typed.size() == 1 && typed[0].unicode() >= 32 && typed[0].unicode() <= 255 &&
+                           !(event->modifiers() & Qt::ControlModifier);
+    if (!printable || input_ == nullptr) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    // The character goes to the end of the input line, whatever its caret or
+    // selection, and the input line's own key rules do not see it.
+    input_->setFocus();
+    const std::u16string line = input_->text() + typed.toStdU16String();
+    input_->setText(line);
+    input_->setCaret(static_cast<int32_t>(input_->toPlainText().size()));
+}
+
+}  // namespace talvoro

@@ -1,0 +1,105 @@
+// The two text panes of the console column: the transcript txt_output, which
+// only ever grows at its end, and the one-line input txt_input with the keys
+// of the calculator (Enter evaluates, Up/Down walk the history, an operator
+// typed first continues from Ans).
+//
+// Both panes keep their text in a QPlainTextEdit, whose document separates
+// lines with a paragraph break. The rest of the program sees the text with
+// CR LF line ends, so every text read or written here is converted at the
+// boundary: one "\n" in the document is one CR LF outside.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <functional>
+
+#include "console/input_line.h"
+#include "console/transcript.h"
+#include "scripts/object_model.h"
+
+namespace talvoro {
+
+// The document's text <-> the program's CR LF text.
+QString toDocumentText(const std::u16string& text);
+std::u16string fromDocumentText(const QString& text);
+
+// What the input line's keys need from the window.
+struct InputKeyHandlers {
+    std::function<bool()> ansInserted;         // AnsIns
+    std::function<void(bool)> setAnsInserted;  // AnsIns = value
+    std::function<void()> evaluate;            // EvaluateInput
+    std::function<int()> historyCount;
+    std::function<std::u16string()> newestHistoryLine;  // entry 0
+    std::function<std::u16string()> historyOlder;
+    std::function<std::u16string()> historyNewer;
+};
+
+class InputPane : public QPlainTextEdit, public InputLine {
+    Q_OBJECT
+
+public:
+    explicit InputPane(QWidget* parent = nullptr);
+    void setKeyHandlers(InputKeyHandlers handlers) { keys_ = std::move(handlers); }
+
+    // InputLine
+    std::u16string text() const override;
+    void setText(const std::u16string& text) override;
+    void setCaret(int32_t position) override;
+
+    // The rule of the change handler: a line that holds nothing but one line
+    // break is emptied (the 50 ms tick applies it too).
+    void clearLoneLineBreak();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The typed character's rules: "Ans" before a leading operator; Enter.
+    // Returns true when the key has been dealt with completely.
+    bool handleTypedCharacter(QKeyEvent* event);
+    bool handleHistoryKey(int key);
+    void enterPressed();
+
+    InputKeyHandlers keys_;
+};
+
+class TranscriptPane : public QPlainTextEdit, public Transcript, public TranscriptAccess {
+    Q_OBJECT
+
+public:
+    explicit TranscriptPane(QWidget* parent = nullptr);
+    // Where printable characters typed into the pane are sent.
+    void setInputLine(InputPane* input) { input_ = input; }
+
+    // Transcript: appending works at the end of the document, so its cost
+    // does not grow with the length of the transcript.
+    void AppendLine(const std::u16string& line) override;
+    void SetToTop() override;
+    // AppendLine, then SetToTop.
+    void OPrint(const std::u16string& line);
+
+    // The text and selection as scripts see them (CalcScreen), in CR LF
+    // coordinates: a line break counts as two characters.
+    std::u16string Text() const override;
+    void SetText(const std::u16string& text) override;
+    int32_t SelStart() const override;
+    void SetSelStart(int32_t position) override;
+    int32_t SelLength() const override;
+    void SetSelLength(int32_t length) override;
+    std::u16string SelText() const override;
+    void SetSelText(const std::u16string& text) override;
+
+    // "Output to Clipboard": the whole text, final CR LF included.
+    void copyAllToClipboard();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Document position <-> CR LF position.
+    int32_t outerPosition(int documentPosition) const;
+    int documentPosition(int32_t outerPosition) const;
+
+    InputPane* input_ = nullptr;
+};
+
+}  // namespace talvoro

@@ -1,0 +1,343 @@
+#include "window/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QScreen>
+#include <QWindow>
+
+#include "console/command_evaluator.h"
+#include "console/command_history.h"
+#include "dialogs/input_box.h"
+#include "scripts/quick_panel.h"
+#include "settings/cvar_store.h"
+#include "settings/setting_keys.h"
+#include "window/drawing_surface.h"
+
+namespace talvoro {
+
+namespace {
+
+constexpr int kClearIntervalMs = 50;
+constexpr int kScanIntervalMs = 200;
+// The outer width before the start-up applies WindowNormal: the console
+// column with its frame.
+constexpr int kDesignOuterWidth = 207;
+
+constexpr char16_t kLockedText[] = u"Calculator is locked from closing";
+
+QPushButton* button(QWidget* parent, const char* caption, QRect place, const char* toolTip = nullptr) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setGeometry(place);
+    if (toolTip != nullptr) b->setToolTip(QString::fromUtf8(toolTip));
+    // Clicking a button leaves the keyboard with the line being typed.
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* caption, QRect place, const char* toolTip) {
+    auto* c = new QCheckBox(QString::fromLatin1(caption), parent);
+    c->setGeometry(place);
+    c->setToolTip(QString::fromUtf8(toolTip));
+    c->setFocusPolicy(Qt::TabFocus);
+    return c;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
+    : QWidget(parent),
+      options_(options),
+      programDir_(options.programDir.empty() ? executableDirectory() : options.programDir),
+      qtBox_(this),
+      qtDialogs_(this),
+      box_(options.messageBox != nullptr ? *options.messageBox : qtBox_),
+      editor_(options.editor != nullptr ? *options.editor : static_cast<EditorLauncher&>(qtDialogs_)),
+      outerTarget_(kDesignOuterWidth, 229) {
+    setWindowTitle(QString::fromStdU16String(kApplicationTitle));
+    createControls();
+    setTabOrder();
+    connectHandlers();
+    runFormLoad();
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---- building the window --------------------------------------------------------
+
+void MainWindow::createControls() {
+    txt_output_ = new TranscriptPane(this);
+    txt_output_->setGeometry(0, 0, 201, 145);
+    txt_input_ = new InputPane(this);
+    txt_input_->setGeometry(0, 144, 201, 41);
+    txt_output_->setInputLine(txt_input_);
+    createButtonRow();
+
+    QuickPanelDialogs& quickDialogs = options_.quickDialogs != nullptr ? *options_.quickDialogs : qtDialogs_;
+    quick_ = std::make_unique<QuickPanel>(this, scr_main_, *txt_output_, quickDialogs);
+    chk_lock_ = checkBox(this, "Lock", QRect(155, 338, 49, 17), "This locks the calculator from closing");
+    cmd_clipboard_ = button(this, "Output to Clipboard", QRect(208, 336, 113, 17),
+                            "Takes what's on the output screen and places it the clipboard");
+    pic_draw_ = new DrawingSurface(this);
+    pic_draw_->setGeometry(203, 0, DrawingSurface::kWidth, DrawingSurface::kHeight);
+
+    tmr_clear_ = new QTimer(this);
+    tmr_clear_->setInterval(kClearIntervalMs);
+    tmr_scan_ = new QTimer(this);
+    tmr_scan_->setInterval(kScanIntervalMs);
+
+    objects_ = std::make_unique<ObjectModel>(
+        *this, *txt_output_,
+        [this] {
+            ScreenFacts facts;
+            facts.twipsPerPixelX = 1440.0 / logicalDpiX();
+            facts.twipsPerPixelY = 1440.0 / logicalDpiY();
+            if (const QScreen* s = screen()) {
+                facts.widthPixels = s->geometry().width();
+                facts.heightPixels = s->geometry().height();
+            }
+            return facts;
+        },
+        AppFacts{QString::fromStdString(programDir_).toStdU16String(), kApplicationTitle,
+                 QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdU16String()},
+        scr_main_, pic_draw_->scriptObject());
+    library_ = std::make_unique<ScriptLibrary>(
+        scr_main_, [this](vbs::ScriptEngine& engine) { objects_->registerAll(engine); }, box_);
+}
+
+void MainWindow::createButtonRow() {
+    chk_ontop_ = checkBox(this, "On Top", QRect(0, 186, 57, 17),
+                          "This selects wether the window is on top of everything");
+    Command1_ = button(this, "Reload", QRect(64, 186, 49, 17), "Reloads the scripts and clears all variables");
+    cmd_funcs_ = button(this, "Functions", QRect(112, 186, 57, 17), "Opens notepad to edit the scripts");
+    cmd_quick_ = button(this, "Q", QRect(168, 186, 17, 17));
+    Command2_ = button(this, ">", QRect(184, 186, 17, 17));
+}
+
+// The tab order of the layout: transcript, input, On Top, Functions, Reload,
+// ">", surface, Run, "Q", Clear, quick text, Save, Load, Lock, clipboard.
+void MainWindow::setTabOrder() {
+    QWidget* order[] = {txt_output_,           txt_input_,           chk_ontop_,
+                        cmd_funcs_,            Command1_,            Command2_,
+                        pic_draw_,             quick_->cmd_quickrun(), cmd_quick_,
+                        quick_->cmd_clear(),   quick_->txt_quick(),  quick_->cmd_file(0),
+                        quick_->cmd_file(1),   chk_lock_,            cmd_clipboard_};
+    for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::connectHandlers() {
+    InputKeyHandlers keys;
+    keys.ansInserted = [this] { return vars_.AnsIns; };
+    keys.setAnsInserted = [this](bool value) { vars_.AnsIns = value; };
+    keys.evaluate = [this] { EvaluateInput(); };
+    keys.historyCount = [] { return processHistory().HistoryCount(); };
+    keys.newestHistoryLine = [] { return processHistory().entry(0); };
+    keys.historyOlder = [] { return processHistory().HistoryOlder(); };
+    keys.historyNewer = [] { return processHistory().HistoryNewer(); };
+    txt_input_->setKeyHandlers(std::move(keys));
+
+    connect(Command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(cmd_funcs_, &QPushButton::clicked, this, &MainWindow::cmd_funcs_Click);
+    connect(Command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(cmd_quick_, &QPushButton::clicked, this, &MainWindow::cmd_quick_Click);
+    connect(chk_ontop_, &QCheckBox::clicked, this, &MainWindow::chk_ontop_Click);
+    connect(cmd_clipboard_, &QPushButton::clicked, this, &MainWindow::cmd_clipboard_Click);
+    connect(tmr_clear_, &QTimer::timeout, this, &MainWindow::tmr_clear_Timer);
+    connect(tmr_scan_, &QTimer::timeout, this, [] {});  // polls nothing; kept for its interval
+    tmr_clear_->start();
+    tmr_scan_->start();
+}
+
+// Form_Load: the start-up sequence, in its order.
+void MainWindow::runFormLoad() {
+    ResetAnswerList();
+    talvoro::LoadSettings(processCvars(), programDir_);
+    setOuterHeight(settingNumber(u"NormalHeight"));
+    library_->runStartup(processCvars(), [this](const std::u16string& line) { OPrint(line); });
+    setOuterWidth(settingNumber(u"WindowNormal"));
+    txt_input_->setFocus();
+}
+
+int MainWindow::settingNumber(const char16_t* key) const {
+    return static_cast<int>(processCvars().GetCvarNum(key));
+}
+
+// ---- outer size -----------------------------------------------------------------
+
+void MainWindow::setOuterWidth(int width) {
+    outerTarget_.setWidth(width);
+    applyOuterSize();
+}
+
+void MainWindow::setOuterHeight(int height) {
+    outerTarget_.setHeight(height);
+    applyOuterSize();
+}
+
+// The settings give sizes with the frame; Qt resizes the client area, so
+// the frame's margins come off first. Before the window is shown they are
+// unknown, and showEvent applies the size again.
+void MainWindow::applyOuterSize() {
+    QMargins frame;
+    if (isVisible() && windowHandle() != nullptr) frame = windowHandle()->frameMargins();
+    resize(outerTarget_.shrunkBy(frame).expandedTo(QSize(1, 1)));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    applyOuterSize();
+    // The frame may become known only once the window system has mapped it.
+    QTimer::singleShot(0, this, [this] { applyOuterSize(); });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!isMinimized() && quick_) quick_->setPanelWidth(width());
+}
+
+// ---- width and height modes ------------------------------------------------------
+
+void MainWindow::ExtendWindow() {
+    setOuterWidth(settingNumber(u"WindowExtended"));
+    quick_->setPanelWidth(width());
+    vars_.WindowExtended = true;
+}
+
+void MainWindow::NormalWindow() {
+    setOuterWidth(settingNumber(u"WindowNormal"));
+    vars_.WindowExtended = false;
+}
+
+void MainWindow::Command2_Click() {
+    vars_.WindowExtended = !vars_.WindowExtended;
+    if (vars_.WindowExtended) ExtendWindow();
+    else NormalWindow();
+}
+
+void MainWindow::cmd_quick_Click() {
+    vars_.QuickVisible = !vars_.QuickVisible;
+    if (!vars_.QuickVisible) {
+        setOuterHeight(settingNumber(u"NormalHeight"));
+        focusInputLine();
+    } else {
+        setOuterHeight(settingNumber(u"QuickVisibleHeight"));
+        quick_->txt_quick()->setFocus();
+    }
+}
+
+// Stay-on-top through the window system's flag, changed on the native
+// window in place: QWidget::setWindowFlag would hide the window.
+void MainWindow::chk_ontop_Click() {
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, chk_ontop_->isChecked());
+    overrideWindowFlags(flags);
+    if (windowHandle() != nullptr) windowHandle()->setFlags(flags);
+    focusInputLine();
+}
+
+// ---- console ------------------------------------------------------------------------
+
+void MainWindow::EvaluateInput() {
+    EvaluationHost host{scr_main_, processHistory(), *txt_input_, *txt_output_, [this] { return vars_.passtr; }, {}};
+    talvoro::EvaluateInput(host);
+}
+
+void MainWindow::OPrint(const std::u16string& text) { txt_output_->OPrint(text); }
+
+void MainWindow::SetToTop() { txt_output_->SetToTop(); }
+
+void MainWindow::cmd_clipboard_Click() { txt_output_->copyAllToClipboard(); }
+
+void MainWindow::tmr_clear_Timer() {
+    txt_input_->clearLoneLineBreak();
+    pic_draw_->Refresh();
+}
+
+// ---- drawing and questions -----------------------------------------------------------
+
+int32_t MainWindow::DrawLine(const vbs::Variant& x1, const vbs::Variant& y1, const vbs::Variant& x2,
+                             const vbs::Variant& y2) {
+    return pic_draw_->DrawLine(x1, y1, x2, y2);
+}
+
+int32_t MainWindow::DrawDot(const vbs::Variant& x1, const vbs::Variant& y1) { return pic_draw_->DrawDot(x1, y1); }
+
+int32_t MainWindow::DrawCircle(const vbs::Variant& x, const vbs::Variant& y, const vbs::Variant& r) {
+    return pic_draw_->DrawCircle(x, y, r);
+}
+
+vbs::Variant MainWindow::GetIVal(const vbs::Variant& message) { return talvoro::GetIVal(message, box_); }
+
+std::u16string MainWindow::GetIStr(const vbs::Variant& message) { return talvoro::GetIStr(message, box_); }
+
+// ---- scripts and settings ------------------------------------------------------------
+
+void MainWindow::LoadScriptFile() { library_->LoadScriptFile(processCvars()); }
+
+void MainWindow::LoadScripts(const std::u16string& path) {
+    library_->LoadScripts(QString::fromStdU16String(path).toStdString());
+}
+
+int32_t MainWindow::LoadScriptFromScript(const std::u16string& path, vbs::CallContext& ctx) {
+    return library_->LoadScriptFromScript(QString::fromStdU16String(path).toStdString(), ctx);
+}
+
+void MainWindow::LoadSettings() { talvoro::LoadSettings(processCvars(), programDir_); }
+
+bool MainWindow::ProcedureExists(std::u16string_view name) { return library_->ProcedureExists(name); }
+
+void MainWindow::Command1_Click() {
+    try {
+        LoadScriptFile();
+    } catch (const std::exception&) {
+        // Reload ignores what the loader does not report itself.
+    }
+    focusInputLine();
+}
+
+void MainWindow::cmd_funcs_Click() {
+    const QString path = editor_.chooseScriptFile(QString::fromLatin1(kScriptFileFilter));
+    if (!path.isEmpty()) {
+        const QString command =
+            QString::fromStdU16String(processCvars().GetCvarStr(u"TextEditor")) + " \"" + path + "\"";
+        if (!editor_.startDetached(command))
+            box_.showMessage(u"The text editor could not be started:\r\n" + command.toStdU16String(), {});
+    }
+    focusInputLine();
+}
+
+// ---- closing and focus -------------------------------------------------------------
+
+// Every attempt to close saves the settings; "Lock" turns the attempt down.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const bool locked = chk_lock_->isChecked();
+    if (locked) {
+        event->ignore();
+        box_.showMessage(kLockedText, {});
+    } else {
+        event->accept();
+    }
+    SaveSettings(processCvars(), programDir_, box_);
+}
+
+void MainWindow::focusInputLine() { txt_input_->setFocus(); }
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) focusInputLine();
+}
+
+// A repaint of the window's own surface brings the focus back, unless one of
+// the window's text areas or buttons holds it (the quick panel after "Q").
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr || focused == this) focusInputLine();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    QWidget::keyPressEvent(event);
+    focusInputLine();
+}
+
+}  // namespace talvoro

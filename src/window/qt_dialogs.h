@@ -1,0 +1,57 @@
+// The window's conversations with the user through Qt's own dialogs: modal
+// message boxes, the script file dialogs, and starting the text editor. Tests
+// replace these with recorders, so no dialog has to be answered on screen.
+#pragma once
+
+#include <QString>
+
+#include "scripts/quick_panel.h"
+#include "settings/message_box.h"
+
+class QWidget;
+
+namespace talvoro {
+
+// The title every box carries unless it is given one.
+inline constexpr char16_t kApplicationTitle[] = u"Talvoro";
+
+// A QMessageBox with an OK button, parented to the window.
+class QtMessageBox : public MessageBox {
+public:
+    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    void showMessage(const std::u16string& text, const std::u16string& title) override;
+
+private:
+    QWidget* parent_;
+};
+
+// What the "Functions" button needs: a file to edit, and the editor started.
+class EditorLauncher {
+public:
+    virtual ~EditorLauncher() = default;
+    // The chosen file's full path, or empty when the dialog was cancelled.
+    virtual QString chooseScriptFile(const QString& filter) = 0;
+    // Starts `commandLine` without waiting for it; false if it cannot start.
+    virtual bool startDetached(const QString& commandLine) = 0;
+};
+
+// The real dialogs: QFileDialog, QMessageBox, QProcess.
+class QtWindowDialogs : public EditorLauncher, public QuickPanelDialogs {
+public:
+    explicit QtWindowDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    QString chooseScriptFile(const QString& filter) override;
+    bool startDetached(const QString& commandLine) override;
+
+    QString chooseSaveFile(const QString& filter) override;
+    QString chooseOpenFile(const QString& filter) override;
+    bool askYesNo(const QString& text) override;
+    void showMessage(const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace talvoro

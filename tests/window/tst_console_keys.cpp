@@ -1,0 +1,218 @@
+// The input line's keys and the transcript's rules, driven through real key
+// events on a window built without a script library of consequence.
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "console/command_history.h"
+#include "window_rig.h"
+
+using talvoro::testing::WindowRig;
+
+class ConsoleKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { talvoro::processHistory() = talvoro::CommandHistory(); }
+    void operatorFirstContinuesFromAns();
+    void operatorAfterOtherTextIsLeftAlone();
+    void ansIsInsertedOncePerEvaluation();
+    void enterOnEmptyLineRepeatsNewest();
+    void ctrlEnterEvaluatesAndSpacesOnlyLineIsEvaluated();
+    void upAndDownRecallWithCaretAtEnd();
+    void transcriptAppendsAndKeepsCrLf();
+    void oprintContinuesATextWithoutLineEnd();
+    void charactersTypedInTranscriptGoToInputEnd();
+    void controlKeysInTranscriptPassNothing();
+    void clipboardGetsWholeText();
+    void calcScreenSelectionCountsCrLfAsTwo();
+    void loneLineBreakIsCleared();
+    void typingReachesInputWhenWindowIsActive();
+};
+
+void ConsoleKeys::operatorFirstContinuesFromAns() {
+    WindowRig rig("");
+    rig.enter("2*3");
+    QTest::keyClick(rig.window->txt_input(), '/');
+    QCOMPARE(rig.inputText(), QString("Ans/"));
+    QTest::keyClicks(rig.window->txt_input(), "2");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QCOMPARE(rig.lines().last(), QString("A:3"));
+    QVERIFY(!rig.window->variables().AnsIns);
+
+    for (const char* op : {"+", "-", "*", "\\"}) {
+        rig.window->variables().AnsIns = false;
+        rig.window->txt_input()->setText(u"");
+        QTest::keyClicks(rig.window->txt_input(), op);
+        QCOMPARE(rig.inputText(), QString("Ans") + op);
+        QVERIFY(rig.window->variables().AnsIns);
+    }
+}
+
+void ConsoleKeys::operatorAfterOtherTextIsLeftAlone() {
+    WindowRig rig("");
+    QTest::keyClicks(rig.window->txt_input(), "(-5)");
+    QCOMPARE(rig.inputText(), QString("(-5)"));
+    rig.window->txt_input()->setText(u"");
+    QTest::keyClicks(rig.window->txt_input(), "2+3");
+    QCOMPARE(rig.inputText(), QString("2+3"));
+    rig.window->txt_input()->setText(u"");
+    QTest::keyClicks(rig.window->txt_input(), "!$");
+    QCOMPARE(rig.inputText(), QString("!$"));
+}
+
+void ConsoleKeys::ansIsInsertedOncePerEvaluation() {
+    WindowRig rig("");
+    QTest::keyClicks(rig.window->txt_input(), "-");
+    QCOMPARE(rig.inputText(), QString("Ans-"));
+    rig.window->txt_input()->setText(u"");  // the user empties the line
+    QTest::keyClicks(rig.window->txt_input(), "+5");
+    QCOMPARE(rig.inputText(), QString("+5"));
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QTest::keyClicks(rig.window->txt_input(), "-5");
+    QCOMPARE(rig.inputText(), QString("Ans-5"));  // re-armed by the evaluation
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QCOMPARE(rig.lines().last(), QString("A:0"));  // Ans was 5
+}
+
+void ConsoleKeys::enterOnEmptyLineRepeatsNewest() {
+    WindowRig rig("");
+    rig.enter("40+2");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QCOMPARE(rig.lines().mid(rig.lines().size() - 4),
+             QStringList({"40+2", "A:42", "40+2", "A:42"}));
+    QCOMPARE(talvoro::processHistory().HistoryCount(), 2);
+    QCOMPARE(rig.inputText(), QString());
+}
+
+void ConsoleKeys::ctrlEnterEvaluatesAndSpacesOnlyLineIsEvaluated() {
+    WindowRig rig("");
+    QTest::keyClicks(rig.window->txt_input(), "7*6");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(rig.lines().last(), QString("A:42"));
+    QCOMPARE(rig.inputText(), QString());
+
+    const int shown = rig.lines().size();
+    rig.enter("   ");
+    QVERIFY(rig.lines().size() > shown);  // an empty command still writes its lines
+    QCOMPARE(talvoro::processHistory().HistoryCount(), 2);
+}
+
+void ConsoleKeys::upAndDownRecallWithCaretAtEnd() {
+    WindowRig rig("");
+    rig.enter("11");
+    rig.enter("22");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Up);
+    QCOMPARE(rig.inputText(), QString("22"));
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Up);
+    QCOMPARE(rig.inputText(), QString("11"));
+    QCOMPARE(rig.window->txt_input()->textCursor().position(), 2);
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Down);  // the cursor had wrapped to the newest
+    QCOMPARE(rig.inputText(), QString("22"));
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Down);
+    QCOMPARE(rig.inputText(), QString("11"));
+    QCOMPARE(rig.window->txt_input()->textCursor().position(), 2);
+
+    talvoro::processHistory() = talvoro::CommandHistory();
+    rig.window->txt_input()->setText(u"kept");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Up);  // empty history: the line stays
+    QCOMPARE(rig.inputText(), QString("kept"));
+}
+
+void ConsoleKeys::transcriptAppendsAndKeepsCrLf() {
+    WindowRig rig("");
+    auto* pane = rig.window->txt_output();
+    pane->SetText(u"");
+    rig.window->OPrint(u"");
+    QCOMPARE(pane->Text(), std::u16string(u"\r\n"));
+    rig.window->OPrint(u"a\r\nb");
+    QCOMPARE(pane->Text(), std::u16string(u"\r\na\r\nb\r\n"));
+    QCOMPARE(pane->SelStart(), 8);
+    pane->AppendLine(u"c");  // the caret stays until SetToTop
+    QCOMPARE(pane->SelStart(), 8);
+    QCOMPARE(pane->Text(), std::u16string(u"\r\na\r\nb\r\nc\r\n"));
+    pane->SetText(u"");
+    pane->SetToTop();
+    QCOMPARE(pane->SelStart(), 0);
+}
+
+void ConsoleKeys::oprintContinuesATextWithoutLineEnd() {
+    WindowRig rig("");
+    QCOMPARE(rig.run("CalcScreen.Text = \"abc\""), QString());
+    QCOMPARE(rig.run("MainForm.OPrint \"def\""), QString());
+    QCOMPARE(rig.window->txt_output()->Text(), std::u16string(u"abcdef\r\n"));
+}
+
+void ConsoleKeys::charactersTypedInTranscriptGoToInputEnd() {
+    WindowRig rig("");
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    rig.window->txt_input()->setText(u"12");
+    QTextCursor cursor = rig.window->txt_input()->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(2, QTextCursor::KeepAnchor);  // the 2 selected
+    rig.window->txt_input()->setTextCursor(cursor);
+    const std::u16string transcript = rig.window->txt_output()->Text();
+    QTest::keyClick(rig.window->txt_output(), '5');
+    QCOMPARE(rig.inputText(), QString("125"));
+    QCOMPARE(rig.window->txt_input()->textCursor().position(), 3);
+    QCOMPARE(rig.window->txt_output()->Text(), transcript);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rig.window->txt_input()));
+
+    // An operator arriving this way is a change of the text, not a keystroke.
+    rig.window->txt_input()->setText(u"");
+    rig.window->variables().AnsIns = false;
+    QTest::keyClick(rig.window->txt_output(), '+');
+    QCOMPARE(rig.inputText(), QString("+"));
+}
+
+void ConsoleKeys::controlKeysInTranscriptPassNothing() {
+    WindowRig rig("");
+    rig.window->txt_input()->setText(u"2+");
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Tab})
+        QTest::keyClick(rig.window->txt_output(), key);
+    QCOMPARE(rig.inputText(), QString("2+"));
+}
+
+void ConsoleKeys::clipboardGetsWholeText() {
+    WindowRig rig("");
+    rig.window->txt_output()->SetText(u"");
+    rig.window->cmd_clipboard()->click();
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+    rig.enter("1+1");
+    rig.window->cmd_clipboard()->click();
+    QCOMPARE(QApplication::clipboard()->text(), QString("1+1\r\nA:2\r\n"));
+}
+
+void ConsoleKeys::calcScreenSelectionCountsCrLfAsTwo() {
+    WindowRig rig("");
+    QCOMPARE(rig.run("CalcScreen.Text = \"ab\" & vbCrLf & \"cd\" & vbCrLf"), QString());
+    QCOMPARE(rig.run("CalcScreen.SelStart = 4 : CalcScreen.SelLength = 2"), QString());
+    QCOMPARE(rig.eval("CalcScreen.SelText"), QVariant("cd"));
+    QCOMPARE(rig.eval("CalcScreen.SelStart"), QVariant("4"));
+    QCOMPARE(rig.run("CalcScreen.SelText = \"XY\" & vbCrLf & \"Z\""), QString());
+    QCOMPARE(rig.window->txt_output()->Text(), std::u16string(u"ab\r\nXY\r\nZ\r\n"));
+    QCOMPARE(rig.run("CalcScreen.SelStart = -1"), QString("Invalid procedure call or argument"));
+}
+
+void ConsoleKeys::loneLineBreakIsCleared() {
+    WindowRig rig("");
+    rig.window->txt_input()->setText(u"\r\n");
+    QCOMPARE(rig.inputText(), QString());
+    rig.window->txt_input()->setText(u"1\r\n");
+    QCOMPARE(rig.inputText(), QString("1\r\n"));  // only a line break alone is removed
+}
+
+// Keys typed "at the window" reach the input line: the focus is there.
+void ConsoleKeys::typingReachesInputWhenWindowIsActive() {
+    WindowRig rig("");
+    rig.window->show();
+    rig.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    QTest::keyClicks(nullptr, "6*7");
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+    QCOMPARE(rig.lines().last(), QString("A:42"));
+}
+
+QTEST_MAIN(ConsoleKeys)
+#include "tst_console_keys.moc"
