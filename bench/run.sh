@@ -14,7 +14,8 @@ runner=${1:-$here/../build/bin/talvoro-run}
 runs=${2:-5}
 bench_dir=${TALVORO_BENCH_DIR:-$here/../../shared/bench}
 lua=$(command -v lua5.4 || command -v lua || true)
-python=$(command -v python3 || true)
+# Debian's own CPython: a version manager's shim in PATH would add its start-up to every run.
+python=$( [ -x /usr/bin/python3 ] && echo /usr/bin/python3 || command -v python3 || true)
 
 if [ ! -x "$runner" ]; then echo "no runner at $runner (build first)" >&2; exit 2; fi
 if [ ! -d "$bench_dir/vbs" ]; then echo "no benchmarks in $bench_dir" >&2; exit 2; fi
@@ -28,12 +29,15 @@ median_time() {
     if ! out=$("$@" 2>&1); then echo fail; return; fi
     t1=$(date +%s.%N)
     if ! grep -qxF "$expected" <<<"$out"; then echo wrong; return; fi
-    times+=("$(echo "$t1 - $t0" | bc -l)")
+    times+=("$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f", b - a }')")
   done
   printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {printf "%.3f", a[int((NR+1)/2)]}'
 }
 
-ratio() { if [[ $1 =~ ^[0-9.]+$ && $2 =~ ^[0-9.]+$ ]]; then echo "scale=2; $1 / $2" | bc -l; else echo "-"; fi; }
+ratio() {
+  if [[ $1 =~ ^[0-9.]+$ && $2 =~ ^[0-9.]+$ ]]; then awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'
+  else echo "-"; fi
+}
 
 printf '%-8s %9s %9s %9s %9s %9s\n' program talvoro lua5.4 python3 vs_lua vs_py
 log_sum=0; count=0
@@ -47,9 +51,9 @@ for f in "$bench_dir"/vbs/*.vbs; do
   r_lua=$(ratio "$ours" "$theirs_lua"); r_py=$(ratio "$ours" "$theirs_py")
   printf '%-8s %9s %9s %9s %9s %9s\n' "$name" "$ours" "$theirs_lua" "$theirs_py" "$r_lua" "$r_py"
   if [[ $r_lua =~ ^[0-9.]+$ ]] && [ "$name" != start ]; then
-    log_sum=$(echo "$log_sum + l($r_lua)" | bc -l); count=$((count + 1))
+    log_sum=$(awk -v s="$log_sum" -v r="$r_lua" 'BEGIN { printf "%.6f", s + log(r) }'); count=$((count + 1))
   fi
 done
 if [ "$count" -gt 0 ]; then
-  printf 'geometric mean of talvoro/lua (without start): %.2f\n' "$(echo "e($log_sum / $count)" | bc -l)"
+  awk -v s="$log_sum" -v n="$count" 'BEGIN { printf "geometric mean of talvoro/lua (without start): %.2f\n", exp(s / n) }'
 fi

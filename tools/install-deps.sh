@@ -16,7 +16,7 @@ packages=(
   fonts-wine                              # a bitmap "MS Sans Serif" for the input box
 )
 if [ "${1:-}" = bench ]; then
-  packages+=(lua5.4 python3 bc)
+  packages+=(lua5.4 python3)
 fi
 
 missing=()
