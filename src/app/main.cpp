@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include "window/main_window.h"
 
@@ -14,12 +15,22 @@ namespace {
 // installed outside the font path, it is added by hand.
 constexpr char kSansSerifFace[] = "/usr/share/wine/fonts/sserife.fon";
 
-void loadWindowFont(QApplication& app) {
-    if (QFile::exists(QString::fromLatin1(kSansSerifFace)))
-        QFontDatabase::addApplicationFont(QString::fromLatin1(kSansSerifFace));
+QFont windowFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
-    app.setFont(font);
+    return font;
+}
+
+void loadWindowFont(QApplication& app) {
+    const QString face = QString::fromLatin1(kSansSerifFace);
+    if (QFile::exists(face)) {
+        const int id = QFontDatabase::addApplicationFont(face);
+        // Some Qt builds take the bitmap face for a fixed-pitch one and draw
+        // it as such, which no longer fits the captions; the desktop's sans
+        // face then serves better.
+        if (id >= 0 && QFontInfo(windowFont()).fixedPitch()) QFontDatabase::removeApplicationFont(id);
+    }
+    app.setFont(windowFont());
 }
 
 }  // namespace

@@ -145,8 +145,11 @@ int32_t Interpreter::enterCall() {
 bool Interpreter::clockExpired() {
     ticks_ = kTicksPerClockCheck;
     if (timeoutMs_ <= 0) return false;
-    if (timedOut_) return true;
-    if (std::chrono::steady_clock::now() >= deadline_) timedOut_ = true;
+    if (!timedOut_ && std::chrono::steady_clock::now() >= deadline_) timedOut_ = true;
+    // Once expired, every later check fails at once: code that outlives a
+    // swallowed time-out (a Class_Terminate ignores its errors) must not get
+    // another few thousand ticks.
+    if (timedOut_) ticks_ = 0;
     return timedOut_;
 }
 

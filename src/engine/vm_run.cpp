@@ -118,6 +118,9 @@ void Interpreter::beginOperation() {
 }
 
 int32_t Interpreter::finishOperation(int32_t status) {
+    // A time-out that only a Class_Terminate saw (it ignores its errors) still
+    // ends the operation as timed out.
+    if (status == 0 && timedOut_ && callDepth_ == 0) status = err::ScriptTimedOut;
     if (status == 0) return 0;
     if (error_.number != status) {
         error_.clear();

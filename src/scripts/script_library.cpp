@@ -111,8 +111,13 @@ int32_t ScriptLibrary::LoadScriptFromScript(const std::string& path, vbs::CallCo
         report(kOpenFailureText);
         return 0;
     }
+    // Error 28 "Out of stack space", raised into the script that loads.
+    if (nestedLoads_ >= kMaxNestedLoads) return ctx.fail(28);
     vbs::Interpreter* vm = ctx.vm != nullptr ? ctx.vm : &engine_.interpreter();
-    if (int32_t status = vm->executeGlobal(text, ctx)) {
+    ++nestedLoads_;
+    const int32_t status = vm->executeGlobal(text, ctx);
+    --nestedLoads_;
+    if (status != 0) {
         vbs::ScriptError error = completedError(vm->lastError(), status);
         if (ctx.detail != nullptr && !ctx.detail->description.empty()) error.description = ctx.detail->description;
         if (ctx.detail != nullptr) ctx.detail->clear();

@@ -57,6 +57,10 @@ public:
     // for any load), or the error number of an unreadable argument.
     int32_t LoadScriptFromScript(const std::string& path, vbs::CallContext& ctx);
 
+    // How deeply files loaded from scripts may load further files. A file
+    // that loads itself would otherwise recurse until the stack runs out.
+    static constexpr int kMaxNestedLoads = 32;
+
     bool ProcedureExists(std::u16string_view name) const;
 
     // Start-up after the settings and the height are applied: LoadScriptFile,
@@ -70,6 +74,7 @@ private:
     vbs::ScriptEngine& engine_;
     std::function<void(vbs::ScriptEngine&)> registerObjects_;
     MessageBox& box_;
+    int nestedLoads_ = 0;
 };
 
 }  // namespace talvoro

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -180,7 +181,17 @@ void MainWindow::setOuterHeight(int height) {
 void MainWindow::applyOuterSize() {
     QMargins frame;
     if (isVisible() && windowHandle() != nullptr) frame = windowHandle()->frameMargins();
+    appliedFrame_ = frame;
     resize(outerTarget_.shrunkBy(frame).expandedTo(QSize(1, 1)));
+}
+
+// Some window managers tell the frame's size only after the first move; the
+// outer size is kept by sizing again when the frame turns out different.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (isVisible() && !isMinimized() && windowHandle() != nullptr &&
+        windowHandle()->frameMargins() != appliedFrame_)
+        applyOuterSize();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -322,22 +333,29 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::focusInputLine() { txt_input_->setFocus(); }
 
+// Activation brings the focus back to the input line, except to the quick
+// panel that "Q" gave it to: window systems that focus by pointer activate
+// the window again while the user is about to type there.
 void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) focusInputLine();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && focusWidget() != quick_->txt_quick())
+        focusInputLine();
 }
 
-// A repaint of the window's own surface brings the focus back, unless one of
-// the window's text areas or buttons holds it (the quick panel after "Q").
+// A repaint of the window's own surface brings the focus back when none of
+// the window's controls holds it.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    QWidget* focused = QApplication::focusWidget();
+    QWidget* focused = focusWidget();
     if (focused == nullptr || focused == this) focusInputLine();
 }
 
+// A typed character that no control took brings the focus back. A lone
+// modifier (Shift before a capital typed into the quick panel) is no
+// character and leaves the focus alone.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
-    focusInputLine();
+    if (!event->text().isEmpty()) focusInputLine();
 }
 
 }  // namespace talvoro

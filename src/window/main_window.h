@@ -93,6 +93,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -137,6 +138,7 @@ private:
     std::unique_ptr<ObjectModel> objects_;
     std::unique_ptr<ScriptLibrary> library_;
     QSize outerTarget_;
+    QMargins appliedFrame_;  // the frame the last sizing took off
 };
 
 }  // namespace talvoro

@@ -11,11 +11,7 @@ namespace talvoro {
 namespace {
 
 // Moves the ends of a segment onto the range [low, high] of one axis, along
-// the segment. Script coordinates may be as large as a float allows; handing
-// such values to the rasteriser would overflow its fixed-point arithmetic, so
-// only the part that can be seen is passed on. Working with the slope rather
-// than a 0..1 parameter keeps a far-reaching line exact near the surface.
-// False when the segment lies wholly on one side of the range.
+// the segment. False when the segment lies wholly on one side of the range.
 bool clipAxis(double& a1, double& b1, double& a2, double& b2, double low, double high) {
     if ((a1 < low && a2 < low) || (a1 > high && a2 > high)) return false;
     // The slope of the original ends; each end slides along it from itself.
@@ -43,7 +39,8 @@ bool boundsTouch(QPointF a, QPointF b, const QRectF& box) {
            std::max(a.y(), b.y()) >= box.top() && std::min(a.y(), b.y()) <= box.bottom();
 }
 
-// The visible part of a segment. Ends far away (up to 3E+38) would lose the
+// The visible part of a segment, so the rasteriser never sees coordinates
+// beyond its fixed-point range. Ends far away (up to 3E+38) would lose the
 // line's position near the surface to rounding in any slope, so a long
 // segment is halved, keeping the halves that may cross the box, until the
 // pieces are short enough to clip by slope exactly.
@@ -59,6 +56,11 @@ bool clipSegment(QLineF& line, const QRectF& box) {
     else if (firstSeen) line = first;
     else if (secondSeen) line = second;
     return firstSeen || secondSeen;
+}
+
+// Round ends make a wide dot round and wide lines meet without gaps.
+QPen surfacePen(const QColor& color, int width) {
+    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 }  // namespace
@@ -104,10 +106,6 @@ bool SurfaceCanvas::mayTouchImage(float left, float top, float right, float bott
            top - margin <= float(image_.height());
 }
 
-static QPen surfacePen(const QColor& color, int width) {
-    // Round ends make a wide dot round and wide lines meet without gaps.
-    return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
 
 void SurfaceCanvas::drawLine(float x1, float y1, float x2, float y2, const QColor& color) {
     if (!mayTouchImage(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) return;

@@ -77,6 +77,10 @@ void ConsoleKeys::ansIsInsertedOncePerEvaluation() {
 
 void ConsoleKeys::enterOnEmptyLineRepeatsNewest() {
     WindowRig rig("");
+    const QStringList atStart = rig.lines();
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);  // empty history: nothing happens
+    QCOMPARE(rig.lines(), atStart);
+    QCOMPARE(talvoro::processHistory().HistoryCount(), 0);
     rig.enter("40+2");
     QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
     QCOMPARE(rig.lines().mid(rig.lines().size() - 4),

@@ -1,5 +1,6 @@
 // Start-up, loading, "Reload", "Functions" and what scripts see of the
 // window: each case builds a window over its own script file.
+#include <QApplication>
 #include <QTest>
 
 #include "window_rig.h"
@@ -25,6 +26,7 @@ private slots:
     void reloadClearsVariablesButKeepsPublicOnes();
     void loadScriptFromScriptAddsProcedures();
     void loadScriptReportsMissingAndBrokenFiles();
+    void selfLoadingFileStops();
     void bareMemberNamesAreUnknown();
     void publicVariablesAreStoredValues();
     void fillBracketsChangesCallersVariable();
@@ -89,7 +91,12 @@ void WindowScripts::reloadClearsVariablesButKeepsPublicOnes() {
     rig.enter("5");
     QCOMPARE(rig.run("MainForm.LastCmd = \"kept\""), QString());
     const int shown = rig.lines().size();
+    rig.window->show();
+    rig.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    rig.window->Command2()->setFocus();
     rig.window->Command1()->click();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rig.window->txt_input()));
     QCOMPARE(rig.lines().size(), shown);  // Main does not run again
     QCOMPARE(rig.eval("IsEmpty(y) And IsEmpty(Ans)"), QVariant("True"));
     QCOMPARE(rig.eval("MainForm.LastCmd"), QVariant("kept"));
@@ -102,6 +109,18 @@ void WindowScripts::loadScriptFromScriptAddsProcedures() {
     QCOMPARE(rig.run("MainForm.LoadScript \"" + rig.path("second file.tvo") + "\""), QString());
     QCOMPARE(rig.eval("First() + Second() + keep"), QVariant("14"));
     QVERIFY(rig.box.texts.empty());
+}
+
+// A file that loads itself stops at the nesting limit instead of
+// exhausting the stack; the innermost failure is reported once.
+void WindowScripts::selfLoadingFileStops() {
+    WindowRig rig("");
+    const QString self = rig.path("self.tvo");
+    talvoro::testing::writeFile(self, ("n = n + 1\r\nMainForm.LoadScript \"" + self + "\"\r\n").toUtf8());
+    QCOMPARE(rig.run("n = 0 : MainForm.LoadScript \"" + self + "\""), QString());
+    QCOMPARE(rig.eval("n"), QVariant(QString::number(talvoro::ScriptLibrary::kMaxNestedLoads)));
+    QCOMPARE(rig.box.texts.size(), size_t(1));
+    QVERIFY(rig.box.texts[0].startsWith("Error in script"));
 }
 
 void WindowScripts::loadScriptReportsMissingAndBrokenFiles() {
