@@ -14,6 +14,7 @@
 #include "settings/cvar_store.h"
 #include "settings/setting_keys.h"
 #include "window/drawing_surface.h"
+#include "window/script_dialogs.h"
 
 namespace talvoro {
 
@@ -56,6 +57,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       editor_(options.editor != nullptr ? *options.editor : static_cast<EditorLauncher&>(qtDialogs_)),
       outerTarget_(kDesignOuterWidth, 229) {
     setWindowTitle(QString::fromStdU16String(kApplicationTitle));
+    scr_main_.SetHostHooks(windowDialogHooks(this));
     createControls();
     setTabOrder();
     connectHandlers();

@@ -1,7 +1,11 @@
 // Start-up, loading, "Reload", "Functions" and what scripts see of the
 // window: each case builds a window over its own script file.
 #include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "window_rig.h"
 
@@ -10,6 +14,21 @@ using talvoro::testing::WindowRig;
 namespace {
 
 const QString kCannotDoNow = QString::fromStdU16String(talvoro::kCannotDoNowText);
+
+// Acts on the next modal dialog as soon as it is shown: armed before the
+// call that opens it, since that call only returns once the dialog closes.
+void whenModalAppears(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        poll->stop();
+        poll->deleteLater();
+        act(modal);
+    });
+    poll->start();
+}
 
 }  // namespace
 
@@ -36,6 +55,7 @@ private slots:
     void scriptObjectRunsCodeInsideAScript();
     void reentrantCallsAreRefused();
     void functionsStartsEditorWithQuotedPath();
+    void msgBoxAndInputBoxShowDialogs();
 };
 
 void WindowScripts::missingScriptFileStillEvaluates() {
@@ -234,3 +254,35 @@ void WindowScripts::functionsStartsEditorWithQuotedPath() {
 
 QTEST_MAIN(WindowScripts)
 #include "tst_window_scripts.moc"
+
+void WindowScripts::msgBoxAndInputBoxShowDialogs() {
+    WindowRig rig("");
+    QString seenText, seenTitle;
+    whenModalAppears([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        seenText = box->text();
+        seenTitle = box->windowTitle();
+        box->button(QMessageBox::No)->click();
+    });
+    QCOMPARE(rig.run("answer = MsgBox(\"Go on?\", vbYesNo + vbQuestion)"), QString());
+    QCOMPARE(seenText, QString("Go on?"));
+    QCOMPARE(seenTitle, QString("Talvoro"));
+    QCOMPARE(rig.eval("answer"), QVariant("7"));  // vbNo
+
+    whenModalAppears([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        seenTitle = dialog->windowTitle();
+        QCOMPARE(dialog->textValue(), QString("x"));
+        dialog->setTextValue("typed");
+        dialog->accept();
+    });
+    QCOMPARE(rig.run("name = InputBox(\"Name?\", \"Ask\", \"x\")"), QString());
+    QCOMPARE(seenTitle, QString("Ask"));
+    QCOMPARE(rig.eval("name"), QVariant("typed"));
+
+    whenModalAppears([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    QCOMPARE(rig.run("name = InputBox(\"Name?\")"), QString());
+    QCOMPARE(rig.eval("name"), QVariant(""));
+}
