@@ -29,7 +29,9 @@ public:
     std::vector<std::u16string> titles;
 };
 
-// Runs `act` on the question dialog once it is showing modally.
+// Runs `act` on the question dialog once it is showing modally and has been
+// activated (focus checks need the activation, which can come a little after
+// the dialog is shown on a busy machine).
 void whenQuestionAppears(std::function<void(frm_question&)> act) {
     auto* poll = new QTimer(qApp);
     poll->setInterval(5);
@@ -37,7 +39,8 @@ void whenQuestionAppears(std::function<void(frm_question&)> act) {
     clock->start();
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         auto* dialog = qobject_cast<frm_question*>(QApplication::activeModalWidget());
-        if (!dialog && clock->elapsed() < 5000) return;
+        const bool ready = dialog && dialog->isActiveWindow() && QApplication::focusWidget() != nullptr;
+        if (!ready && clock->elapsed() < 5000) return;
         poll->stop();
         poll->deleteLater();
         delete clock;
