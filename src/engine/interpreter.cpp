@@ -234,6 +234,7 @@ int32_t Interpreter::fail(Frame& frame, int32_t number) {
         error_.number = number;
         if (!detail_.description.empty()) error_.description = detail_.description;
         else error_.description = toU16(errorText(number));
+        errorNamesItem_ = detail_.namesItem;
         error_.source = detail_.source.empty() ? toU16(kRuntimeSource) : detail_.source;
     }
     detail_.clear();
@@ -733,6 +734,7 @@ int32_t Interpreter::execute(Frame& entry) {
             fp->pc = static_cast<int32_t>(ip - code);
             detail_.description = toU16(errorText(err::VariableUndefined)) + u": '" +
                                   procp->names[static_cast<size_t>(in.a)] + u"'";
+            detail_.namesItem = true;
             e = err::VariableUndefined;
             goto failed;
         }
@@ -757,7 +759,7 @@ int32_t Interpreter::execute(Frame& entry) {
         }
         // On Error Resume Next: Err takes the error, execution goes on with
         // the statement after the one that failed.
-        if (err_) err_->setFrom(error_);
+        if (err_) err_->setFrom(error_, errorNamesItem_);
         error_.clear();
         errorPlaced_ = false;
         while (sp > base) (--sp)->clear();

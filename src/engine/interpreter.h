@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/bytecode.h"
@@ -136,6 +137,10 @@ public:
     int32_t defaultValue(const Variant& v, Variant& out);
     ErrorDetail& detail() { return detail_; }
     void runTerminate(ScriptObject* object);
+    // Script class instances alive now, so the interpreter can break their
+    // reference cycles when it goes away.
+    void objectCreated(ScriptObject* object) { liveObjects_.insert(object); }
+    void objectDestroyed(ScriptObject* object) { liveObjects_.erase(object); }
 
 private:
     friend class ErrObject;
@@ -183,6 +188,8 @@ private:
     std::vector<std::shared_ptr<ClassInfo>> classes_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::vector<const Procedure*> definitionOrder_;
+    std::unordered_set<ScriptObject*> liveObjects_;
+    void breakObjectCycles();
 
     // Slots and operand stacks of running frames: blocks that never move, so a
     // ByRef reference into a caller's slot stays valid during the call.
@@ -209,6 +216,7 @@ private:
 
     ErrorDetail detail_;
     ScriptError error_;         // the error being raised or last raised
+    bool errorNamesItem_ = false;  // error_.description ends in ": 'name'"
     bool errorPlaced_ = false;  // its line/column are known
     ErrObject* err_ = nullptr;
     HostHooks hooks_;

@@ -61,7 +61,10 @@ private:
 struct ErrorDetail {
     std::u16string description;  // empty: use the table's text
     std::u16string source;       // empty: "VBScript runtime error"
-    void clear() { description.clear(); source.clear(); }
+    // True when `description` is the table's text with ": 'name'" appended;
+    // a script's Err.Description then shows the plain text only.
+    bool namesItem = false;
+    void clear() { description.clear(); source.clear(); namesItem = false; }
 };
 
 // Passed to every member invocation and built-in function: the interpreter

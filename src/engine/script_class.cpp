@@ -7,6 +7,7 @@ namespace vbs {
 
 ScriptObject::ScriptObject(std::shared_ptr<ClassInfo> cls, Interpreter* vm, std::shared_ptr<bool> vmAlive)
     : cls_(std::move(cls)), vm_(vm), vmAlive_(std::move(vmAlive)) {
+    if (vm_ && *vmAlive_) vm_->objectCreated(this);
     fields_.resize(cls_->fieldNames.size());
     for (size_t i = 0; i < fields_.size(); ++i) {
         const auto& bounds = cls_->fieldBounds[i];
@@ -105,8 +106,15 @@ int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, V
     return vm_->callProcedure(proc, this, args.raw(), args.size(), result);
 }
 
+void ScriptObject::dropFields() {
+    std::vector<Variant> old(fields_.size());
+    old.swap(fields_);
+    old.clear();  // may free other instances; this one stays valid meanwhile
+}
+
 void ScriptObject::destroy() {
     if (terminated_ || !vm_ || !*vmAlive_ || !cls_->terminate) {
+        if (vm_ && *vmAlive_) vm_->objectDestroyed(this);
         delete this;
         return;
     }

@@ -61,6 +61,10 @@ public:
     Variant* fields() { return fields_.data(); }
     // Members callable from inside the class itself, private ones included.
     int32_t invokeFromInside(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx);
+    // Empties every field, keeping their number. The interpreter does this to
+    // the instances still alive when it goes away: objects that refer to each
+    // other in a cycle would otherwise never be freed.
+    void dropFields();
 
 protected:
     void destroy() override;

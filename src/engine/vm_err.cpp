@@ -29,9 +29,11 @@ int32_t ErrObject::findMember(std::u16string_view name) {
     return kNoMember;
 }
 
-void ErrObject::setFrom(const ScriptError& e) {
+void ErrObject::setFrom(const ScriptError& e, bool namesItem) {
     number_ = e.number;
-    description_ = e.description;
+    // The host sees "Variable is undefined: 'b'"; a script's Err.Description
+    // holds the table's plain text.
+    description_ = namesItem ? toU16(errorText(e.number)) : e.description;
     source_ = e.source;
     helpFile_.clear();
     helpContext_ = 0;

@@ -14,7 +14,7 @@ public:
     int32_t findMember(std::u16string_view name) override;
     int32_t invoke(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx) override;
 
-    void setFrom(const ScriptError& e);
+    void setFrom(const ScriptError& e, bool namesItem = false);
     void clear();
     int32_t number() const { return number_; }
 

@@ -171,6 +171,7 @@ int32_t Interpreter::indexValue(Variant& container, Variant* args, int argc, Var
     if (argc == 0) { out = container; return 0; }
     if (!name.empty())
         detail_.description = toU16(errorText(err::TypeMismatch)) + u": '" + std::u16string(name) + u"'";
+        detail_.namesItem = true;
     return err::TypeMismatch;
 }
 
@@ -220,6 +221,7 @@ int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view nam
     int32_t id = obj->findMember(name);
     if (id == kNoMember) {
         detail_.description = toU16(errorText(err::MemberNotSupported)) + u": '" + std::u16string(name) + u"'";
+        detail_.namesItem = true;
         return err::MemberNotSupported;
     }
     ctx_.vm = this;
@@ -265,6 +267,7 @@ int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, 
     if (in.b >= 0) { slot = &frame.slots[in.b].deref(); return 0; }
     if (in.c & 1) {
         detail_.description = toU16(errorText(err::VariableUndefined)) + u": '" + name + u"'";
+        detail_.namesItem = true;
         return err::VariableUndefined;
     }
     // Global code without Option Explicit: the name becomes a global now.
@@ -292,6 +295,7 @@ int32_t Interpreter::callByName(Frame& frame, const std::u16string& name, Varian
     }
     (void)frame;
     detail_.description = toU16(errorText(err::TypeMismatch)) + u": '" + name + u"'";
+    detail_.namesItem = true;
     return err::TypeMismatch;
 }
 
@@ -478,6 +482,7 @@ int32_t Interpreter::newByName(const std::u16string& name, Variant& out) {
         return 0;
     }
     detail_.description = toU16(errorText(err::ClassNotDefined)) + u": '" + name + u"'";
+    detail_.namesItem = true;
     return err::ClassNotDefined;
 }
 

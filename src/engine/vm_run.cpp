@@ -62,6 +62,18 @@ Interpreter::~Interpreter() {
     for (Dispatch* host : memberHosts_) host->releaseRef();
     memberHosts_.clear();
     globalValues_.clear();
+    breakObjectCycles();
+}
+
+// Instances still alive here are held by a cycle (a.Other = b, b.Other = a),
+// or by the application. Emptying their fields frees the cycles; with the
+// interpreter marked gone, no Class_Terminate runs while that happens.
+void Interpreter::breakObjectCycles() {
+    std::vector<ScriptObject*> live(liveObjects_.begin(), liveObjects_.end());
+    liveObjects_.clear();
+    for (ScriptObject* o : live) o->addRef();
+    for (ScriptObject* o : live) o->dropFields();
+    for (ScriptObject* o : live) o->releaseRef();
 }
 
 int32_t Interpreter::findGlobal(std::u16string_view foldedName) const {
