@@ -14,6 +14,8 @@ packages=(
   qt6-base-dev                            # the window (Widgets, and Qt Test)
   fonts-liberation2                       # "Courier New" resolves to Liberation Mono
   fonts-wine                              # a bitmap "MS Sans Serif" for the input box
+  xvfb xdotool xclip imagemagick          # end-to-end tests: X server, keystrokes, clipboard, screenshots
+  openbox wmctrl                          # end-to-end tests: closing the window as a user does
 )
 if [ "${1:-}" = bench ]; then
   packages+=(lua5.4 python3)

@@ -15,6 +15,7 @@
 #include "engine/object.h"
 #include "engine/script_engine.h"
 #include "settings/cvar_store.h"
+#include "settings/program_paths.h"
 #include "settings/setting_keys.h"
 
 namespace talvoro {
@@ -191,10 +192,10 @@ int runTerminalConsole(const std::string& programDir, std::istream& in, std::ost
 
 int runTerminalConsole() {
     if (::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO)) {
-        ConsoleSession session(executableDirectory(), std::cout, std::cerr);
+        ConsoleSession session(programDirectory(), std::cout, std::cerr);
         return runInteractive(session, std::cout);
     }
-    return runTerminalConsole(executableDirectory(), std::cin, std::cout, std::cerr);
+    return runTerminalConsole(programDirectory(), std::cin, std::cout, std::cerr);
 }
 
 }  // namespace talvoro

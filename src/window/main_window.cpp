@@ -12,6 +12,7 @@
 #include "dialogs/input_box.h"
 #include "scripts/quick_panel.h"
 #include "settings/cvar_store.h"
+#include "settings/program_paths.h"
 #include "settings/setting_keys.h"
 #include "window/drawing_surface.h"
 #include "window/script_dialogs.h"
@@ -50,7 +51,7 @@ QCheckBox* checkBox(QWidget* parent, const char* caption, QRect place, const cha
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QWidget(parent),
       options_(options),
-      programDir_(options.programDir.empty() ? executableDirectory() : options.programDir),
+      programDir_(options.programDir.empty() ? programDirectory() : options.programDir),
       qtBox_(this),
       qtDialogs_(this),
       box_(options.messageBox != nullptr ? *options.messageBox : qtBox_),

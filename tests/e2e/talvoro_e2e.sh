@@ -1,0 +1,269 @@
+#!/usr/bin/env bash
+# End-to-end scenarios: the real talvoro in a real X server, driven by real
+# keystrokes and clicks, checked through what a user sees (the transcript
+# copied to the clipboard, the screen, the settings file on disk).
+#
+#   xvfb-run -a -s "-screen 0 1024x768x24" \
+#       bash talvoro_e2e.sh SCENARIO /path/to/talvoro /path/to/scripts.tvo OUTDIR
+#
+# Each run works in a fresh copy of the program directory, so the settings
+# file it writes lands there. Nothing waits a fixed time: every step polls for
+# the condition it needs, with a generous limit, because CI machines are busy.
+set -uo pipefail
+
+scenario=$1
+app_binary=$2
+bundled_scripts=$3
+out_dir=$4
+
+readonly window_name='^Talvoro$'
+readonly poll_limit_s=20
+
+mkdir -p "$out_dir"
+work_dir=$(mktemp -d "${TMPDIR:-/tmp}/talvoro-e2e.XXXXXX")
+program_dir="$work_dir/program"
+mkdir -p "$program_dir"
+cp "$app_binary" "$program_dir/talvoro"
+cp "$bundled_scripts" "$program_dir/scripts.tvo"
+
+app_pid=""
+wm_pid=""
+wid=""
+
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+    rm -rf "$work_dir"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($scenario): $*" >&2
+    import -window root "$out_dir/$scenario-failure.png" 2>/dev/null
+    [ -f "$out_dir/$scenario-app.log" ] && sed 's/^/  app: /' "$out_dir/$scenario-app.log" >&2
+    exit 1
+}
+
+# Runs a command until it succeeds, at most poll_limit_s seconds.
+poll() {
+    local deadline=$((SECONDS + poll_limit_s))
+    until "$@"; do
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.1
+    done
+}
+
+# ---- the window manager (only for closing the way a user does) ------------------
+
+wm_is_running() { wmctrl -m >/dev/null 2>&1; }
+
+start_window_manager() {
+    openbox --sm-disable >"$out_dir/$scenario-wm.log" 2>&1 &
+    wm_pid=$!
+    poll wm_is_running || fail "openbox did not start"
+}
+
+# ---- the program ---------------------------------------------------------------
+
+start_app() {
+    (cd "$program_dir" && exec ./talvoro) >"$out_dir/$scenario-app.log" 2>&1 &
+    app_pid=$!
+    wid=$(timeout $poll_limit_s xdotool search --sync --onlyvisible --name "$window_name" | head -1)
+    [ -n "$wid" ] || fail "the window did not appear"
+    focus_window "$wid"
+    # "Q" shows the bottom band, where "Lock" is, and ">" the extended width,
+    # where "Output to Clipboard" is. "Q" gives the keyboard to the quick
+    # panel, so the input line takes it back.
+    click_at 176 194
+    click_at 192 194
+    # The X server sends a click to whatever lies under the pointer at that
+    # moment, so clicks into the grown window wait until it has grown.
+    poll window_is_full_size || fail "the window did not grow to show the bottom row and the surface"
+    click_input_line
+}
+
+# At least the client area that holds "Output to Clipboard" and the surface
+# (a window manager's frame takes a few pixels of the outer 435x380).
+window_is_full_size() {
+    local width height
+    eval "$(xdotool getwindowgeometry --shell "$wid" | grep -E '^(WIDTH|HEIGHT)=')"
+    width=$WIDTH height=$HEIGHT
+    [ "$width" -ge 428 ] && [ "$height" -ge 354 ]
+}
+
+focus_window() {
+    poll timeout 5 xdotool windowfocus --sync "$1" || fail "could not focus window $1"
+}
+
+app_is_alive() { kill -0 "$app_pid" 2>/dev/null; }
+
+# Clicks at a point given relative to the main window's client area.
+click_at() {
+    timeout 10 xdotool mousemove --sync --window "$wid" "$1" "$2" click 1 || fail "click at $1,$2 failed"
+}
+
+# The input line, clicked to give it the keyboard back after a button took it.
+click_input_line() { click_at 100 165; }
+
+type_line() {
+    xdotool type --delay 25 -- "$1" || fail "typing '$1' failed"
+    xdotool key Return || fail "Return failed"
+}
+
+# ---- reading the transcript ----------------------------------------------------
+
+clipboard_text() { timeout 3 xclip -o -selection clipboard 2>/dev/null | tr -d '\r'; }
+
+# True when the transcript, copied by "Output to Clipboard", ends with the
+# given lines (one argument per line).
+transcript_ends_with() {
+    local expected
+    expected=$(printf '%s\n' "$@")
+    click_at 264 344
+    local text
+    text=$(clipboard_text) || return 1
+    local tail_lines
+    tail_lines=$(printf '%s\n' "$text" | sed '/^$/d' | tail -n $#)
+    [ "$tail_lines" = "$expected" ]
+}
+
+expect_transcript_ends_with() {
+    if ! poll transcript_ends_with "$@"; then
+        echo "expected the transcript to end with:" >&2
+        printf '  |%s\n' "$@" >&2
+        echo "transcript was:" >&2
+        clipboard_text | sed 's/^/  |/' >&2
+        fail "transcript mismatch"
+    fi
+    click_input_line
+}
+
+# ---- reading the screen --------------------------------------------------------
+
+window_origin() { xdotool getwindowgeometry --shell "$wid" | sed -n 's/^\(X\|Y\)=//p' | tr '\n' ' '; }
+
+# Number of dark pixels in a rectangle of the window's client area.
+dark_pixels_in() {
+    local x=$1 y=$2 w=$3 h=$4 shot="$work_dir/shot.png"
+    read -r ox oy <<<"$(window_origin)"
+    import -window root "$shot" 2>/dev/null || return 1
+    convert "$shot" -crop "${w}x${h}+$((ox + x))+$((oy + y))" +repage -colorspace Gray -threshold 50% \
+        -negate -format '%[fx:round(mean*w*h)]' info: 2>/dev/null
+}
+
+# ---- the scenarios -------------------------------------------------------------
+
+# Brackets are closed for the user, the answer feeds the next line, and Up
+# brings back what was typed.
+scenario_console() {
+    start_app
+    type_line '1+(2+(3'
+    expect_transcript_ends_with '1+(2+(3))' 'A:6'
+    type_line '/2'
+    expect_transcript_ends_with '1+(2+(3))' 'A:6' 'Ans/2' 'A:3'
+    # Up twice: first "/2" as it was typed, then the line before it.
+    xdotool key Up Up Return || fail "keys failed"
+    expect_transcript_ends_with 'Ans/2' 'A:3' '1+(2+(3))' 'A:6'
+}
+
+# A script run from the quick panel draws a line that shows on the screen once
+# the window has its extended width.
+scenario_quick_panel_draws() {
+    start_app
+    # The surface (203,0)-(428,201) is white before anything is drawn.
+    line_band_is_blank() { [ "$(dark_pixels_in 213 95 190 11)" = 0 ]; }
+    poll line_band_is_blank || fail "the surface is not blank at start"
+    click_at 100 270   # into the quick panel's text
+    xdotool type --delay 25 -- 'MainForm.DrawLine 10, 100, 200, 100' || fail "typing failed"
+    click_at 20 345    # "Run"
+    # A horizontal line at surface y=100 from x=10 to x=200: dark pixels along
+    # most of it, and none well above or below it.
+    line_is_drawn() { local n; n=$(dark_pixels_in 223 95 170 11) && [ "${n:-0}" -ge 150 ]; }
+    poll line_is_drawn || fail "no line on the surface (dark pixels: $(dark_pixels_in 223 95 170 11))"
+    [ "$(dark_pixels_in 213 20 190 60)" = 0 ] || fail "the surface has marks away from the line"
+    import -window root "$out_dir/quick_panel_draws.png"
+}
+
+# A script question answered in the input box.
+scenario_input_box() {
+    start_app
+    type_line 'MainForm.GetIVal("How much?")'
+    local box
+    box=$(timeout $poll_limit_s xdotool search --sync --onlyvisible --name '^Input Box$' | head -1)
+    [ -n "$box" ] || fail "the input box did not appear"
+    focus_window "$box"
+    type_line '2*3'
+    expect_transcript_ends_with 'MainForm.GetIVal("How much?")' 'A:6'
+}
+
+settings_file_is_complete() {
+    [ -f "$program_dir/defaults.txt" ] && [ "$(wc -l <"$program_dir/defaults.txt")" -eq 8 ]
+}
+
+expect_default_settings_file() {
+    local expected
+    expected=$(printf '%s\r\n' 'TextEditor=xdg-open' 'OnTop= 0' "MainScriptFile=$program_dir/scripts.tvo" \
+        'WindowNormal= 207' 'WindowExtended= 435' 'NormalHeight= 229' 'QuickVisibleHeight= 380' \
+        'InputBoxMaxOKS= 5'; echo x)
+    local actual
+    actual=$(cat "$program_dir/defaults.txt"; echo x)
+    if [ "$actual" != "$expected" ]; then
+        echo "defaults.txt was:" >&2
+        cat -A "$program_dir/defaults.txt" >&2
+        fail "defaults.txt does not hold the eight default lines"
+    fi
+}
+
+app_has_exited() { ! app_is_alive; }
+
+# Closing the window through the window manager writes the settings file.
+scenario_close_writes_settings() {
+    start_window_manager
+    start_app
+    [ ! -e "$program_dir/defaults.txt" ] || fail "defaults.txt exists before the first close"
+    wmctrl -c Talvoro || fail "wmctrl -c failed"
+    poll app_has_exited || fail "the program did not exit after the close request"
+    wait "$app_pid"
+    local status=$?
+    app_pid=""
+    [ "$status" -eq 0 ] || fail "the program exited with status $status"
+    settings_file_is_complete || fail "no complete defaults.txt after closing"
+    expect_default_settings_file
+}
+
+other_visible_window() {
+    xdotool search --onlyvisible --name "$window_name" 2>/dev/null | grep -vx "$wid" | head -1
+}
+
+message_box_is_shown() { [ -n "$(other_visible_window)" ]; }
+
+# "Lock" turns the close request down with a message, but still saves.
+scenario_lock_keeps_open() {
+    start_window_manager
+    start_app
+    click_at 162 346   # "Lock"
+    wmctrl -c Talvoro || fail "wmctrl -c failed"
+    poll message_box_is_shown || fail "no message box after the close request"
+    local box
+    box=$(other_visible_window)
+    focus_window "$box"
+    # Its text is not readable from outside; the box is the program's only
+    # other top-level window with the program's title.
+    xdotool key Return
+    no_other_window() { [ -z "$(other_visible_window)" ]; }
+    poll no_other_window || fail "the message box did not go away"
+    poll settings_file_is_complete || fail "no defaults.txt after the refused close"
+    app_is_alive || fail "the program exited although locked"
+    xdotool search --onlyvisible --name "$window_name" | grep -qx "$wid" || fail "the window is gone"
+    # Still usable.
+    focus_window "$wid"
+    click_input_line
+    type_line '2+2'
+    expect_transcript_ends_with '2+2' 'A:4'
+}
+
+case "$scenario" in
+console | quick_panel_draws | input_box | close_writes_settings | lock_keeps_open) "scenario_$scenario" ;;
+*) echo "unknown scenario: $scenario" >&2; exit 2 ;;
+esac
+echo "PASS ($scenario)"
