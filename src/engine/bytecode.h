@@ -91,6 +91,16 @@ enum class Op : uint8_t {
     ForEachPrep,   // [collection] -> hidden slots; a: exit pc, b: first hidden slot
     ForEachNext,   // a: exit pc, b: first hidden slot; pushes the next item
     RaiseUndefined,// a: name index: error 500 for an undeclared name under Option Explicit
+    // ---- one-index shortcuts for a local array (the compiler's choice for
+    // `a(i)` and `a(i) = v` when a is a local): no reference to the local is
+    // pushed, and an Integer/Long index of a one-dimensional array is served
+    // inline; anything else takes IndexRef's / StoreIndex's general path.
+    IndexLocal,    // a: slot, b: name index      [index] -> [value]
+    StoreIndexLocal,// a: slot                    [index value] -> []   Let only
+    IndexLocalAt,  // a: slot, b: slot of the index, c: name index   [] -> [value]   `a(i)`, both locals
+    // `x + k` and `x - k` of a local and a constant (the `j + 1` of loops).
+    AddLocalConst,      // a: slot, b: constant index, c: literal flags   [] -> [value]
+    SubtractLocalConst, // a: slot, b: constant index, c: literal flags
 };
 
 // Counter kinds of For (the `c` of ForPrep/ForStep, and its `a` is the

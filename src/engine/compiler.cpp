@@ -67,6 +67,34 @@ private:
         if (depth_ > maxDepth_) maxDepth_ = depth_;
         return pc() - 1;
     }
+    // `a(i)` of a local array. When the index is a local too (the LoadLocal
+    // just emitted), one instruction reads both slots; nothing can jump
+    // between the two, as they come from one expression.
+    void emitIndexLocal(int32_t slot, int32_t name) {
+        if (!proc_.code.empty() && proc_.code.back().op == Op::LoadLocal && name < 256) {
+            int32_t indexSlot = proc_.code.back().a;
+            proc_.code.pop_back();
+            depth_ -= stackEffect(Op::LoadLocal, 0);
+            emit(Op::IndexLocalAt, slot, indexSlot, static_cast<uint8_t>(name));
+            return;
+        }
+        emit(Op::IndexLocal, slot, name);
+    }
+    // A binary operator. `local + constant` and `local - constant`, both
+    // operands just emitted by this expression, become one instruction.
+    void emitBinary(Op op, uint8_t flags) {
+        size_t n = proc_.code.size();
+        if ((op == Op::Add || op == Op::Subtract) && n >= 2 && proc_.code[n - 2].op == Op::LoadLocal &&
+            proc_.code[n - 1].op == Op::PushConst) {
+            int32_t slot = proc_.code[n - 2].a;
+            int32_t constantIndex = proc_.code[n - 1].a;
+            proc_.code.resize(n - 2);
+            depth_ -= 2;
+            emit(op == Op::Add ? Op::AddLocalConst : Op::SubtractLocalConst, slot, constantIndex, flags);
+            return;
+        }
+        emit(op, 0, 0, flags);
+    }
     void patch(int32_t at) { proc_.code[static_cast<size_t>(at)].a = pc(); }
     static int stackEffect(Op op, int32_t b);
     int32_t constant(const Variant& v) {
@@ -165,6 +193,12 @@ int ProcCompiler::stackEffect(Op op, int32_t b) {
         return 1 - b;
     case Op::CallMember: case Op::CallValue: case Op::IndexRef: case Op::RefElement:
         return -b;
+    case Op::IndexLocal:
+        return 0;
+    case Op::IndexLocalAt: case Op::AddLocalConst: case Op::SubtractLocalConst:
+        return 1;
+    case Op::StoreIndexLocal:
+        return -2;
     case Op::StoreIndex: case Op::StoreMember:
         return -(b + 2);
     case Op::StoreMeMember:
@@ -364,7 +398,7 @@ void ProcCompiler::compileExpr(const Expr& e) {
                                    Op::LessEqual, Op::GreaterEqual, Op::Is, Op::And, Op::Or, Op::Xor,
                                    Op::Eqv, Op::Imp};
         uint8_t flags = static_cast<uint8_t>((isLiteral(*b.left) ? 1 : 0) | (isLiteral(*b.right) ? 2 : 0));
-        emit(table[static_cast<int>(b.op)], 0, 0, flags);
+        emitBinary(table[static_cast<int>(b.op)], flags);
         break;
     }
     case ExprKind::New: {
@@ -440,6 +474,11 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
         }
         switch (p.kind) {
         case PlaceKind::Local: case PlaceKind::Global: case PlaceKind::Field:
+            if (p.kind == PlaceKind::Local && argc == 1) {
+                compileArgs(args, false);
+                emitIndexLocal(p.index, nameIndex(n.name));
+                return;
+            }
             emitRef(p, n.name);
             compileArgs(args, false);
             emit(Op::IndexRef, nameIndex(n.name), argc);
@@ -637,6 +676,12 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
                 compileArgs(c.args, false);
                 compileExpr(*s.value);
                 emit(Op::StoreMeMember, p.index, argc, s.isSet ? 1 : 0);
+                return;
+            }
+            if (p.kind == PlaceKind::Local && argc == 1 && !s.isSet) {
+                compileArgs(c.args, false);
+                compileExpr(*s.value);
+                emit(Op::StoreIndexLocal, p.index);
                 return;
             }
             if (emitRef(p, n.name)) {

@@ -53,6 +53,23 @@ VBS_ALWAYS_INLINE Variant widenInt(int64_t r, bool bothInteger) {
 // Returns true when the operation was done here; false sends it to the slow path.
 VBS_ALWAYS_INLINE bool fastBinary(Op op, Variant& a, const Variant& b) {
     VarType ta = a.type(), tb = b.type();
+    // Integer/Long counters and indexes first: the commonest case by far, and
+    // their comparisons need no conversion to Double.
+    if (isIntLike(ta) && isIntLike(tb)) {
+        int32_t x = intOf(a), y = intOf(b);
+        bool bothInteger = ta == VarType::Integer && tb == VarType::Integer;
+        switch (op) {
+        case Op::Add: setNumber(a, widenInt(static_cast<int64_t>(x) + y, bothInteger)); return true;
+        case Op::Subtract: setNumber(a, widenInt(static_cast<int64_t>(x) - y, bothInteger)); return true;
+        case Op::Equal: setNumber(a, Variant::boolean(x == y)); return true;
+        case Op::NotEqual: setNumber(a, Variant::boolean(x != y)); return true;
+        case Op::Less: setNumber(a, Variant::boolean(x < y)); return true;
+        case Op::Greater: setNumber(a, Variant::boolean(x > y)); return true;
+        case Op::LessEqual: setNumber(a, Variant::boolean(x <= y)); return true;
+        case Op::GreaterEqual: setNumber(a, Variant::boolean(x >= y)); return true;
+        default: break;  // the general number path below
+        }
+    }
     if (ta == VarType::Double && tb == VarType::Double) {
         double x = a.asDouble(), y = b.asDouble();
         switch (op) {
@@ -69,6 +86,12 @@ VBS_ALWAYS_INLINE bool fastBinary(Op op, Variant& a, const Variant& b) {
             a.asString().size() + b.asString().size() <= kMaxStringLength) {
             if (a.ownsStringUniquely()) a.mutableString() += b.asString();
             else a = Variant::string(a.asString() + b.asString());
+            return true;
+        }
+        // The = and <> of two strings compare their code units exactly.
+        if ((op == Op::Equal || op == Op::NotEqual) && ta == VarType::String && tb == VarType::String) {
+            bool same = a.asString() == b.asString();
+            a = Variant::boolean(same == (op == Op::Equal));
             return true;
         }
         return false;
@@ -390,13 +413,53 @@ int32_t Interpreter::execute(Frame& entry) {
         VBS_BINARY_CASE(IntDivide)
         VBS_BINARY_CASE(Modulo)
         VBS_BINARY_CASE(Concat)
-        VBS_BINARY_CASE(Equal)
-        VBS_BINARY_CASE(NotEqual)
-        VBS_BINARY_CASE(Less)
-        VBS_BINARY_CASE(Greater)
-        VBS_BINARY_CASE(LessEqual)
-        VBS_BINARY_CASE(GreaterEqual)
 #undef VBS_BINARY_CASE
+// A comparison is nearly always followed by the jump of its If or loop: when
+// it gives a Boolean, that jump is taken here, saving a dispatch and a trip
+// of the Boolean through the stack.
+#define VBS_COMPARE_CASE(OP)                                                  \
+        case Op::OP: {                                                        \
+            --sp;                                                             \
+            if (!fastBinary(Op::OP, sp[-1], *sp)) {                           \
+                e = binarySlow(Op::OP, in.c, sp[-1], *sp);                    \
+                sp->clear();                                                  \
+                if (e) goto failed;                                           \
+            }                                                                 \
+            sp->clear();                                                      \
+            if (sp[-1].type() == VarType::Boolean &&                          \
+                (ip->op == Op::JumpIfFalse || ip->op == Op::JumpIfTrue)) {    \
+                bool truth = sp[-1].asBoolean();                              \
+                (--sp)->clear();                                              \
+                const Instr& jump = *ip++;                                    \
+                if (truth == (jump.op == Op::JumpIfTrue)) {                   \
+                    if (code + jump.a < ip && --ticks_ <= 0 && clockExpired()) { \
+                        e = err::ScriptTimedOut;                              \
+                        goto failed;                                          \
+                    }                                                         \
+                    ip = code + jump.a;                                       \
+                }                                                             \
+            }                                                                 \
+            break;                                                            \
+        }
+        VBS_COMPARE_CASE(Equal)
+        VBS_COMPARE_CASE(NotEqual)
+        VBS_COMPARE_CASE(Less)
+        VBS_COMPARE_CASE(Greater)
+        VBS_COMPARE_CASE(LessEqual)
+        VBS_COMPARE_CASE(GreaterEqual)
+#undef VBS_COMPARE_CASE
+#define VBS_LOCAL_CONST_CASE(OP)                                              \
+        case Op::OP##LocalConst: {                                            \
+            std::construct_at(sp++, slots[in.a].deref());                     \
+            if (!fastBinary(Op::OP, sp[-1], constants[in.b])) {               \
+                e = binarySlow(Op::OP, in.c, sp[-1], constants[in.b]);        \
+                if (e) goto failed;                                           \
+            }                                                                 \
+            break;                                                            \
+        }
+        VBS_LOCAL_CONST_CASE(Add)
+        VBS_LOCAL_CONST_CASE(Subtract)
+#undef VBS_LOCAL_CONST_CASE
         case Op::Power: case Op::Is: case Op::And: case Op::Or: case Op::Xor: case Op::Eqv: case Op::Imp: {
             --sp;
             e = binarySlow(in.op, in.c, sp[-1], *sp);
@@ -562,6 +625,50 @@ int32_t Interpreter::execute(Frame& entry) {
             for (int i = 0; i <= in.b; ++i) (--sp)->clear();
             if (e) goto failed;
             *sp++ = std::move(result);
+            break;
+        }
+        case Op::IndexLocal: {
+            Variant& container = slots[in.a].deref();
+            if (Variant* el = fastElement(container, sp[-1])) {
+                sp[-1] = *el;
+                break;
+            }
+            Variant result;
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = indexValue(container, sp - 1, 1, result, procp->names[static_cast<size_t>(in.b)]);
+            (--sp)->clear();
+            if (e) goto failed;
+            *sp++ = std::move(result);
+            break;
+        }
+        case Op::IndexLocalAt: {
+            Variant& container = slots[in.a].deref();
+            const Variant& index = slots[in.b].deref();
+            if (Variant* el = fastElement(container, index)) {
+                std::construct_at(sp++, *el);
+                break;
+            }
+            std::construct_at(sp++, index);
+            Variant result;
+            fp->pc = static_cast<int32_t>(ip - code);
+            e = indexValue(container, sp - 1, 1, result, procp->names[in.c]);
+            (--sp)->clear();
+            if (e) goto failed;
+            *sp++ = std::move(result);
+            break;
+        }
+        case Op::StoreIndexLocal: {
+            Variant& container = slots[in.a].deref();
+            Variant* index = sp - 2;
+            fp->pc = static_cast<int32_t>(ip - code);
+            Variant* el = nullptr;
+            if (!sp[-1].isObject() && container.isArray() && container.asArray()->refs == 1)
+                el = fastElement(container, *index);
+            if (el) *el = std::move(sp[-1]);
+            else e = storeIndexed(container, index, 1, std::move(sp[-1]), false);
+            (--sp)->clear();
+            (--sp)->clear();
+            if (e) goto failed;
             break;
         }
         case Op::RefElement: {

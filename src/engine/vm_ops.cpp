@@ -169,9 +169,10 @@ int32_t Interpreter::indexValue(Variant& container, Variant* args, int argc, Var
         return callValue(container, args, argc, out);
     }
     if (argc == 0) { out = container; return 0; }
-    if (!name.empty())
+    if (!name.empty()) {
         detail_.description = toU16(errorText(err::TypeMismatch)) + u": '" + std::u16string(name) + u"'";
         detail_.namesItem = true;
+    }
     return err::TypeMismatch;
 }
 

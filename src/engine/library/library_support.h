@@ -14,14 +14,21 @@
 namespace vbs::lib {
 
 inline int32_t readDouble(const Args& args, int i, double& out) { return ops::toDouble(args.at(i), out); }
-inline int32_t readLong(const Args& args, int i, int32_t& out) { return ops::toLong(args.at(i), out); }
+// Integer and Long arguments (counts, positions, character codes: nearly all
+// of them) are read without the general conversion.
+inline int32_t readLong(const Args& args, int i, int32_t& out) {
+    const Variant& v = args.at(i);
+    if (v.type() == VarType::Long) { out = v.asLong(); return 0; }
+    if (v.type() == VarType::Integer) { out = v.asInteger(); return 0; }
+    return ops::toLong(v, out);
+}
 inline int32_t readString(const Args& args, int i, std::u16string& out) { return ops::toString(args.at(i), out); }
 inline int32_t readDate(const Args& args, int i, double& out) { return ops::toDate(args.at(i), out); }
 
 // An optional whole-number argument: `fallback` when the caller omitted it.
 inline int32_t readOptionalLong(const Args& args, int i, int32_t fallback, int32_t& out) {
     if (args.missing(i)) { out = fallback; return 0; }
-    return ops::toLong(args.at(i), out);
+    return readLong(args, i, out);
 }
 
 inline bool isNullArg(const Args& args, int i) { return !args.missing(i) && args.at(i).isNull(); }
@@ -40,7 +47,13 @@ int32_t replaceObjectsByValues(CallContext& ctx, Args& args);
 // A table entry `onValues<fnLen>` runs fnLen with objects already replaced.
 template <int32_t (*Fn)(CallContext&, Args, Variant&)>
 int32_t onValues(CallContext& ctx, Args args, Variant& result) {
-    if (int32_t e = replaceObjectsByValues(ctx, args)) return e;
+    // Objects among the arguments are rare: look for one here, inline, and
+    // only then make the call that replaces them.
+    for (int i = 0; i < args.size(); ++i) {
+        if (!args.at(i).isObject()) continue;
+        if (int32_t e = replaceObjectsByValues(ctx, args)) return e;
+        break;
+    }
     return Fn(ctx, args, result);
 }
 

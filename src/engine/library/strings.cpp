@@ -3,6 +3,7 @@
 // Positions are 1-based in scripts and 0-based in here; each function does
 // the conversion once, where it reads its arguments.
 #include <algorithm>
+#include <vector>
 
 #include "engine/builtins.h"
 #include "engine/library/library_support.h"
@@ -16,6 +17,21 @@ using lib::readLong;
 using lib::readString;
 
 Variant text(std::u16string s) { return Variant::string(std::move(s)); }
+
+// A one-character string. Loops like `Mid(s, k, 1)` and `s & Chr(n)` make
+// hundreds of thousands of them, so those of the first 256 code units are
+// made once and shared (strings are immutable once shared: the table's own
+// reference keeps in-place appends off them). One table per thread, as the
+// reference counts are not atomic.
+Variant oneCharacter(char16_t c) {
+    if (c >= 256) return text(std::u16string(1, c));
+    thread_local std::vector<Variant> table;
+    if (table.empty()) {
+        table.reserve(256);
+        for (char16_t code = 0; code < 256; ++code) table.push_back(text(std::u16string(1, code)));
+    }
+    return table[c];
+}
 
 // ---- case, trimming, length -----------------------------------------------
 
@@ -119,6 +135,7 @@ int32_t fnMid(CallContext&, Args args, Variant& result) {
     return textFunction(args, result, [start, length](const std::u16string& s) {
         size_t from = static_cast<size_t>(start - 1);
         if (from >= s.size()) return text(u"");
+        if (length == 1) return oneCharacter(s[from]);
         return text(s.substr(from, length < 0 ? std::u16string::npos : static_cast<size_t>(length)));
     });
 }
@@ -207,7 +224,7 @@ int32_t fnChr(CallContext&, Args args, Variant& result) {
     int32_t code = 0;
     if (int32_t e = readLong(args, 0, code)) return e;
     if (code < 0 || code > 255) return err::InvalidProcCall;
-    result = text(std::u16string(1, lib::charFromCodePage(static_cast<uint8_t>(code))));
+    result = oneCharacter(lib::charFromCodePage(static_cast<uint8_t>(code)));
     return 0;
 }
 int32_t fnChrB(CallContext&, Args args, Variant& result) {
@@ -221,7 +238,7 @@ int32_t fnChrW(CallContext&, Args args, Variant& result) {
     int32_t code = 0;
     if (int32_t e = readLong(args, 0, code)) return e;
     if (code < -32768 || code > 65535) return err::InvalidProcCall;
-    result = text(std::u16string(1, static_cast<char16_t>(code & 0xFFFF)));
+    result = oneCharacter(static_cast<char16_t>(code & 0xFFFF));
     return 0;
 }
 
