@@ -23,6 +23,15 @@ inline int32_t readLong(const Args& args, int i, int32_t& out) {
     return ops::toLong(v, out);
 }
 inline int32_t readString(const Args& args, int i, std::u16string& out) { return ops::toString(args.at(i), out); }
+// Argument `i` as text without copying it when it is a string already (Mid or
+// InStr on a long text in a loop must not copy the text at each call); other
+// values are converted into `storage`. `out` stays valid during the call.
+inline int32_t readTextRef(const Args& args, int i, std::u16string& storage, const std::u16string*& out) {
+    const Variant& v = args.at(i);
+    if (v.isString()) { out = &v.asString(); return 0; }
+    out = &storage;
+    return ops::toString(v, storage);
+}
 inline int32_t readDate(const Args& args, int i, double& out) { return ops::toDate(args.at(i), out); }
 
 // An optional whole-number argument: `fallback` when the caller omitted it.

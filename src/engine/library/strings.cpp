@@ -40,16 +40,12 @@ Variant oneCharacter(char16_t c) {
 // over a long s must not copy s each time.
 template <typename Transform>
 int32_t textFunction(Args& args, Variant& result, Transform transform) {
-    const Variant& arg = args.at(0);
-    if (arg.isNull()) { result = Variant::null(); return 0; }
-    if (arg.isString()) {
-        Variant value = transform(arg.asString());
-        result = std::move(value);
-        return 0;
-    }
-    std::u16string s;
-    if (int32_t e = readString(args, 0, s)) return e;
-    result = transform(s);
+    if (args.at(0).isNull()) { result = Variant::null(); return 0; }
+    std::u16string storage;
+    const std::u16string* s = nullptr;
+    if (int32_t e = lib::readTextRef(args, 0, storage, s)) return e;
+    Variant value = transform(*s);
+    result = std::move(value);
     return 0;
 }
 
@@ -273,27 +269,32 @@ int32_t fnString(CallContext&, Args args, Variant& result) {
 
 // ---- searching and comparing --------------------------------------------------
 
-// InStr([start, ]string1, string2[, compare]): with three or more arguments
-// the first is the start position.
-int32_t fnInStr(CallContext&, Args args, Variant& result) {
+// InStr and InStrB: with three or more arguments the first is the start
+// position (from 1); `first` is the index of the text searched.
+int32_t readSearchStart(const Args& args, int& first, int32_t& start) {
     const bool hasStart = args.size() >= 3;
-    const int first = hasStart ? 1 : 0;
+    first = hasStart ? 1 : 0;
+    start = 1;
+    if (!hasStart) return 0;
+    if (int32_t e = readLong(args, 0, start)) return e;
+    return start < 1 ? err::InvalidProcCall : 0;
+}
+
+// InStr([start, ]string1, string2[, compare])
+int32_t fnInStr(CallContext&, Args args, Variant& result) {
+    int first = 0;
     int32_t start = 1;
-    if (hasStart) {
-        if (int32_t e = readLong(args, 0, start)) return e;
-        if (start < 1) return err::InvalidProcCall;
-    }
+    if (int32_t e = readSearchStart(args, first, start)) return e;
+    const bool hasStart = first == 1;
     bool textCompare = false;
     if (hasStart) {
         if (int32_t e = lib::readCompareMode(args, 3, textCompare)) return e;
     }
     if (args.at(first).isNull() || args.at(first + 1).isNull()) { result = Variant::null(); return 0; }
-    // Searching a long text in a loop must not copy it at every call.
-    std::u16string hayCopy, needle;
-    const std::u16string* hayPtr = &hayCopy;
-    if (args.at(first).isString()) hayPtr = &args.at(first).asString();
-    else if (int32_t e = readString(args, first, hayCopy)) return e;
-    const std::u16string& hay = *hayPtr;
+    std::u16string hayStorage, needle;
+    const std::u16string* hayText = nullptr;
+    if (int32_t e = lib::readTextRef(args, first, hayStorage, hayText)) return e;
+    const std::u16string& hay = *hayText;
     if (int32_t e = readString(args, first + 1, needle)) return e;
     int32_t position = 0;
     if (static_cast<size_t>(start) <= hay.size()) {
@@ -306,13 +307,9 @@ int32_t fnInStr(CallContext&, Args args, Variant& result) {
 
 // InStrB(...): as InStr, but positions count bytes of the UTF-16 text.
 int32_t fnInStrB(CallContext&, Args args, Variant& result) {
-    const bool hasStart = args.size() >= 3;
-    const int first = hasStart ? 1 : 0;
+    int first = 0;
     int32_t start = 1;
-    if (hasStart) {
-        if (int32_t e = readLong(args, 0, start)) return e;
-        if (start < 1) return err::InvalidProcCall;
-    }
+    if (int32_t e = readSearchStart(args, first, start)) return e;
     if (args.at(first).isNull() || args.at(first + 1).isNull()) { result = Variant::null(); return 0; }
     std::u16string hay, needle;
     if (int32_t e = readString(args, first, hay)) return e;
