@@ -2,8 +2,9 @@
 # Both install what is missing first (Debian 12, as root), then build.
 BUILD ?= build
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run install bench clean
 
 all: build
 
@@ -21,6 +22,9 @@ test: build
 
 run: build
 	@$(BUILD)/bin/talvoro
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	@tools/install-deps.sh bench
