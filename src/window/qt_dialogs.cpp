@@ -1,22 +1,19 @@
 #include "window/qt_dialogs.h"
 
+#include "window/copyable_message_box.h"
+
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QProcess>
 
 namespace talvoro {
-
-namespace {
 
 QString titleOrDefault(const std::u16string& title) {
     return QString::fromStdU16String(title.empty() ? std::u16string(kApplicationTitle) : title);
 }
 
-}  // namespace
-
 void QtMessageBox::showMessage(const std::u16string& text, const std::u16string& title) {
-    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), QString::fromStdU16String(text), QMessageBox::Ok,
-                    parent_);
+    CopyableMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), QString::fromStdU16String(text),
+                           QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -40,12 +37,15 @@ QString QtWindowDialogs::chooseOpenFile(const QString& filter) {
 }
 
 bool QtWindowDialogs::askYesNo(const QString& text) {
-    return QMessageBox::question(parent_, QString::fromStdU16String(kApplicationTitle), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    CopyableMessageBox box(QMessageBox::Question, QString::fromStdU16String(kApplicationTitle), text,
+                           QMessageBox::Yes | QMessageBox::No, parent_);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtWindowDialogs::showMessage(const QString& text) {
-    QMessageBox::information(parent_, QString::fromStdU16String(kApplicationTitle), text);
+    CopyableMessageBox box(QMessageBox::Information, QString::fromStdU16String(kApplicationTitle), text,
+                           QMessageBox::Ok, parent_);
+    box.exec();
 }
 
 }  // namespace talvoro

@@ -15,6 +15,9 @@ namespace talvoro {
 // The title every box carries unless it is given one.
 inline constexpr char16_t kApplicationTitle[] = u"Talvoro";
 
+// `title`, or the application's title when it is empty.
+QString titleOrDefault(const std::u16string& title);
+
 // A QMessageBox with an OK button, parented to the window.
 class QtMessageBox : public MessageBox {
 public:

@@ -3,17 +3,10 @@
 #include <QInputDialog>
 #include <QPushButton>
 
+#include "window/copyable_message_box.h"
 #include "window/qt_dialogs.h"
 
 namespace talvoro {
-
-namespace {
-
-QString titleOrDefault(const std::u16string& title) {
-    return QString::fromStdU16String(title.empty() ? std::u16string(kApplicationTitle) : title);
-}
-
-}  // namespace
 
 MsgBoxStyle msgBoxStyle(int buttons) {
     using B = QMessageBox;
@@ -59,7 +52,8 @@ vbs::HostHooks windowDialogHooks(QWidget* parent) {
     vbs::HostHooks hooks;
     hooks.msgBox = [parent](const std::u16string& prompt, int buttons, const std::u16string& title) {
         const MsgBoxStyle style = msgBoxStyle(buttons);
-        QMessageBox box(style.icon, titleOrDefault(title), QString::fromStdU16String(prompt), style.buttons, parent);
+        CopyableMessageBox box(style.icon, titleOrDefault(title), QString::fromStdU16String(prompt), style.buttons,
+                               parent);
         box.setDefaultButton(style.defaultButton);
         box.exec();
         QAbstractButton* clicked = box.clickedButton();

@@ -247,8 +247,16 @@ scenario_lock_keeps_open() {
     local box
     box=$(other_visible_window)
     focus_window "$box"
-    # Its text is not readable from outside; the box is the program's only
-    # other top-level window with the program's title.
+    # Ctrl+C copies the box's title and text, as the user would read them.
+    box_says_locked() {
+        xdotool key --window "$box" ctrl+c || return 1
+        [ "$(clipboard_text)" = "$(printf 'Talvoro\n\nCalculator is locked from closing')" ]
+    }
+    if ! poll box_says_locked; then
+        echo "the box said:" >&2
+        clipboard_text | sed 's/^/  |/' >&2
+        fail "the message box does not say the calculator is locked"
+    fi
     xdotool key Return
     no_other_window() { [ -z "$(other_visible_window)" ]; }
     poll no_other_window || fail "the message box did not go away"

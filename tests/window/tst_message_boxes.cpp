@@ -1,0 +1,143 @@
+// The message boxes the window shows: a script's MsgBox with VBScript's button
+// sets, icons and return values, the window's own notices, and Ctrl+C copying
+// a box's title and text. Modal boxes are answered by a poller armed before
+// the call, once exec() has shown them.
+#include <QtTest>
+
+#include <QApplication>
+#include <QClipboard>
+#include <functional>
+
+#include "window/copyable_message_box.h"
+#include "window/qt_dialogs.h"
+#include "window/script_dialogs.h"
+
+using namespace talvoro;
+
+namespace {
+
+// Runs `act` on the modal message box once it shows. When none comes within
+// 5 s, `act` never runs and the caller's checks of what it recorded fail.
+void whenBoxAppears(std::function<void(QMessageBox&)> act) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(5);
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box && clock->elapsed() < 5000) return;
+        poll->stop();
+        poll->deleteLater();
+        delete clock;
+        if (box) act(*box);
+        else qWarning("no message box within 5 s");
+    });
+    poll->start();
+}
+
+// Ctrl+C on the box, then what the clipboard holds.
+QString copyWithKeyboard(QMessageBox& box) {
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+    return QGuiApplication::clipboard()->text();
+}
+
+}  // namespace
+
+class MessageBoxes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void buttonSetsIconsAndDefaults_data();
+    void buttonSetsIconsAndDefaults();
+    void returnValuesFollowThePressedButton();
+    void scriptMsgBoxAnswersAndCopies();
+    void windowNoticeCopiesWithTheApplicationTitle();
+    void copyingLeavesTheBoxOpen();
+};
+
+void MessageBoxes::buttonSetsIconsAndDefaults_data() {
+    using B = QMessageBox;
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("expectedButtons");
+    QTest::addColumn<int>("expectedDefault");
+    QTest::addColumn<int>("expectedIcon");
+    QTest::newRow("vbOKOnly") << 0 << int(B::Ok) << int(B::Ok) << int(B::NoIcon);
+    QTest::newRow("vbOKCancel + vbCritical") << 1 + 16 << int(B::Ok | B::Cancel) << int(B::Ok) << int(B::Critical);
+    QTest::newRow("vbAbortRetryIgnore, 3rd default") << 2 + 512 << int(B::Abort | B::Retry | B::Ignore)
+                                                     << int(B::Ignore) << int(B::NoIcon);
+    QTest::newRow("vbYesNoCancel + vbQuestion") << 3 + 32 << int(B::Yes | B::No | B::Cancel) << int(B::Yes)
+                                                << int(B::Question);
+    QTest::newRow("vbYesNo, 2nd default, vbExclamation") << 4 + 256 + 48 << int(B::Yes | B::No) << int(B::No)
+                                                         << int(B::Warning);
+    QTest::newRow("vbRetryCancel + vbInformation") << 5 + 64 << int(B::Retry | B::Cancel) << int(B::Retry)
+                                                   << int(B::Information);
+    // A default beyond the set's last button falls back to the first one;
+    // an unknown set is OK only.
+    QTest::newRow("vbOKOnly, 4th default") << 768 << int(B::Ok) << int(B::Ok) << int(B::NoIcon);
+    QTest::newRow("set 6 is unknown") << 6 << int(B::Ok) << int(B::Ok) << int(B::NoIcon);
+}
+
+void MessageBoxes::buttonSetsIconsAndDefaults() {
+    QFETCH(int, buttons);
+    QFETCH(int, expectedButtons);
+    QFETCH(int, expectedDefault);
+    QFETCH(int, expectedIcon);
+    const MsgBoxStyle style = msgBoxStyle(buttons);
+    QCOMPARE(int(style.buttons), expectedButtons);
+    QCOMPARE(int(style.defaultButton), expectedDefault);
+    QCOMPARE(int(style.icon), expectedIcon);
+}
+
+void MessageBoxes::returnValuesFollowThePressedButton() {
+    QCOMPARE(msgBoxResult(QMessageBox::Ok), 1);
+    QCOMPARE(msgBoxResult(QMessageBox::Cancel), 2);
+    QCOMPARE(msgBoxResult(QMessageBox::Abort), 3);
+    QCOMPARE(msgBoxResult(QMessageBox::Retry), 4);
+    QCOMPARE(msgBoxResult(QMessageBox::Ignore), 5);
+    QCOMPARE(msgBoxResult(QMessageBox::Yes), 6);
+    QCOMPARE(msgBoxResult(QMessageBox::No), 7);
+    QCOMPARE(msgBoxResult(QMessageBox::NoButton), 2);  // closed with the title bar: as Cancel
+}
+
+void MessageBoxes::scriptMsgBoxAnswersAndCopies() {
+    QWidget parent;
+    const vbs::HostHooks hooks = windowDialogHooks(&parent);
+    QString copied;
+    QString shownTitle;
+    whenBoxAppears([&](QMessageBox& box) {
+        shownTitle = box.windowTitle();
+        copied = copyWithKeyboard(box);
+        QTest::keyClick(&box, Qt::Key_Return);  // the default button: No
+    });
+    const int answer = hooks.msgBox(u"Delete all?", 4 + 256, u"Files");
+    QCOMPARE(answer, 7);
+    QCOMPARE(shownTitle, QString("Files"));
+    QCOMPARE(copied, QString("Files\n\nDelete all?"));
+}
+
+void MessageBoxes::windowNoticeCopiesWithTheApplicationTitle() {
+    QWidget parent;
+    QtMessageBox notices(&parent);
+    QString copied;
+    whenBoxAppears([&](QMessageBox& box) {
+        copied = copyWithKeyboard(box);
+        box.accept();
+    });
+    notices.showMessage(u"Calculator is locked from closing", u"");
+    QCOMPARE(copied, QString("Talvoro\n\nCalculator is locked from closing"));
+}
+
+void MessageBoxes::copyingLeavesTheBoxOpen() {
+    CopyableMessageBox box(QMessageBox::NoIcon, "T", "line 1\nline 2", QMessageBox::Ok);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(copyWithKeyboard(box), QString("T\n\nline 1\nline 2"));
+    QVERIFY(box.isVisible());
+    // Other keys still reach the box: Escape closes an OK-only box.
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QTRY_VERIFY(!box.isVisible());
+}
+
+QTEST_MAIN(MessageBoxes)
+#include "tst_message_boxes.moc"
