@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/ast.h"
@@ -69,8 +70,8 @@ enum class Op : uint8_t {
     CallBuiltin,   // a: builtin index, b: argc, c: 1 = objects among the arguments become their default values
     CallMember,    // a: name index, b: argc, c: InvokeKind    [obj args..] -> [result]
     CallMeMember,  // a: class member id, b: argc, c: InvokeKind   on Me, private members too
-    CallValue,     // b: argc        [callee args..] -> [result]  array index / default member
-    CallName,      // a: name index, b: argc, c: 1 = keep result   resolved at run time
+    CallValue,     // b: argc, c: 1 = a statement call   [callee args..] -> [result]  array index / default member
+    CallName,      // a: name index, b: argc, c: 1 = a statement call   resolved at run time
     IndexRef,      // a: name index, b: argc   [ref args..] -> [value]   array element or call of the value
     RefElement,    // a: name index, b: argc   [ref args..] -> [ref to the element], for a ByRef argument;
                    // the array stays locked (error 10 on ReDim/Erase) until the call returns
@@ -140,6 +141,10 @@ struct Procedure {
     int numParams = 0;
     std::vector<uint8_t> paramByVal;       // 1: ByVal (a byte each: read on every call)
     std::vector<std::u16string> localNames;  // folded; slots 0.. in order; "" for hidden slots
+    // Variables the procedure creates by using an undeclared name (no Option
+    // Explicit): folded name -> slot. Names still looked up at run time (a
+    // call `f(x)` may meet a procedure defined later) fall back to these.
+    std::unordered_map<std::u16string, int32_t> implicitLocalSlots;
     int numLocals = 0;
     int resultSlot = -1;                 // Function / Property Get: where its name's value lives
     int maxStack = 0;

@@ -165,7 +165,6 @@ private:
     bool globalCode_;
     std::unordered_map<std::u16string, int32_t> locals_;
     std::unordered_map<std::u16string, Variant> consts_;
-    std::unordered_map<std::u16string, int32_t> implicitLocals_;
     std::vector<std::vector<int32_t>> exitDo_, exitFor_;
     std::vector<int32_t> withSlots_;
     int depth_ = 0;
@@ -254,12 +253,12 @@ Place ProcCompiler::dynamicPlace(const std::u16string& folded) {
     p.kind = PlaceKind::Dynamic;
     p.index = -1;
     if (!globalCode_ && !proc_.optionExplicit) {
-        auto it = implicitLocals_.find(folded);
-        if (it != implicitLocals_.end()) p.index = it->second;
+        auto it = proc_.implicitLocalSlots.find(folded);
+        if (it != proc_.implicitLocalSlots.end()) p.index = it->second;
         else {
             proc_.localNames.push_back(u"");
             p.index = proc_.numLocals++;
-            implicitLocals_[folded] = p.index;
+            proc_.implicitLocalSlots[folded] = p.index;
         }
     }
     return p;
@@ -474,6 +473,13 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
         }
         switch (p.kind) {
         case PlaceKind::Local: case PlaceKind::Global: case PlaceKind::Field:
+            // A variable named as a statement (`f`, `f()`, `Call f`) calls the
+            // object it holds, as a procedure value from GetRef is meant to be.
+            if (kind == InvokeKind::Method && argc == 0) {
+                emitRef(p, n.name);
+                emit(Op::CallValue, 0, 0, 1);
+                return;
+            }
             if (p.kind == PlaceKind::Local && argc == 1) {
                 compileArgs(args, false);
                 emitIndexLocal(p.index, nameIndex(n.name));
@@ -502,7 +508,7 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
             return;
         default:
             compileArgs(args, true);
-            emit(Op::CallName, nameIndex(n.name), argc, static_cast<uint8_t>(p.index >= 0 ? 1 : 0));
+            emit(Op::CallName, nameIndex(n.name), argc, static_cast<uint8_t>(kind == InvokeKind::Method ? 1 : 0));
             return;
         }
     }

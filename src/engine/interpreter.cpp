@@ -602,7 +602,7 @@ int32_t Interpreter::execute(Frame& entry) {
             Variant* args = sp - in.b;
             Variant result;
             fp->pc = static_cast<int32_t>(ip - code);
-            e = callValue(args[-1], args, in.b, result);
+            e = callValue(args[-1], args, in.b, result, in.c == 1 ? InvokeKind::Method : InvokeKind::Get);
             for (int i = 0; i <= in.b; ++i) (--sp)->clear();
             if (e) goto failed;
             *sp++ = std::move(result);
@@ -737,7 +737,7 @@ int32_t Interpreter::execute(Frame& entry) {
         case Op::CallName: {
             Variant result;
             fp->pc = static_cast<int32_t>(ip - code);
-            e = callByName(*fp, procp->names[static_cast<size_t>(in.a)], sp - in.b, in.b, result, true);
+            e = callByName(*fp, procp->names[static_cast<size_t>(in.a)], sp - in.b, in.b, result, in.c == 1);
             for (int i = 0; i < in.b; ++i) (--sp)->clear();
             if (!fp->locked.empty()) fp->unlockArrays();
             if (e) goto failed;

@@ -166,9 +166,11 @@ private:
     int32_t appendInPlace(Variant& target, const Variant& x);
     int32_t indexValue(Variant& container, Variant* args, int argc, Variant& out, std::u16string_view name);
     int32_t storeIndexed(Variant& container, Variant* args, int argc, Variant&& value, bool isSet);
-    int32_t callValue(Variant& callee, Variant* args, int argc, Variant& out);
+    int32_t callValue(Variant& callee, Variant* args, int argc, Variant& out, InvokeKind kind = InvokeKind::Get);
     int32_t callByName(Frame& frame, const std::u16string& name, Variant* args, int argc, Variant& out,
-                       bool keep);
+                       bool statement);
+    int32_t callVariable(Variant& variable, Variant* args, int argc, Variant& out, std::u16string_view name,
+                         bool statement);
     int32_t resolveName(Frame& frame, const Instr& in, Variant*& slot, Variant* valueOut);
     int32_t dimArray(Variant& target, Variant* bounds, int count, bool redim, bool preserve);
     int32_t eraseArray(Variant& target);

@@ -176,7 +176,7 @@ int32_t Interpreter::indexValue(Variant& container, Variant* args, int argc, Var
     return err::TypeMismatch;
 }
 
-int32_t Interpreter::callValue(Variant& callee, Variant* args, int argc, Variant& out) {
+int32_t Interpreter::callValue(Variant& callee, Variant* args, int argc, Variant& out, InvokeKind kind) {
     Variant& c = callee.deref();
     if (c.isArray()) return indexValue(c, args, argc, out, {});
     if (c.isObject()) {
@@ -185,7 +185,7 @@ int32_t Interpreter::callValue(Variant& callee, Variant* args, int argc, Variant
         auto* obj = static_cast<Dispatch*>(c.asObject());
         ctx_.vm = this;
         ctx_.detail = &detail_;
-        return obj->invoke(kDefaultMember, InvokeKind::Get, Args(args, argc), out, ctx_);
+        return obj->invoke(kDefaultMember, kind, Args(args, argc), out, ctx_);
     }
     if (argc == 0) { out = c; return 0; }
     return err::TypeMismatch;
@@ -276,16 +276,24 @@ int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, 
     return 0;
 }
 
+// A variable used as a call: `v(i)` reads an element or calls the object's
+// default member; named alone as a statement (`v`, `Call v()`) it calls the
+// object it holds, as a GetRef value expects.
+int32_t Interpreter::callVariable(Variant& variable, Variant* args, int argc, Variant& out, std::u16string_view name,
+                                  bool statement) {
+    if (statement && argc == 0) return callValue(variable, nullptr, 0, out, InvokeKind::Method);
+    return indexValue(variable, args, argc, out, name);
+}
+
 int32_t Interpreter::callByName(Frame& frame, const std::u16string& name, Variant* args, int argc, Variant& out,
-                                bool keep) {
-    (void)keep;
-    int32_t g = findGlobal(foldName(name));
+                                bool statement) {
+    const std::u16string folded = foldName(name);
+    int32_t g = findGlobal(folded);
     if (g >= 0) {
         GlobalInfo& info = globalInfos_[static_cast<size_t>(g)];
         if (info.kind == GlobalKind::Procedure && info.proc) return callProcedure(info.proc, nullptr, args, argc, out);
-        if (info.kind != GlobalKind::Class) {
-            return indexValue(globalValues_[static_cast<size_t>(g)], args, argc, out, name);
-        }
+        if (info.kind != GlobalKind::Class)
+            return callVariable(globalValues_[static_cast<size_t>(g)], args, argc, out, name, statement);
     }
     for (Dispatch* host : memberHosts_) {
         int32_t id = host->findMember(name);
@@ -294,7 +302,9 @@ int32_t Interpreter::callByName(Frame& frame, const std::u16string& name, Varian
         ctx_.detail = &detail_;
         return host->invoke(id, InvokeKind::Method, Args(args, argc), out, ctx_);
     }
-    (void)frame;
+    const auto& implicit = frame.proc->implicitLocalSlots;
+    if (auto it = implicit.find(folded); it != implicit.end())
+        return callVariable(frame.slots[it->second].deref(), args, argc, out, name, statement);
     detail_.description = toU16(errorText(err::TypeMismatch)) + u": '" + name + u"'";
     detail_.namesItem = true;
     return err::TypeMismatch;

@@ -23,3 +23,69 @@ On Error Resume Next
 Set bad = GetRef("NoSuchProcedure")
 WScript.Echo Err.Number
 '> 5
+
+' Named alone as a statement, with or without brackets or Call, the value
+' runs its procedure; a function's value can be taken with empty brackets.
+On Error GoTo 0
+Function Seven()
+    Seven = 7
+End Function
+Sub Hello()
+    WScript.Echo "hello"
+End Sub
+Set h = GetRef("Hello")
+h
+h()
+Call h
+Call h()
+'> hello
+'> hello
+'> hello
+'> hello
+Set s = GetRef("Seven")
+WScript.Echo s() + 1
+'> 8
+
+' The same from a variable a procedure makes by assigning to it.
+Sub UseImplicitLocal()
+    Set f = GetRef("Twice")
+    WScript.Echo f(3)
+    Set g = GetRef("Hello")
+    g
+    Call g()
+End Sub
+UseImplicitLocal
+'> 6
+'> hello
+'> hello
+
+' A default Sub of a class runs the same way; a class without one cannot.
+Class Runner
+    Public Default Sub Go()
+        WScript.Echo "go"
+    End Sub
+End Class
+Class Plain
+    Public v
+End Class
+Set r = New Runner
+r
+Call r()
+'> go
+'> go
+On Error Resume Next
+Set p = New Plain
+p
+WScript.Echo Err.Number
+'> 438
+Err.Clear
+Set nothingHere = Nothing
+nothingHere
+WScript.Echo Err.Number
+'> 91
+Err.Clear
+' A variable holding no object stays a statement that does nothing.
+n = 5
+n
+WScript.Echo Err.Number, n
+'> 0 5
