@@ -12,9 +12,10 @@ packages=(
   libpcre2-dev                            # the RegExp object
   libgtest-dev                            # unit tests
   qt6-base-dev                            # the window (Widgets, and Qt Test)
-  fonts-liberation2                       # "Courier New" resolves to Liberation Mono
+  fonts-liberation2                       # Liberation Sans for captions, Mono for "Courier New"
   fonts-wine                              # a bitmap "MS Sans Serif" for the input box
-  xvfb xdotool xclip imagemagick          # end-to-end tests: X server, keystrokes, clipboard, screenshots
+  xvfb xauth xdotool xclip imagemagick    # end-to-end tests: X server (xvfb-run needs xauth), keystrokes,
+                                          # clipboard, screenshots
   openbox wmctrl                          # end-to-end tests: closing the window as a user does
 )
 if [ "${1:-}" = bench ]; then
