@@ -11,8 +11,9 @@ all: build
 deps:
 	@tools/install-deps.sh
 
+# Once configured, the build itself re-runs CMake when a CMake file changes.
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
 build: configure
 	@cmake --build $(BUILD)
@@ -30,5 +31,8 @@ bench: build
 	@tools/install-deps.sh bench
 	@bench/run.sh $(BUILD)/bin/talvoro-run
 
+# Everything but the settings and the script library that a run from the
+# build folder keeps beside the program.
 clean:
-	@rm -rf $(BUILD)
+	@if [ -d $(BUILD) ]; then find $(BUILD) -mindepth 1 -depth ! -path '$(BUILD)/bin' \
+	    ! -path '$(BUILD)/bin/defaults.txt' ! -path '$(BUILD)/bin/scripts.tvo' -delete; fi

@@ -4,15 +4,15 @@
 #
 #   bench/run.sh [path/to/talvoro-run] [runs]
 #
-# The programs live in the shared benchmark folder (../shared/bench beside the
-# checkout, or $TALVORO_BENCH_DIR). Every run's first output line is checked
-# against the expected checksum, so a fast wrong answer never counts.
+# The programs are in bench/programs (or $TALVORO_BENCH_DIR): the same work in
+# VBScript, Lua and Python. Every run's first output line is checked against
+# the expected checksum, so a fast wrong answer never counts.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 runner=${1:-$here/../build/bin/talvoro-run}
 runs=${2:-5}
-bench_dir=${TALVORO_BENCH_DIR:-$here/../../shared/bench}
+bench_dir=${TALVORO_BENCH_DIR:-$here/programs}
 lua=$(command -v lua5.4 || command -v lua || true)
 # Debian's own CPython: a version manager's shim in PATH would add its start-up to every run.
 python=$( [ -x /usr/bin/python3 ] && echo /usr/bin/python3 || command -v python3 || true)

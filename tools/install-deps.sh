@@ -13,10 +13,10 @@ packages=(
   libgtest-dev                            # unit tests
   qt6-base-dev                            # the window (Widgets, and Qt Test)
   fonts-liberation2                       # Liberation Sans for captions, Mono for "Courier New"
-  fonts-wine                              # a bitmap "MS Sans Serif" for the input box
   xvfb xauth xdotool xclip imagemagick    # end-to-end tests: X server (xvfb-run needs xauth), keystrokes,
                                           # clipboard, screenshots
   openbox wmctrl                          # end-to-end tests: closing the window as a user does
+  xdg-utils                               # xdg-open, the default command of "Functions"
 )
 if [ "${1:-}" = bench ]; then
   packages+=(lua5.4 python3)

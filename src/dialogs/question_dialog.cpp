@@ -1,8 +1,6 @@
 #include "dialogs/question_dialog.h"
 
 #include <QComboBox>
-#include <QFile>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +8,7 @@
 
 #include "dialogs/input_box.h"
 #include "settings/message_box.h"
+#include "window/window_font.h"
 
 namespace talvoro {
 
@@ -17,19 +16,8 @@ namespace {
 
 QString toQString(const std::u16string& s) { return QString::fromStdU16String(s); }
 
-// The label's face is a bitmap font that fontconfig does not offer; where the
-// system has a copy of it, register it once for this process.
-void loadDialogFontOnce() {
-    static const bool loaded = [] {
-        const QString path = QStringLiteral("/usr/share/wine/fonts/sserife.fon");
-        return QFile::exists(path) && QFontDatabase::addApplicationFont(path) >= 0;
-    }();
-    (void)loaded;
-}
-
 QFont questionFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
+    QFont font = captionFont(8.25);
     font.setBold(true);
     return font;
 }
@@ -65,7 +53,6 @@ frm_question::frm_question(const std::u16string& question, bool numberMode, Mess
 frm_question::~frm_question() = default;
 
 void frm_question::createControls() {
-    loadDialogFontOnce();
     setObjectName(QStringLiteral("frm_question"));
     setWindowTitle(QStringLiteral("Input Box"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

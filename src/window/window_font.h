@@ -1,13 +1,21 @@
-// The font of the window's buttons, check boxes and boxes, set once for the
-// whole application before the window is built.
+// The faces of the window's and the input box's captions. The layouts' sizes
+// were made for "MS Sans Serif", a Windows bitmap face that Linux desktops
+// lack; Liberation Sans has Arial's widths, which are close to it.
 #pragma once
+
+#include <QFont>
 
 class QApplication;
 
 namespace talvoro {
 
-// Asks for "MS Sans Serif" at 8 points, the face the layout's sizes were made
-// for, and falls back to a sans-serif face with the same narrow widths.
+// The sans-serif face of the captions at `points`, asked for by family names
+// in order of preference, so that no face from the desktop's own fallback
+// (which may be wider, or monospaced on a bare system) is picked first.
+QFont captionFont(qreal points);
+
+// Makes the 8-point caption face the font of the whole application, before
+// the window is built.
 void useWindowFont(QApplication& app);
 
 }  // namespace talvoro
