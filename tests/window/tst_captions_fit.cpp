@@ -112,6 +112,7 @@ private slots:
     void mainWindowCaptions();
     void inputBoxCaptions();
     void aTooLongCaptionIsCaught();
+    void captionsKeepAProportionalFaceAfterTheInputBox();
 };
 
 void CaptionsFit::mainWindowCaptions() {
@@ -144,6 +145,34 @@ void CaptionsFit::aTooLongCaptionIsCaught() {
     QVERIFY(!c.atLayoutSize.isEmpty());
     QVERIFY(c.atLayoutSize.width() < c.withRoom.width());
     QCOMPARE(b->size(), QSize(40, 17));
+}
+
+// The captions' face is a proportional sans-serif one, and showing the input
+// box (whose question has a face of its own) does not change the window's.
+void CaptionsFit::captionsKeepAProportionalFaceAfterTheInputBox() {
+    WindowRig rig("");
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    auto* button = rig.window->findChild<QPushButton*>();
+    QVERIFY(button != nullptr);
+    const QFontInfo before(button->font());
+    QVERIFY2(!before.fixedPitch(), qPrintable(before.family()));
+    QVERIFY2(before.family() == "Liberation Sans" || before.family() == "Arial", qPrintable(before.family()));
+    {
+        RecordingBox box;
+        talvoro::frm_question dialog(u"Radius?", true, box);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QFontInfo question(dialog.findChild<QLabel*>("lbl_question")->font());
+        QCOMPARE(question.family(), before.family());
+        QVERIFY(question.bold());
+    }
+    rig.window->ExtendWindow();
+    QCoreApplication::processEvents();
+    const QFontInfo after(button->font());
+    QCOMPARE(after.family(), before.family());
+    QVERIFY(!after.fixedPitch());
+    verifyAllFit(rig.window.get(), 11);
 }
 
 QTEST_MAIN(CaptionsFit)
