@@ -310,7 +310,12 @@ void MainWindow::Command1_Click() {
 }
 
 void MainWindow::cmd_funcs_Click() {
-    const QString path = editor_.chooseScriptFile(QString::fromLatin1(kScriptFileFilter));
+    // The dialog opens where the main script file is: for an installed
+    // program that is a hidden folder of the user's a file dialog would not
+    // show on its own.
+    const QString mainScript = QString::fromStdU16String(processCvars().GetCvarStr(u"MainScriptFile"));
+    const QString path =
+        editor_.chooseScriptFile(QString::fromLatin1(kScriptFileFilter), QFileInfo(mainScript).absolutePath());
     if (!path.isEmpty()) {
         const QString command =
             QString::fromStdU16String(processCvars().GetCvarStr(u"TextEditor")) + " \"" + path + "\"";

@@ -17,8 +17,8 @@ void QtMessageBox::showMessage(const std::u16string& text, const std::u16string&
     box.exec();
 }
 
-QString QtWindowDialogs::chooseScriptFile(const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
+QString QtWindowDialogs::chooseScriptFile(const QString& filter, const QString& startFolder) {
+    return QFileDialog::getOpenFileName(parent_, QString(), startFolder, filter);
 }
 
 bool QtWindowDialogs::startDetached(const QString& commandLine) {

@@ -34,7 +34,8 @@ class EditorLauncher {
 public:
     virtual ~EditorLauncher() = default;
     // The chosen file's full path, or empty when the dialog was cancelled.
-    virtual QString chooseScriptFile(const QString& filter) = 0;
+    // The dialog opens in `startFolder`.
+    virtual QString chooseScriptFile(const QString& filter, const QString& startFolder) = 0;
     // Starts `commandLine` without waiting for it; false if it cannot start.
     virtual bool startDetached(const QString& commandLine) = 0;
 };
@@ -45,7 +46,7 @@ public:
     explicit QtWindowDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    QString chooseScriptFile(const QString& filter) override;
+    QString chooseScriptFile(const QString& filter, const QString& startFolder) override;
     bool startDetached(const QString& commandLine) override;
 
     QString chooseSaveFile(const QString& filter) override;

@@ -240,6 +240,8 @@ void WindowScripts::functionsStartsEditorWithQuotedPath() {
     rig.window->cmd_funcs()->click();  // cancelled: nothing started
     QVERIFY(rig.editor.commands.empty());
     QCOMPARE(rig.editor.filters.at(0), QString("Talvoro Scripts (*.tvo);;All Files (*)"));
+    // The dialog opens in the folder of the main script file.
+    QCOMPARE(rig.editor.startFolders.at(0), QFileInfo(rig.path("scripts.tvo")).absolutePath());
 
     rig.editor.chosen = "/tmp/some dir/lib.tvo";
     rig.window->cmd_funcs()->click();

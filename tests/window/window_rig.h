@@ -24,8 +24,9 @@ public:
 
 class FakeEditor : public EditorLauncher {
 public:
-    QString chooseScriptFile(const QString& filter) override {
+    QString chooseScriptFile(const QString& filter, const QString& startFolder) override {
         filters.push_back(filter);
+        startFolders.push_back(startFolder);
         return chosen;
     }
     bool startDetached(const QString& commandLine) override {
@@ -35,6 +36,7 @@ public:
     QString chosen;
     bool starts = true;
     std::vector<QString> filters;
+    std::vector<QString> startFolders;
     std::vector<QString> commands;
 };
 
