@@ -8,7 +8,11 @@ namespace talvoro {
 
 CopyableMessageBox::CopyableMessageBox(Icon icon, const QString& title, const QString& text,
                                        StandardButtons buttons, QWidget* parent)
-    : QMessageBox(icon, title, text, buttons, parent) {}
+    : QMessageBox(icon, title, text, buttons, parent) {
+    // A selectable text would take the keyboard when clicked and answer
+    // Ctrl+C itself, copying only a selection (nothing, usually).
+    setTextInteractionFlags(Qt::NoTextInteraction);
+}
 
 QString CopyableMessageBox::clipboardText() const { return windowTitle() + "\n\n" + text(); }
 

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <functional>
 
 #include "window/copyable_message_box.h"
@@ -134,6 +135,14 @@ void MessageBoxes::copyingLeavesTheBoxOpen() {
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     QCOMPARE(copyWithKeyboard(box), QString("T\n\nline 1\nline 2"));
     QVERIFY(box.isVisible());
+    // Clicking the text first does not keep Ctrl+C from copying all of it.
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    QVERIFY(label != nullptr);
+    QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    QGuiApplication::clipboard()->clear();
+    QWidget* keyboard = QApplication::focusWidget() ? QApplication::focusWidget() : &box;
+    QTest::keyClick(keyboard, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("T\n\nline 1\nline 2"));
     // Other keys still reach the box: Escape closes an OK-only box.
     QTest::keyClick(&box, Qt::Key_Escape);
     QTRY_VERIFY(!box.isVisible());
