@@ -137,10 +137,12 @@ public:
     int32_t defaultValue(const Variant& v, Variant& out);
     ErrorDetail& detail() { return detail_; }
     void runTerminate(ScriptObject* object);
-    // Script class instances alive now, so the interpreter can break their
-    // reference cycles when it goes away.
-    void objectCreated(ScriptObject* object) { liveObjects_.insert(object); }
-    void objectDestroyed(ScriptObject* object) { liveObjects_.erase(object); }
+    // Containers made by this interpreter (class instances, dictionaries)
+    // alive now, so the interpreter can break their reference cycles when it
+    // goes away. A container tells of its end only while aliveFlag() is true.
+    void objectCreated(Dispatch* object) { liveObjects_.insert(object); }
+    void objectDestroyed(Dispatch* object) { liveObjects_.erase(object); }
+    const std::shared_ptr<bool>& aliveFlag() const { return alive_; }
 
 private:
     friend class ErrObject;
@@ -190,7 +192,7 @@ private:
     std::vector<std::shared_ptr<ClassInfo>> classes_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::vector<const Procedure*> definitionOrder_;
-    std::unordered_set<ScriptObject*> liveObjects_;
+    std::unordered_set<Dispatch*> liveObjects_;
     void breakObjectCycles();
 
     // Slots and operand stacks of running frames: blocks that never move, so a

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,13 @@ public:
         (void)items; (void)ctx;
         return 451;
     }
+
+    // Containers of script values (class instances, dictionaries) show the
+    // values they hold, and can be emptied. An interpreter that goes away
+    // empties the containers it made that only cycles keep alive (a.Other =
+    // b, b.Other = a; d("me") = d): they would otherwise never be freed.
+    virtual void forEachHeldValue(const std::function<void(const Variant&)>& visit) const { (void)visit; }
+    virtual void dropContents() {}
 };
 
 // Case-insensitive comparison of ASCII-range identifiers (VBScript names).

@@ -106,7 +106,7 @@ int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, V
     return vm_->callProcedure(proc, this, args.raw(), args.size(), result);
 }
 
-void ScriptObject::dropFields() {
+void ScriptObject::dropContents() {
     std::vector<Variant> old(fields_.size());
     old.swap(fields_);
     old.clear();  // may free other instances; this one stays valid meanwhile

@@ -61,10 +61,11 @@ public:
     Variant* fields() { return fields_.data(); }
     // Members callable from inside the class itself, private ones included.
     int32_t invokeFromInside(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx);
-    // Empties every field, keeping their number. The interpreter does this to
-    // the instances still alive when it goes away: objects that refer to each
-    // other in a cycle would otherwise never be freed.
-    void dropFields();
+    void forEachHeldValue(const std::function<void(const Variant&)>& visit) const override {
+        for (const Variant& f : fields_) visit(f);
+    }
+    // Empties every field, keeping their number.
+    void dropContents() override;
 
 protected:
     void destroy() override;

@@ -7,6 +7,7 @@
 #include "engine/compiler.h"
 #include "engine/error_table.h"
 #include "engine/interpreter.h"
+#include "engine/object_cycles.h"
 #include "engine/parser.h"
 #include "engine/script_class.h"
 #include "engine/vm_err.h"
@@ -65,15 +66,14 @@ Interpreter::~Interpreter() {
     breakObjectCycles();
 }
 
-// Instances still alive here are held by a cycle (a.Other = b, b.Other = a),
-// or by the application. Emptying their fields frees the cycles; with the
-// interpreter marked gone, no Class_Terminate runs while that happens.
+// Containers still alive here are held by a cycle (a.Other = b, b.Other = a,
+// d("me") = d), or by the application. Those only cycles hold are emptied,
+// which frees them; with the interpreter marked gone, no Class_Terminate runs
+// while that happens.
 void Interpreter::breakObjectCycles() {
-    std::vector<ScriptObject*> live(liveObjects_.begin(), liveObjects_.end());
+    std::vector<Dispatch*> live(liveObjects_.begin(), liveObjects_.end());
     liveObjects_.clear();
-    for (ScriptObject* o : live) o->addRef();
-    for (ScriptObject* o : live) o->dropFields();
-    for (ScriptObject* o : live) o->releaseRef();
+    freeUnreachableCycles(live);
 }
 
 int32_t Interpreter::findGlobal(std::u16string_view foldedName) const {

@@ -25,7 +25,7 @@ int32_t createObject(CallContext& ctx, Args args, Variant& result) {
         if (!server.empty()) return err::CantCreateObject;
     }
     if (namesEqual(progId, u"Scripting.Dictionary")) {
-        result = Variant::object(new Dictionary);
+        result = Variant::object(new Dictionary(ctx.vm));
         return 0;
     }
     return err::CantCreateObject;

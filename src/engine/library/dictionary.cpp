@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/error_table.h"
+#include "engine/interpreter.h"
 #include "engine/library/text_support.h"
 #include "engine/ops.h"
 
@@ -124,6 +125,26 @@ size_t tableSizeFor(size_t liveEntries) {
 }
 
 }  // namespace
+
+Dictionary::Dictionary(Interpreter* owner) : owner_(owner) {
+    if (owner_) {
+        ownerAlive_ = owner_->aliveFlag();
+        owner_->objectCreated(this);
+    }
+}
+
+void Dictionary::forEachHeldValue(const std::function<void(const Variant&)>& visit) const {
+    for (const Entry& e : entries_) {
+        if (e.removed) continue;
+        visit(e.key);  // an object can be a key
+        visit(e.item);
+    }
+}
+
+void Dictionary::destroy() {
+    if (owner_ && *ownerAlive_) owner_->objectDestroyed(this);
+    Dispatch::destroy();
+}
 
 int32_t Dictionary::checkKey(const Variant& key) {
     double unused = 0;

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,20 @@
 
 namespace vbs {
 
+class Interpreter;
+
 class Dictionary : public Dispatch {
 public:
     // CompareMode values, as vbBinaryCompare and vbTextCompare.
     static constexpr int32_t kBinaryCompare = 0;
     static constexpr int32_t kTextCompare = 1;
+
+    // A dictionary made by a script is known to its interpreter, which
+    // empties it if it is still alive when the interpreter goes: a script can
+    // store a dictionary in itself. One made from C++ may have no owner.
+    explicit Dictionary(Interpreter* owner = nullptr);
+    void forEachHeldValue(const std::function<void(const Variant&)>& visit) const override;
+    void dropContents() override { removeAll(); }
 
     std::u16string typeName() const override { return u"Dictionary"; }
     int32_t findMember(std::u16string_view name) override;
@@ -48,6 +58,9 @@ public:
     int32_t setCompareMode(int32_t mode);
     Variant keys() const;
     Variant items() const;
+
+protected:
+    void destroy() override;
 
 private:
     struct Entry {
@@ -89,6 +102,8 @@ private:
     size_t usedSlots_ = 0;         // live plus vacated
     int32_t liveCount_ = 0;
     int32_t compareMode_ = kBinaryCompare;
+    Interpreter* owner_;
+    std::shared_ptr<bool> ownerAlive_;
 };
 
 }  // namespace vbs
