@@ -136,11 +136,9 @@ private:
     void compileArgs(const std::vector<ExprPtr>& args, bool byRefCapable);
     void compileArgRef(const Expr& arg);
     void compileObject(const MemberExpr& m);
-    static bool isLiteral(const Expr& e) {
-        if (e.kind == ExprKind::Literal) return true;
-        if (e.kind == ExprKind::Unary) return isLiteral(*static_cast<const UnaryExpr&>(e).operand);
-        return false;
-    }
+    // A value written in the source as it stands: `-5` is a negation of the
+    // literal 5, computed at run time, and compares as any computed number.
+    static bool isLiteral(const Expr& e) { return e.kind == ExprKind::Literal; }
     bool foldConstant(const Expr& e, Variant& out);
 
     // ---- statements ------------------------------------------------------------------

@@ -49,6 +49,18 @@ bool equalsIgnoringCase(std::u16string_view text, std::u16string_view word) {
 
 namespace detail {
 
+bool readBooleanWord(std::u16string_view text, bool& out) {
+    for (bool value : {true, false}) {
+        const char16_t* plain = value ? u"true" : u"false";
+        const char16_t* marked = value ? u"#true#" : u"#false#";
+        if (equalsIgnoringCase(text, plain) || equalsIgnoringCase(text, marked)) {
+            out = value;
+            return true;
+        }
+    }
+    return false;
+}
+
 int32_t doubleToCurrency(double x, int64_t& scaled) {
     // The product is formed in extended precision so that the halfway test
     // sees the double's true value: 0.00015 is a little below the half and
@@ -121,9 +133,7 @@ int32_t toCurrency(const Variant& value, int64_t& out) {
 int32_t toBoolean(const Variant& value, bool& out) {
     const Variant& v = value.deref();
     if (v.type() == VarType::String) {
-        // Only the exact words; blanks around them are not accepted.
-        if (equalsIgnoringCase(v.asString(), u"true")) { out = true; return 0; }
-        if (equalsIgnoringCase(v.asString(), u"false")) { out = false; return 0; }
+        if (detail::readBooleanWord(v.asString(), out)) return 0;
     }
     if (v.type() == VarType::Currency) { out = v.asCurrencyScaled() != 0; return 0; }
     double d = 0;

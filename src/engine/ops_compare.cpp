@@ -34,8 +34,8 @@ int orderNumbers(const Variant& a, const Variant& b) {
     return x < y ? -1 : (x > y ? 1 : 0);
 }
 
-// A literal number against a text: the text is read as a number (a Date
-// literal also accepts a date text); 13 if it is neither.
+// A number against a text that is to be read as a number (a Date also
+// accepts a date text). Returns 13 if the text is neither.
 int32_t orderNumberWithText(const Variant& number, const std::u16string& text, int& order) {
     double x = 0, y = 0;
     toDouble(number, x);
@@ -47,6 +47,10 @@ int32_t orderNumberWithText(const Variant& number, const std::u16string& text, i
 }
 
 // The order of a number `num` against a text `text` (number on the left).
+// A number written as a literal reads the text as a number, and a text
+// that is no number is a type mismatch ("abc" = 5). A literal text beside
+// a computed number is read as a number when it is one ("5" = CByte(5));
+// otherwise, and between two variables, the text is the greater.
 int32_t orderMixed(const Variant& num, bool numLiteral, const Variant& text, bool textLiteral, int& order) {
     const std::u16string& s = text.asString();
     if (num.type() == VarType::Boolean && (numLiteral || textLiteral)) {
@@ -55,7 +59,8 @@ int32_t orderMixed(const Variant& num, bool numLiteral, const Variant& text, boo
         return 0;
     }
     if (numLiteral) return orderNumberWithText(num, s, order);
-    order = -1;  // without a literal, a text is greater than any number
+    if (textLiteral && orderNumberWithText(num, s, order) == 0) return 0;
+    order = -1;
     return 0;
 }
 

@@ -33,6 +33,11 @@ constexpr double kCurrencyScaledLimit = 9223372036854775807.0;
 // returns 6 if out of range.
 int32_t doubleToCurrency(double x, int64_t& scaled);
 
+// Reads the words a text may stand for a Boolean with: "True"/"False" and
+// the "#TRUE#"/"#FALSE#" that written data files hold, in any letter case
+// and without blanks around. False if the text is none of them.
+bool readBooleanWord(std::u16string_view text, bool& out);
+
 // Case-insensitive ordering of two UTF-16 texts (vbTextCompare): -1, 0, 1.
 int compareTextInsensitive(std::u16string_view a, std::u16string_view b);
 

@@ -1,8 +1,9 @@
 // Not, And, Or, Xor, Eqv, Imp: bitwise on whole numbers, so on Booleans
 // (True = -1) they are the logical operators. The result keeps the
 // operands' type: two Booleans give a Boolean, Integers an Integer, two
-// Bytes a Byte, anything wider a Long. Null is "unknown": it propagates
-// except where the other operand decides the answer alone.
+// Bytes a Byte, anything wider a Long. Empty takes part as a Long 0, so
+// `Empty And Empty` and `Not Empty` are Longs. Null is "unknown": it
+// propagates except where the other operand decides the answer alone.
 #include <string>
 
 #include "engine/error_table.h"
@@ -21,27 +22,18 @@ struct Bits {
     int32_t value = 0;
 };
 
-bool isWord(const std::u16string& s, std::u16string_view lowerWord) {
-    if (s.size() != lowerWord.size()) return false;
-    for (size_t i = 0; i < s.size(); ++i) {
-        char16_t c = s[i];
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
-        if (c != lowerWord[i]) return false;
-    }
-    return true;
-}
-
 int32_t readBits(const Variant& v, Bits& out) {
     switch (v.type()) {
-    case VarType::Empty: out = {BitKind::Integer, 0}; return 0;
+    case VarType::Empty: out = {BitKind::Long, 0}; return 0;
     case VarType::Boolean: out = {BitKind::Boolean, v.asBoolean() ? -1 : 0}; return 0;
     case VarType::Byte: out = {BitKind::Byte, v.asByte()}; return 0;
     case VarType::Integer: out = {BitKind::Integer, v.asInteger()}; return 0;
-    case VarType::String:
+    case VarType::String: {
         // "True"/"False" take part as Booleans, other text as a number.
-        if (isWord(v.asString(), u"true")) { out = {BitKind::Boolean, -1}; return 0; }
-        if (isWord(v.asString(), u"false")) { out = {BitKind::Boolean, 0}; return 0; }
+        bool word = false;
+        if (detail::readBooleanWord(v.asString(), word)) { out = {BitKind::Boolean, word ? -1 : 0}; return 0; }
         [[fallthrough]];
+    }
     default: {
         int32_t l = 0;
         if (int32_t e = toLong(v, l)) return e;

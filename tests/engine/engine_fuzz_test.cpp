@@ -193,7 +193,7 @@ void runCase(const std::string& text, Entry entry, const std::string& label) {
 
 std::vector<std::string> scriptTestSources() {
     namespace fs = std::filesystem;
-    fs::path dir = fs::path(__FILE__).parent_path() / "scripts";
+    fs::path dir = TALVORO_SCRIPT_TESTS_DIR;
     std::vector<fs::path> files;
     if (fs::exists(dir)) {
         for (const auto& e : fs::recursive_directory_iterator(dir))
@@ -244,7 +244,7 @@ TEST(EngineFuzz, NestedExpressionsInEvalAndStatements) {
 
 TEST(EngineFuzz, MutatedScriptTests) {
     std::vector<std::string> sources = scriptTestSources();
-    ASSERT_GT(sources.size(), 50u) << "the script tests were not found beside this file";
+    ASSERT_GT(sources.size(), 50u) << "the script tests were not found in " TALVORO_SCRIPT_TESTS_DIR;
     Generator gen(seed() + 2);
     long n = iterations(1000);
     for (long i = 0; i < n; ++i) {

@@ -353,7 +353,7 @@ TEST(OpsLogic, Not) {
     const UnaryCase cases[] = {
         {"Not 5", I(5), "Integer -6"},
         {"Not CByte(5)", By(5), "Byte 250"},
-        {"Not Empty", E(), "Integer -1"},
+        {"Not Empty", E(), "Long -1"},
         {"Not Null", N(), "Null"},
         {"Not \"False\"", S("False"), "Boolean True"},
         {"Not CCur(1)", Cy(1), "Long -2"},

@@ -16,9 +16,11 @@ int32_t fnArray(CallContext&, Args args, Variant& result) {
     return 0;
 }
 
-// LBound/UBound(array[, dimension]): dimensions count from 1.
+// LBound/UBound(array[, dimension]): dimensions count from 1. Nothing is an
+// object variable that was never set (91); any other non-array is 13.
 int32_t readDimension(Args& args, const ArrayData*& data, int& dimension) {
     const Variant& v = args.at(0);
+    if (v.isNothing()) return err::ObjectVariableNotSet;
     if (!v.isArray()) return err::TypeMismatch;
     data = v.asArray();
     int32_t n = 1;

@@ -1,5 +1,6 @@
 // The objects a script can make without the application's help:
-// CreateObject("Scripting.Dictionary") and `New RegExp`. Scripts cannot reach
+// CreateObject("Scripting.Dictionary") and `New RegExp` (also made by
+// CreateObject("VBScript.RegExp")). Scripts cannot reach
 // any other component, so every other ProgID fails the way a missing
 // component does (429).
 #include <array>
@@ -26,6 +27,10 @@ int32_t createObject(CallContext& ctx, Args args, Variant& result) {
     }
     if (namesEqual(progId, u"Scripting.Dictionary")) {
         result = Variant::object(new Dictionary(ctx.vm));
+        return 0;
+    }
+    if (namesEqual(progId, u"VBScript.RegExp")) {
+        result = Variant::object(new RegExp);
         return 0;
     }
     return err::CantCreateObject;

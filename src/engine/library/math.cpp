@@ -155,6 +155,8 @@ int32_t fnRound(CallContext&, Args args, Variant& result) {
     if (int32_t e = lib::readOptionalLong(args, 1, 0, digits)) return e;
     if (digits < 0) return err::InvalidProcCall;
     if (digits > kMaxMeaningfulDecimals) digits = kMaxMeaningfulDecimals;
+    // A Boolean is already round and stays one: Round(True) is True.
+    if (args.at(0).type() == VarType::Boolean) { result = args.at(0); return 0; }
     Variant v;
     if (int32_t e = numericOperand(args.at(0), v)) return e;
     switch (v.type()) {

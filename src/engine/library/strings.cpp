@@ -362,7 +362,17 @@ int32_t fnStrComp(CallContext&, Args args, Variant& result) {
 // Replace(expression, find, replacewith[, start[, count[, compare]]]): the
 // answer starts at `start` (the part before it is dropped), and at most
 // `count` matches (-1: all) are replaced. Unlike most string functions it
-// does not pass Null through: a Null argument is error 94.
+// does not pass Null through: a Null argument is error 94. Its texts convert
+// a Boolean to its number, not its name: Replace("a", "a", True) is "-1".
+int32_t readReplaceText(const Args& args, int i, std::u16string& out) {
+    const Variant& v = args.at(i);
+    if (v.type() == VarType::Boolean) {
+        out = v.asBoolean() ? u"-1" : u"0";
+        return 0;
+    }
+    return readString(args, i, out);
+}
+
 int32_t fnReplace(CallContext&, Args args, Variant& result) {
     int32_t start = 1, count = -1;
     if (int32_t e = lib::readOptionalLong(args, 3, 1, start)) return e;
@@ -371,9 +381,9 @@ int32_t fnReplace(CallContext&, Args args, Variant& result) {
     bool textCompare = false;
     if (int32_t e = lib::readCompareMode(args, 5, textCompare)) return e;
     std::u16string source, find, replacement;
-    if (int32_t e = readString(args, 0, source)) return e;
-    if (int32_t e = readString(args, 1, find)) return e;
-    if (int32_t e = readString(args, 2, replacement)) return e;
+    if (int32_t e = readReplaceText(args, 0, source)) return e;
+    if (int32_t e = readReplaceText(args, 1, find)) return e;
+    if (int32_t e = readReplaceText(args, 2, replacement)) return e;
 
     if (static_cast<size_t>(start) > source.size()) { result = text(u""); return 0; }
     std::u16string rest = source.substr(static_cast<size_t>(start - 1));
@@ -483,8 +493,10 @@ int32_t fnSplit(CallContext&, Args args, Variant& result) {
     return 0;
 }
 
-// The texts of a one-dimensional array's elements (Join and Filter).
+// The texts of a one-dimensional array's elements (Join and Filter). Null
+// is no array to read: "Invalid use of Null".
 int32_t readTextList(const Variant& v, std::vector<std::u16string>& out) {
+    if (v.isNull()) return err::InvalidUseOfNull;
     if (!v.isArray()) return err::TypeMismatch;
     const ArrayData* data = v.asArray();
     if (data->dims() != 1) return err::InvalidProcCall;
@@ -516,7 +528,6 @@ int32_t fnJoin(CallContext&, Args args, Variant& result) {
 // Filter(strings, value[, include[, compare]]): the elements that contain
 // `value` (or, with include False, those that do not).
 int32_t fnFilter(CallContext&, Args args, Variant& result) {
-    if (args.at(0).isNull()) return err::InvalidUseOfNull;
     std::vector<std::u16string> items;
     if (int32_t e = readTextList(args.at(0), items)) return e;
     std::u16string value;

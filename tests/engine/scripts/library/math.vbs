@@ -44,3 +44,8 @@ WScript.Echo Rnd()
 '> 0.9078093
 WScript.Echo ScriptEngine, ScriptEngineMajorVersion, ScriptEngineMinorVersion, RGB(255, 128, 0)
 '> VBScript 5 8 33023
+' Round keeps Boolean, Integer, Long and Currency subtypes.
+WScript.Echo CStr(Round(True)), TypeName(Round(False, 2)), TypeName(Round(CInt(7))), TypeName(Round(CLng(7), 1))
+'> True Boolean Integer Long
+WScript.Echo Round(CCur(2.345), 2), TypeName(Round(CCur(2.345), 2)), TypeName(Round(CByte(3))), TypeName(Round("2.5"))
+'> 2.34 Currency Byte Double

@@ -2,6 +2,11 @@
 Set re = New RegExp
 WScript.Echo TypeName(re), re.Global, re.IgnoreCase, re.Multiline
 '> IRegExp2 False False False
+' CreateObject makes the same object, whatever the letter case of its name.
+Set made = CreateObject("vbscript.REGEXP")
+made.Pattern = "b+"
+WScript.Echo TypeName(made), TypeName(CreateObject("VBScript.RegExp")), made.Replace("abbbc", "-")
+'> IRegExp2 IRegExp2 a-c
 
 re.Pattern = "(\w+)@(\w+)\.(com|org)"
 WScript.Echo re.Test("write to joe@example.com"), re.Test("nobody here")
@@ -77,5 +82,5 @@ WScript.Echo Err.Number, Err.Description
 Err.Clear
 On Error GoTo 0
 re.Pattern = "(ab"
-'!error 5020 line 81
+'!error 5020 line 86
 WScript.Echo re.Test("ab")

@@ -43,3 +43,12 @@ x = Chr(Null) : WScript.Echo "Chr Null", Err.Number : Err.Clear
 '> Chr Null 94
 x = Join("abc") : WScript.Echo "Join", Err.Number : Err.Clear
 '> Join 13
+x = Join(Null) : WScript.Echo "Join Null", Err.Number : Err.Clear
+'> Join Null 94
+x = Mid("abc", Null) : WScript.Echo "Mid start Null", Err.Number : Err.Clear
+'> Mid start Null 94
+' A Null text gives Null back; Replace converts a Boolean to its number.
+WScript.Echo IsNull(Mid(Null, 2)), IsNull(Mid(Null, 1, 1)), IsNull(Left(Null, 1))
+'> True True True
+WScript.Echo Replace("a+b", "+", True), Replace("a+b", "+", False), Replace(True, "-", "m"), "x" & True
+'> a-1b a0b m1 xTrue

@@ -30,3 +30,9 @@ x = UBound(m, 3) : WScript.Echo "UBound dim", Err.Number : Err.Clear
 '> UBound dim 9
 x = UBound("s") : WScript.Echo "UBound text", Err.Number : Err.Clear
 '> UBound text 13
+x = LBound(Nothing) : WScript.Echo "LBound Nothing", Err.Number : Err.Clear
+'> LBound Nothing 91
+x = UBound(42) : WScript.Echo "UBound number", Err.Number : Err.Clear
+'> UBound number 13
+x = LBound(Empty) : WScript.Echo "LBound Empty", Err.Number : Err.Clear
+'> LBound Empty 13

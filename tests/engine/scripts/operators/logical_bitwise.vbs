@@ -16,3 +16,17 @@ WScript.Echo 2.5 And 3, 3.5 And 7
 ' Strings holding numbers take part as numbers.
 WScript.Echo "6" And 3
 '> 2
+' Result subtypes: Empty takes part as a Long, Bytes stay Bytes only beside
+' Bytes, a Boolean beside a Byte widens to Integer.
+WScript.Echo TypeName(Empty And Empty), TypeName(Not Empty), TypeName(Empty Or 1), TypeName(Empty Xor True)
+'> Long Long Long Long
+b = CByte(12)
+WScript.Echo TypeName(b And b), TypeName(Not b), Not b, TypeName(b Or 1), TypeName(b And True), b And True
+'> Byte Byte 243 Integer Integer 12
+WScript.Echo TypeName(b Or CLng(1)), TypeName(b Eqv b), TypeName(b Imp Null), TypeName(Null And CByte(0))
+'> Long Byte Null Byte
+WScript.Echo TypeName(True Or 1), TypeName(False Imp CLng(3)), TypeName(1.5 And 1), TypeName(CCur(3) Or 0)
+'> Integer Long Long Long
+' Text that names a Boolean takes part as one, #TRUE# and #FALSE# too.
+WScript.Echo TypeName("true" And True), CStr("#TRUE#" And True), CStr("#False#" Or False)
+'> Boolean True False
