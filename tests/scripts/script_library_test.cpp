@@ -137,7 +137,7 @@ TEST_F(Loader, StartupRunsMainOrSaysItIsMissing) {
 
 // The library shipped beside the program loads cleanly and computes.
 TEST_F(Loader, BundledLibraryWorks) {
-    const auto bundled = std::filesystem::path(__FILE__).parent_path() / "../../src/app/scripts.tvo";
+    const std::filesystem::path bundled = TALVORO_BUNDLED_SCRIPTS;
     library_.LoadScripts(bundled.string());
     ASSERT_TRUE(box_.texts.empty());
     EXPECT_TRUE(ProcedureExists(engine_.Procedures(), u"Main"));
