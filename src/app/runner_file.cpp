@@ -6,50 +6,20 @@
 #include <iostream>
 #include <sstream>
 
+#include "engine/error_table.h"
 #include "engine/host_object.h"
-#include "engine/interpreter.h"
-#include "engine/ops.h"
 #include "engine/script_engine.h"
+#include "host/scripting_runtime.h"
+#include "host/wscript.h"
 
 namespace talvoro {
 
 namespace {
 
-// The text of one Echo/OPrint argument, as CStr would make it.
-std::u16string echoText(vbs::CallContext& ctx, const vbs::Variant& arg) {
-    vbs::Variant value = arg;
-    if (value.isObject() && ctx.vm) {
-        vbs::Variant plain;
-        if (ctx.vm->defaultValue(arg, plain) == 0) value = plain;
-    }
-    if (value.isNull()) return u"Null";
-    std::u16string text;
-    if (vbs::ops::toString(value, text) != 0) return u"";
-    return text;
-}
-
 void printLine(const std::u16string& text) {
     std::string utf8 = vbs::toUtf8(text);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fputc('\n', stdout);
-}
-
-int32_t echo(vbs::Args args, vbs::Variant&, vbs::CallContext& ctx) {
-    std::u16string line;
-    for (int i = 0; i < args.size(); ++i) {
-        if (i) line += u' ';
-        line += echoText(ctx, args.at(i));
-    }
-    printLine(line);
-    return 0;
-}
-
-int32_t quit(vbs::Args args, vbs::Variant&, vbs::CallContext&) {
-    int32_t code = 0;
-    if (args.size() > 0 && !args.missing(0)) vbs::ops::toLong(args.at(0), code);
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::exit(code);
 }
 
 vbs::HostHooks terminalHooks() {
@@ -75,9 +45,25 @@ vbs::HostHooks terminalHooks() {
     return hooks;
 }
 
+// "t.vbs(3, 5) VBScript runtime error: Division by zero", as the console
+// script host reports an error that ends the script.
+void reportError(const std::string& path, const vbs::ScriptError& error) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s(%d, %d) %s: %s\n", path.c_str(), error.line, error.column,
+                 vbs::toUtf8(error.source).c_str(), vbs::toUtf8(error.description).c_str());
+}
+
+// Files whose streams the script never closed are written when the engine
+// lets them go; a failure then has no script left to tell.
+bool reportLateFailures(const host::WriteSession& session) {
+    for (const auto& [file, number] : session.lateFailures)
+        std::fprintf(stderr, "%s: %s\n", file.c_str(), vbs::errorText(number));
+    return !session.lateFailures.empty();
+}
+
 }  // namespace
 
-int runScriptFile(const std::string& path) {
+int runScriptFile(const std::string& path, const std::vector<std::string>& arguments, const std::string& hostProgram) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "%s: cannot open the file\n", path.c_str());
@@ -88,31 +74,40 @@ int runScriptFile(const std::string& path) {
     std::string bytes = buffer.str();
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
 
-    auto wscript = vbs::makeHostObject(u"WScript");
-    wscript->method(u"Echo", echo);
-    wscript->method(u"Quit", quit);
+    host::WScriptObject wscript(host::ScriptHostFacts{path, arguments, hostProgram});
     auto mainForm = vbs::makeHostObject(u"MainForm");
     mainForm->method(u"OPrint", [](vbs::Args args, vbs::Variant&, vbs::CallContext& ctx) {
-        printLine(args.size() > 0 ? echoText(ctx, args.at(0)) : std::u16string());
+        std::u16string text;
+        if (args.size() > 0)
+            if (int32_t e = host::echoText(ctx, args.at(0), text)) return e;
+        printLine(text);
         return 0;
     });
 
-    vbs::ScriptEngine engine;
-    engine.SetTimeout(0);  // a terminal run may take as long as it needs
-    engine.SetHostHooks(terminalHooks());
-    engine.AddObject(u"WScript", wscript.get());
-    engine.AddObject(u"MainForm", mainForm.get());
-    try {
-        engine.AddCode(vbs::toU16(bytes));
-    } catch (const vbs::ScriptException& e) {
-        std::fflush(stdout);
-        const vbs::ScriptError& err = e.error();
-        std::fprintf(stderr, "%s(%d, %d) %s\n", path.c_str(), err.line, err.column,
-                     vbs::toUtf8(err.description).c_str());
-        return 1;
+    int status = 0;
+    std::shared_ptr<host::WriteSession> files;
+    {
+        vbs::ScriptEngine engine;
+        engine.SetTimeout(0);  // a terminal run may take as long as it needs
+        engine.SetHostHooks(terminalHooks());
+        files = host::registerScriptingRuntime(engine);
+        engine.AddObject(u"WScript", wscript.object());
+        engine.AddObject(u"MainForm", mainForm.get());
+        try {
+            engine.AddCode(vbs::toU16(bytes));
+        } catch (const vbs::ScriptException& e) {
+            if (!wscript.quitCode()) {
+                // Files the failed run left open keep what they held before.
+                files->abandonAll();
+                reportError(path, e.error());
+                status = 1;
+            }
+        }
+        if (wscript.quitCode()) status = *wscript.quitCode();
     }
     std::fflush(stdout);
-    return 0;
+    if (reportLateFailures(*files) && status == 0) status = 1;
+    return status;
 }
 
 }  // namespace talvoro

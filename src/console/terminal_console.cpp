@@ -14,6 +14,7 @@
 #include "console/terminal_keys.h"
 #include "engine/object.h"
 #include "engine/script_engine.h"
+#include "host/scripting_runtime.h"
 #include "settings/cvar_store.h"
 #include "settings/program_paths.h"
 #include "settings/setting_keys.h"
@@ -121,6 +122,7 @@ public:
         CvarStore& settings = processCvars();
         LoadSettings(settings, programDir);
         engine_.SetTimeout(kMainEngineTimeoutMs);
+        host::registerScriptingRuntime(engine_);
         loadMainScript(engine_, mainForm_, settings, diagnostics);
         startUp(engine_, diagnostics);
     }

@@ -132,6 +132,7 @@ constexpr ErrorEntry kErrors[] = {
     {5020, "Expected ')' in regular expression"},
     {5021, "Invalid range in character set"},
     {5050, "Script ran longer than its time limit"},
+    {5051, "The script was ended by its host"},
     {32811, "Element not found"},
 };
 

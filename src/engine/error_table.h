@@ -77,6 +77,11 @@ constexpr int32_t ElementNotFound = 32811;
 // Our own: a call that ran past the engine's Timeout. Scripts cannot trap it
 // (On Error Resume Next does not resume after it), so a runaway loop always ends.
 constexpr int32_t ScriptTimedOut = 5050;
+// Our own: a host object ended the run (WScript.Quit). Untrappable like the
+// time limit, so the statements after the call never run.
+constexpr int32_t ScriptEnded = 5051;
+// Errors that On Error Resume Next does not resume after.
+inline bool endsScript(int32_t number) { return number == ScriptTimedOut || number == ScriptEnded; }
 
 // Compilation errors.
 constexpr int32_t SyntaxOutOfMemory = 1001;

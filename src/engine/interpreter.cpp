@@ -851,7 +851,7 @@ int32_t Interpreter::execute(Frame& entry) {
         fp->pc = static_cast<int32_t>(ip - code);
         if (!fp->locked.empty()) fp->unlockArrays();
         e = fail(*fp, e);
-        if (e == err::ScriptTimedOut || !fp->resumeNext) {
+        if (err::endsScript(e) || !fp->resumeNext) {
             while (sp > base) (--sp)->clear();
             if (fp == &entry) return e;
             // The callee has no handler: it ends, and its call fails in the caller.

@@ -119,6 +119,17 @@ public:
     void setTimeout(int64_t ms) { timeoutMs_ = ms; }
     void setHostHooks(HostHooks hooks) { hooks_ = std::move(hooks); }
     const HostHooks& hostHooks() const { return hooks_; }
+    // CreateObject's ProgIDs offered by the application, by folded name.
+    using ObjectTypes = std::unordered_map<std::u16string, ObjectFactory>;
+    void registerObjectType(std::u16string_view progId, ObjectFactory factory) {
+        objectTypes_[foldName(progId)] = std::move(factory);
+    }
+    const ObjectFactory* objectFactory(std::u16string_view progId) const {
+        auto it = objectTypes_.find(foldName(progId));
+        return it == objectTypes_.end() ? nullptr : &it->second;
+    }
+    const ObjectTypes& objectTypes() const { return objectTypes_; }
+    void setObjectTypes(ObjectTypes types) { objectTypes_ = std::move(types); }
 
     // ---- services for built-ins (Eval, Execute, GetRef) ---------------------------
     int32_t evalInCurrentScope(std::u16string_view text, Variant& result, CallContext& ctx);
@@ -224,6 +235,7 @@ private:
     bool errorPlaced_ = false;  // its line/column are known
     ErrObject* err_ = nullptr;
     HostHooks hooks_;
+    ObjectTypes objectTypes_;
     CallContext ctx_;
 };
 

@@ -51,8 +51,10 @@ void ScriptEngine::SetLanguage(std::u16string_view language) {
 
 void ScriptEngine::Reset() {
     HostHooks hooks = vm_->hostHooks();
+    auto objectTypes = vm_->objectTypes();
     vm_ = std::make_unique<Interpreter>();
     vm_->setHostHooks(std::move(hooks));
+    vm_->setObjectTypes(std::move(objectTypes));
     error_.clear();
 }
 
@@ -90,5 +92,9 @@ Variant ScriptEngine::Run(std::u16string_view name, std::vector<Variant> args) {
 std::vector<ProcedureInfo> ScriptEngine::Procedures() const { return vm_->procedures(); }
 
 void ScriptEngine::SetHostHooks(HostHooks hooks) { vm_->setHostHooks(std::move(hooks)); }
+
+void ScriptEngine::RegisterObjectType(std::u16string_view progId, ObjectFactory factory) {
+    vm_->registerObjectType(progId, std::move(factory));
+}
 
 }  // namespace vbs

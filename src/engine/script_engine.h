@@ -31,6 +31,11 @@ struct HostHooks {
         inputBox;
 };
 
+// Makes an object for CreateObject(progID): puts a new object (one the
+// factory made, so its reference is the result's) into `result` and returns
+// 0, or returns an error number (ctx.fail for a text of its own).
+using ObjectFactory = std::function<int32_t(CallContext& ctx, Variant& result)>;
+
 // One entry of Procedures(): a Sub or Function defined at global scope.
 struct ProcedureInfo {
     std::u16string Name;  // as written in its definition
@@ -83,6 +88,12 @@ public:
 
     // MsgBox / InputBox hooks (see HostHooks).
     void SetHostHooks(HostHooks hooks);
+
+    // Lets scripts make `progId` (matched without regard to case) with
+    // CreateObject; registering it again replaces the factory. The
+    // application offers its components this way. Registrations, like the
+    // hooks, outlast Reset: they are what is installed, not script state.
+    void RegisterObjectType(std::u16string_view progId, ObjectFactory factory);
 
     // The interpreter behind the facade, for built-ins and the object model.
     Interpreter& interpreter() { return *vm_; }

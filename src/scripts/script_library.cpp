@@ -9,6 +9,7 @@
 
 #include "engine/error_table.h"
 #include "engine/parser.h"
+#include "host/scripting_runtime.h"
 
 namespace talvoro {
 
@@ -77,7 +78,9 @@ bool ProcedureExists(const std::vector<vbs::ProcedureInfo>& procedures, std::u16
 
 ScriptLibrary::ScriptLibrary(vbs::ScriptEngine& engine, std::function<void(vbs::ScriptEngine&)> registerObjects,
                              MessageBox& box)
-    : engine_(engine), registerObjects_(std::move(registerObjects)), box_(box) {}
+    : engine_(engine), registerObjects_(std::move(registerObjects)), box_(box) {
+    host::registerScriptingRuntime(engine_);
+}
 
 void ScriptLibrary::report(const std::u16string& text) { box_.showMessage(text, {}); }
 

@@ -43,6 +43,14 @@ TEST(TerminalConsole, RunsMainAndOffersTheScriptsProcedures) {
     EXPECT_EQ(run.diagnostics, "");
 }
 
+TEST(TerminalConsole, LinesReachTheFileSystemObject) {
+    TempDir dir;
+    writeBytes(dir.file("numbers.txt"), "12345");
+    ConsoleRun run = runConsole(dir, "Len(CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(\"" +
+                                         dir.file("numbers.txt") + "\").ReadAll)\n");
+    EXPECT_NE(run.out.find("A:5\n"), std::string::npos) << run.out;
+}
+
 TEST(TerminalConsole, OperatorFirstContinuesFromAnsAndEmptyLineRepeats) {
     TempDir dir;
     ConsoleRun run = runConsole(dir, "2+3\n*2\n\n!v=Ans\n$v\n");

@@ -206,3 +206,28 @@ TEST(ScriptEngine, ErrorsInsideExecuteAreReportedAtTheExecuteStatement) {
 }
 
 }  // namespace
+
+TEST(ScriptEngine, RegisteredObjectTypesServeCreateObjectAndOutlastReset) {
+    ScriptEngine engine;
+    int made = 0;
+    engine.RegisterObjectType(u"Test.Counter", [&made](vbs::CallContext&, vbs::Variant& result) {
+        auto* counter = new vbs::HostObject(u"Counter");
+        result = vbs::Variant::object(counter);
+        counter->property(u"Number", [n = ++made](vbs::Args, vbs::Variant& r, vbs::CallContext&) {
+            r = vbs::Variant::long_(n);
+            return 0;
+        });
+        return 0;
+    });
+    engine.RegisterObjectType(u"Test.Refuses", [](vbs::CallContext& ctx, vbs::Variant&) {
+        return ctx.fail(70, u"not for you");
+    });
+    EXPECT_EQ(text(engine.Eval(u"CreateObject(\"test.COUNTER\").Number")), "1");
+    engine.Reset();
+    EXPECT_EQ(text(engine.Eval(u"TypeName(CreateObject(\"Test.Counter\")) & CreateObject(\"Test.Counter\").Number")),
+              "Counter3");
+    vbs::ScriptError e = failure([&] { engine.Eval(u"CreateObject(\"Test.Refuses\")"); });
+    EXPECT_EQ(e.number, 70);
+    EXPECT_EQ(vbs::toUtf8(e.description), "not for you");
+    EXPECT_EQ(failure([&] { engine.Eval(u"CreateObject(\"Test.Other\")"); }).number, 429);
+}

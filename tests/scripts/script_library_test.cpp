@@ -135,6 +135,21 @@ TEST_F(Loader, StartupRunsMainOrSaysItIsMissing) {
     EXPECT_TRUE(box_.texts.empty());
 }
 
+// The window's scripts have the FileSystemObject, also after a reload, but no WScript.
+TEST_F(Loader, ScriptsReachTheFileSystemObject) {
+    const std::string data = write("data.txt", "3\n4\n");
+    const std::string library = write("files.tvo",
+                                      "Function SumOf(path)\n"
+                                      "Set f = CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(path)\n"
+                                      "Do Until f.AtEndOfStream\nSumOf = SumOf + CDbl(f.ReadLine)\nLoop\n"
+                                      "End Function\n");
+    library_.LoadScripts(library);
+    library_.LoadScripts(library);
+    EXPECT_TRUE(box_.texts.empty());
+    EXPECT_EQ(engine_.Run(u"SumOf", {vbs::Variant::fromUtf8(data)}).asDouble(), 7.0);
+    EXPECT_TRUE(engine_.Eval(u"IsEmpty(WScript)").asBoolean());
+}
+
 // The library shipped beside the program loads cleanly and computes.
 TEST_F(Loader, BundledLibraryWorks) {
     const std::filesystem::path bundled = TALVORO_BUNDLED_SCRIPTS;

@@ -1,12 +1,14 @@
 // The objects a script can make without the application's help:
 // CreateObject("Scripting.Dictionary") and `New RegExp` (also made by
-// CreateObject("VBScript.RegExp")). Scripts cannot reach
-// any other component, so every other ProgID fails the way a missing
+// CreateObject("VBScript.RegExp")), and the ProgIDs the application
+// registered (ScriptEngine::RegisterObjectType). Scripts cannot reach any
+// other component, so every other ProgID fails the way a missing
 // component does (429).
 #include <array>
 
 #include "engine/builtins.h"
 #include "engine/error_table.h"
+#include "engine/interpreter.h"
 #include "engine/library/dictionary.h"
 #include "engine/library/regexp.h"
 #include "engine/ops.h"
@@ -33,11 +35,17 @@ int32_t createObject(CallContext& ctx, Args args, Variant& result) {
         result = Variant::object(new RegExp);
         return 0;
     }
+    if (const ObjectFactory* make = ctx.vm ? ctx.vm->objectFactory(progId) : nullptr) return (*make)(ctx, result);
     return err::CantCreateObject;
 }
 
-constexpr std::array<BuiltinInfo, 1> kObjectBuiltins{{
+// GetObject([pathName][, class]): no running component or document can be
+// reached from a script here.
+int32_t getObject(CallContext&, Args, Variant&) { return err::CantCreateObject; }
+
+constexpr std::array<BuiltinInfo, 2> kObjectBuiltins{{
     {u"CreateObject", 1, 2, &createObject},
+    {u"GetObject", 0, 2, &getObject},
 }};
 
 }  // namespace

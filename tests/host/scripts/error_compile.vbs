@@ -1,0 +1,5 @@
+' A syntax error: nothing runs; the compilation error's place and text.
+'!exit 1
+WScript.Echo "never"
+x = (1 + 2
+'2> error_compile.vbs(4, 11) VBScript compilation error: Expected ')'
