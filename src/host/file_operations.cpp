@@ -104,7 +104,23 @@ int32_t renameOrCopy(const std::string& source, const std::string& target, Kind 
     return failure ? pathError(failure.value()) : 0;
 }
 
+// Runs `act` on each file or folder `source` names and the path it goes to.
+template <typename Act>
+int32_t eachToTarget(std::u16string_view source, std::u16string_view destination, Kind kind, Act act) {
+    std::vector<std::string> sources;
+    if (int32_t e = expandSpec(source, kind, sources)) return e;
+    for (const std::string& from : sources) {
+        std::string to;
+        if (int32_t e = targetOf(from, destination, hasWildcards(source), to)) return e;
+        if (int32_t e = act(from, to)) return e;
+    }
+    return 0;
+}
+
 }  // namespace
+
+bool isExistingFile(const std::string& path) { return isKind(path, Kind::File); }
+bool isExistingFolder(const std::string& path) { return isKind(path, Kind::Folder); }
 
 std::string diskPath(std::u16string_view scriptPath) { return resolveOnDisk(toLinuxPath(scriptPath)); }
 
@@ -131,52 +147,33 @@ int32_t deleteFolders(std::u16string_view spec, bool force) {
 }
 
 int32_t copyFiles(std::u16string_view source, std::u16string_view destination, bool overwrite) {
-    std::vector<std::string> files;
-    if (int32_t e = expandSpec(source, Kind::File, files)) return e;
-    for (const std::string& file : files) {
-        std::string target;
-        if (int32_t e = targetOf(file, destination, hasWildcards(source), target)) return e;
-        if (int32_t e = copyOneFile(file, target, overwrite)) return e;
-    }
-    return 0;
+    return eachToTarget(source, destination, Kind::File, [overwrite](const std::string& from, const std::string& to) {
+        return copyOneFile(from, to, overwrite);
+    });
 }
 
 int32_t moveFiles(std::u16string_view source, std::u16string_view destination) {
-    std::vector<std::string> files;
-    if (int32_t e = expandSpec(source, Kind::File, files)) return e;
-    for (const std::string& file : files) {
-        std::string target;
-        if (int32_t e = targetOf(file, destination, hasWildcards(source), target)) return e;
-        if (int32_t e = renameOrCopy(file, target, Kind::File)) return e;
-    }
-    return 0;
+    return eachToTarget(source, destination, Kind::File, [](const std::string& from, const std::string& to) {
+        return renameOrCopy(from, to, Kind::File);
+    });
 }
 
 int32_t copyFolders(std::u16string_view source, std::u16string_view destination, bool overwrite) {
-    std::vector<std::string> folders;
-    if (int32_t e = expandSpec(source, Kind::Folder, folders)) return e;
-    for (const std::string& folder : folders) {
-        std::string target;
-        if (int32_t e = targetOf(folder, destination, hasWildcards(source), target)) return e;
-        if (isInside(target, folder)) return vbs::err::PermissionDenied;  // into itself: it would never end
+    return eachToTarget(source, destination, Kind::Folder, [overwrite](const std::string& from, const std::string& to) {
+        if (isInside(to, from)) return vbs::err::PermissionDenied;  // into itself: it would never end
         auto options = fs::copy_options::recursive |
                        (overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none);
         std::error_code failure;
-        fs::copy(folder, target, options, failure);
-        if (failure) return failure.value() == EEXIST ? vbs::err::FileAlreadyExists : pathError(failure.value());
-    }
-    return 0;
+        fs::copy(from, to, options, failure);
+        if (!failure) return 0;
+        return failure.value() == EEXIST ? vbs::err::FileAlreadyExists : pathError(failure.value());
+    });
 }
 
 int32_t moveFolders(std::u16string_view source, std::u16string_view destination) {
-    std::vector<std::string> folders;
-    if (int32_t e = expandSpec(source, Kind::Folder, folders)) return e;
-    for (const std::string& folder : folders) {
-        std::string target;
-        if (int32_t e = targetOf(folder, destination, hasWildcards(source), target)) return e;
-        if (int32_t e = renameOrCopy(folder, target, Kind::Folder)) return e;
-    }
-    return 0;
+    return eachToTarget(source, destination, Kind::Folder, [](const std::string& from, const std::string& to) {
+        return renameOrCopy(from, to, Kind::Folder);
+    });
 }
 
 }  // namespace talvoro::host

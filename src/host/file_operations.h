@@ -18,6 +18,9 @@ namespace talvoro::host {
 // (see toLinuxPath and resolveOnDisk).
 std::string diskPath(std::u16string_view scriptPath);
 
+bool isExistingFile(const std::string& path);    // anything but a folder
+bool isExistingFolder(const std::string& path);
+
 // `force` also deletes read-only files (ones we may not write); without it they are 70.
 int32_t deleteFiles(std::u16string_view spec, bool force);
 int32_t deleteFolders(std::u16string_view spec, bool force);

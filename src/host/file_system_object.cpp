@@ -39,16 +39,6 @@ std::string temporaryFolder() {
     return fromEnvironment && *fromEnvironment ? fromEnvironment : "/tmp";
 }
 
-bool isFolder(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool isFile(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
 // "C", "C:", "C:\" name a drive; so does a root ("\" or "/").
 bool namesDrive(std::u16string_view spec, std::u16string& letter) {
     auto isLetter = [](char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); };
@@ -127,7 +117,8 @@ void addNameFunctions(HostObject& fso) {
 using Test = bool (*)(const std::string&);
 
 void addQueries(HostObject& fso, const std::shared_ptr<WriteSession>& session) {
-    for (auto [name, test] : {std::pair<const char16_t*, Test>{u"FileExists", isFile}, {u"FolderExists", isFolder}}) {
+    for (auto [name, test] : {std::pair<const char16_t*, Test>{u"FileExists", isExistingFile},
+                                                                  {u"FolderExists", isExistingFolder}}) {
         fso.method(name, [test](Args args, Variant& result, CallContext& ctx) -> int32_t {
             Reading in{args, ctx};
             std::u16string path = in.text(0);
@@ -140,7 +131,7 @@ void addQueries(HostObject& fso, const std::shared_ptr<WriteSession>& session) {
         Reading in{args, ctx};
         std::string path = diskPath(in.text(0));
         if (in.status) return in.status;
-        if (!isFile(path)) return vbs::err::FileNotFound;
+        if (!isExistingFile(path)) return vbs::err::FileNotFound;
         result = makeFileObject(path, session);
         return 0;
     });
@@ -148,7 +139,7 @@ void addQueries(HostObject& fso, const std::shared_ptr<WriteSession>& session) {
         Reading in{args, ctx};
         std::string path = diskPath(in.text(0));
         if (in.status) return in.status;
-        if (!isFolder(path)) return vbs::err::PathNotFound;
+        if (!isExistingFolder(path)) return vbs::err::PathNotFound;
         result = makeFolderObject(path, session);
         return 0;
     });

@@ -8,6 +8,7 @@
 
 #include "engine/error_table.h"
 #include "host/file_errors.h"
+#include "host/file_operations.h"
 #include "host/text_codec.h"
 #include "host/text_stream.h"
 
@@ -24,6 +25,13 @@ bool startsWithUtf16Bom(const std::string& path) {
     return bom;
 }
 
+// A file that is not there: 76 when its folder is not there either, as Windows tells the two apart.
+int32_t missingFileError(const std::string& path) {
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    return isExistingFolder(folder) ? vbs::err::FileNotFound : vbs::err::PathNotFound;
+}
+
 int32_t formatOf(int32_t tristate, const std::string& path, TextFormat& format) {
     switch (tristate) {
     case kTristateFalse: format = TextFormat::Ascii; return 0;
@@ -33,11 +41,6 @@ int32_t formatOf(int32_t tristate, const std::string& path, TextFormat& format) 
         return 0;
     default: return vbs::err::InvalidProcCall;
     }
-}
-
-bool isFolder(const std::string& path) {
-    struct stat info;
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 int32_t openForReading(const std::string& path, bool create, int32_t tristate, vbs::Variant& stream) {
@@ -57,9 +60,9 @@ int32_t openForReading(const std::string& path, bool create, int32_t tristate, v
 }  // namespace
 
 int32_t readWholeFile(const std::string& path, std::string& bytes) {
-    if (isFolder(path)) return vbs::err::PermissionDenied;
+    if (isExistingFolder(path)) return vbs::err::PermissionDenied;
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return fileError(errno);
+    if (fd < 0) return errno == ENOENT ? missingFileError(path) : fileError(errno);
     bytes.clear();
     char chunk[65536];
     for (;;) {
@@ -81,13 +84,7 @@ int32_t openTextFile(const std::string& path, int32_t ioMode, bool create, int32
                      const std::shared_ptr<WriteSession>& session, vbs::Variant& stream) {
     if (ioMode == kForReading) return openForReading(path, create, tristate, stream);
     if (ioMode != kForWriting && ioMode != kForAppending) return vbs::err::InvalidProcCall;
-    if (::access(path.c_str(), F_OK) != 0 && !create) {
-        struct stat folder;
-        std::string parent = path.substr(0, path.rfind('/') == std::string::npos ? 0 : path.rfind('/'));
-        if (!parent.empty() && (::stat(parent.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode)))
-            return vbs::err::PathNotFound;
-        return vbs::err::FileNotFound;
-    }
+    if (::access(path.c_str(), F_OK) != 0 && !create) return missingFileError(path);
     TextFormat format;
     if (int32_t e = formatOf(tristate, path, format)) return e;
     std::unique_ptr<PendingFile> file;

@@ -48,6 +48,7 @@ public:
 
     // Up to `count` characters (fewer at the end).
     std::u16string take(size_t count) {
+        dropReadText();
         available(count);
         std::u16string out = text_.substr(pos_, count);
         consume(out.size());
@@ -61,6 +62,7 @@ public:
 
     // The rest of the line, and its line end passed over.
     std::u16string takeLine() {
+        dropReadText();
         size_t end = pos_;
         for (;;) {
             while (end < text_.size() && text_[end] != u'\r' && text_[end] != u'\n') ++end;
@@ -86,13 +88,17 @@ private:
         return true;
     }
 
-    bool pull() {
-        if (!supply_) return false;
-        // Text read long ago is dropped now and then, so that a long standard input does not pile up.
+    // Drops text read long ago, so that a long standard input does not pile
+    // up. Only between reads: a read in progress holds positions in the text.
+    void dropReadText() {
         if (pos_ > kKeptReadText && pos_ * 2 > text_.size()) {
             text_.erase(0, pos_);
             pos_ = 0;
         }
+    }
+
+    bool pull() {
+        if (!supply_) return false;
         std::u16string more;
         if (!supply_(more)) {
             supply_ = nullptr;

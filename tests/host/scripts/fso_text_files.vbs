@@ -79,6 +79,10 @@ Set f = fso.OpenTextFile("no-such-folder\a.txt", ForWriting, True)
 WScript.Echo Err.Number, Err.Description
 '> 76 Path not found
 Err.Clear
+Set f = fso.OpenTextFile("no-such-folder\a.txt")
+WScript.Echo Err.Number
+'> 76
+Err.Clear
 Set f = fso.CreateTextFile("table.txt", False)
 WScript.Echo Err.Number, Err.Description
 '> 58 File already exists
