@@ -19,101 +19,130 @@ namespace vbs {
 struct ClassInfo;
 struct BuiltinInfo;
 
+// The instructions, in the order of Op. The dispatch loop has one handler
+// per entry (its table of handlers is made from this list); what each one
+// takes and leaves is beside it. Stack effects read [before] -> [after].
+#define VBS_OPCODES(X)                                                                                       \
+    X(Nop)                                                                                                   \
+    /* ---- values ---------------------------------------------------------------------------- */          \
+    X(PushConst)     /* a: constant index */                                                                 \
+    X(PushEmpty)                                                                                             \
+    X(PushMissing)   /* an omitted argument */                                                               \
+    X(PushMe)                                                                                                \
+    X(Pop)                                                                                                   \
+    X(Dup)                                                                                                   \
+    /* Store* ops: c bit 2 set = store the value as is (For Each, Const), without taking an object's  */     \
+    /* default value.                                                                                  */     \
+    X(LoadLocal)     /* a: slot             push its value (through a ByRef) */                              \
+    X(StoreLocal)    /* a: slot             pop a value, Let-assign it */                                    \
+    X(SetLocal)      /* a: slot             pop an object, Set-assign it */                                  \
+    X(StoreRaw)      /* a: slot             pop any value into a hidden slot, as is */                       \
+    X(LoadGlobal)    /* a: global index */                                                                   \
+    X(StoreGlobal)                                                                                           \
+    X(SetGlobal)                                                                                             \
+    X(LoadField)     /* a: field of Me */                                                                    \
+    X(StoreField)                                                                                            \
+    X(SetField)                                                                                              \
+    X(AppendLocal)   /* a: slot   pop x: slot = slot & x, in place when possible */                          \
+    X(AppendGlobal)  /* a: global */                                                                         \
+    /* References to storage, for ByRef arguments and element stores. */                                    \
+    X(RefLocal)      /* a: slot */                                                                           \
+    X(RefGlobal)     /* a: global */                                                                         \
+    X(RefField)      /* a: field */                                                                          \
+    /* A name the compiler could not place (a global defined later, an implicit variable).           */      \
+    /* a: name index, b: fallback local slot or -1, c: 1 if Option Explicit applies.                 */      \
+    X(LoadName)                                                                                              \
+    X(StoreName)                                                                                             \
+    X(SetName)                                                                                               \
+    X(RefName)                                                                                               \
+    /* ---- operators (pop operands, push the result); comparisons' c: literal flags (1 left, 2 right) */    \
+    X(Add) X(Subtract) X(Multiply) X(Divide) X(IntDivide) X(Modulo) X(Power) X(Concat)                      \
+    X(Equal) X(NotEqual) X(Less) X(Greater) X(LessEqual) X(GreaterEqual)                                     \
+    X(Is) X(And) X(Or) X(Xor) X(Eqv) X(Imp)                                                                  \
+    X(Negate) X(UnaryPlus) X(Not)                                                                            \
+    /* ---- control ------------------------------------------------------------------------------ */       \
+    X(Jump)          /* a: target pc */                                                                      \
+    X(JumpIfFalse)   /* a: target pc      pops a condition */                                                \
+    X(JumpIfTrue)                                                                                            \
+    X(CaseEqual)     /* pops a value, compares it with local slot b; jumps to a if equal */                  \
+    X(Return)        /* ends the procedure */                                                                \
+    X(ExitProc)      /* Exit Sub/Function/Property: clears Err, then returns */                              \
+    /* ---- calls --------------------------------------------------------------------------------- */      \
+    X(CallProc)      /* a: global index of a procedure, b: argc, c: 1 = keep result */                       \
+    X(CallBuiltin)   /* a: builtin index, b: argc, c: 1 = object arguments become their default values */    \
+    X(CallMember)    /* a: name index, b: argc, c: InvokeKind    [obj args..] -> [result] */                 \
+    X(CallMeMember)  /* a: class member id, b: argc, c: InvokeKind   on Me, private members too */           \
+    X(CallValue)     /* b: argc, c: 1 = a statement call   [callee args..] -> [result]  index / default */   \
+    X(CallName)      /* a: name index, b: argc, c: 1 = a statement call   resolved at run time */            \
+    X(IndexRef)      /* a: name index, b: argc   [ref args..] -> [value]   array element or call */          \
+    X(RefElement)    /* a: name index, b: argc   [ref args..] -> [ref to the element], for a ByRef   */      \
+                     /* argument; the array stays locked (error 10 on ReDim/Erase) until the call returns */ \
+    X(StoreIndex)    /* b: argc, c: 1 = Set   [ref args.. value]    element or default-member store */       \
+    X(StoreMember)   /* a: name index, b: argc, c: 1 = Set   [obj args.. value] */                           \
+    X(StoreMeMember) /* a: member id, b: argc, c: 1 = Set */                                                 \
+    X(ToValue)       /* replaces an object on top by its default member's value */                           \
+    X(New)           /* a: global index of a class */                                                        \
+    X(NewName)       /* a: name index (a built-in class such as RegExp) */                                   \
+    /* ---- statements ------------------------------------------------------------------------- */         \
+    X(DimArray)      /* b: number of bounds   [ref bounds..]   a fixed-size array */                         \
+    X(ReDim)         /* b: number of bounds, c: 1 = Preserve   [ref bounds..] */                             \
+    X(Erase)         /* [ref] */                                                                             \
+    X(OnErrorResume)                                                                                         \
+    X(OnErrorGoto0)                                                                                          \
+    X(ForPrep)       /* [from to step] -> hidden slots; a: exit pc, b: first hidden slot, c: counter kind */ \
+    X(ForStep)       /* a: loop top pc, b: first hidden slot, c: counter kind */                             \
+    X(ForEachPrep)   /* [collection] -> hidden slots; a: exit pc, b: first hidden slot */                    \
+    X(ForEachNext)   /* a: exit pc, b: first hidden slot; pushes the next item */                            \
+    X(RaiseUndefined)/* a: name index: error 500 for an undeclared name under Option Explicit */             \
+    /* ---- one-index shortcuts for a local array (the compiler's choice for `a(i)` and `a(i) = v`  */       \
+    /* when a is a local): no reference to the local is pushed, and an Integer/Long index of a     */        \
+    /* one-dimensional array is served inline; anything else takes IndexRef's / StoreIndex's path. */        \
+    X(IndexLocal)      /* a: slot, b: name index      [index] -> [value] */                                  \
+    X(StoreIndexLocal) /* a: slot                    [index value] -> []   Let only */                       \
+    X(IndexLocalAt)    /* a: slot, b: slot of the index, c: name index   [] -> [value]   both locals */      \
+    VBS_FUSED_OPERATORS(VBS_FUSED_FORMS_OF, X)
+
+// ---- operators on operands taken where they are ---------------------------------
+// Arithmetic and comparisons whose operands are a local slot or a constant
+// need no instruction to push them first. Each operator OP listed here comes
+// in six forms (c: literal flags, as for the plain operator):
+//   OP##LocalConst  a: slot, b: constant   [] -> [slot OP constant]
+//   OP##LocalLocal  a: slot, b: slot       [] -> [slot a OP slot b]
+//   OP##ConstLocal  a: constant, b: slot   [] -> [constant OP slot]
+//   OP##Const       a: constant            [x] -> [x OP constant]
+//   OP##Local       a: slot                [x] -> [x OP slot]
+//   OP##LocalTop    a: slot                [x] -> [slot OP x]   the local is the left operand
+#define VBS_FUSED_OPERATORS(F, X)                                                     \
+    F(X, Add) F(X, Subtract) F(X, Multiply) F(X, Divide) F(X, IntDivide) F(X, Modulo) \
+    F(X, Equal) F(X, NotEqual) F(X, Less) F(X, Greater) F(X, LessEqual) F(X, GreaterEqual)
+#define VBS_FUSED_FORMS_OF(X, OP) \
+    X(OP##LocalConst) X(OP##LocalLocal) X(OP##ConstLocal) X(OP##Const) X(OP##Local) X(OP##LocalTop)
+
 enum class Op : uint8_t {
-    Nop,
-    // ---- values ---------------------------------------------------------
-    PushConst,     // a: constant index
-    PushEmpty,
-    PushMissing,   // an omitted argument
-    PushMe,
-    Pop,
-    Dup,
-    // Store* ops: c bit 2 set = store the value as is (For Each, Const),
-    // without taking an object's default value.
-    LoadLocal,     // a: slot             push its value (through a ByRef)
-    StoreLocal,    // a: slot             pop a value, Let-assign it
-    SetLocal,      // a: slot             pop an object, Set-assign it
-    StoreRaw,      // a: slot             pop any value into a hidden slot, as is
-    LoadGlobal,    // a: global index
-    StoreGlobal,
-    SetGlobal,
-    LoadField,     // a: field of Me
-    StoreField,
-    SetField,
-    AppendLocal,   // a: slot   pop x: slot = slot & x, in place when possible
-    AppendGlobal,  // a: global
-    // References to storage, for ByRef arguments and element stores.
-    RefLocal,      // a: slot
-    RefGlobal,     // a: global
-    RefField,      // a: field
-    // A name the compiler could not place (a global defined later, an
-    // implicit variable). a: name index, b: fallback local slot or -1,
-    // c: 1 if Option Explicit applies.
-    LoadName,
-    StoreName,
-    SetName,
-    RefName,
-    // ---- operators (pop operands, push the result) -----------------------
-    Add, Subtract, Multiply, Divide, IntDivide, Modulo, Power, Concat,
-    Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual,  // c: literal flags (1 left, 2 right)
-    Is, And, Or, Xor, Eqv, Imp,
-    Negate, UnaryPlus, Not,
-    // ---- control -----------------------------------------------------------
-    Jump,          // a: target pc
-    JumpIfFalse,   // a: target pc      pops a condition
-    JumpIfTrue,
-    CaseEqual,     // pops a value, compares it with local slot b; jumps to a if equal
-    Return,        // ends the procedure
-    ExitProc,      // Exit Sub/Function/Property: clears Err, then returns
-    // ---- calls ---------------------------------------------------------------
-    CallProc,      // a: global index of a procedure, b: argc, c: 1 = keep result
-    CallBuiltin,   // a: builtin index, b: argc, c: 1 = objects among the arguments become their default values
-    CallMember,    // a: name index, b: argc, c: InvokeKind    [obj args..] -> [result]
-    CallMeMember,  // a: class member id, b: argc, c: InvokeKind   on Me, private members too
-    CallValue,     // b: argc, c: 1 = a statement call   [callee args..] -> [result]  array index / default member
-    CallName,      // a: name index, b: argc, c: 1 = a statement call   resolved at run time
-    IndexRef,      // a: name index, b: argc   [ref args..] -> [value]   array element or call of the value
-    RefElement,    // a: name index, b: argc   [ref args..] -> [ref to the element], for a ByRef argument;
-                   // the array stays locked (error 10 on ReDim/Erase) until the call returns
-    StoreIndex,    // b: argc, c: 1 = Set   [ref args.. value]    element or default-member store
-    StoreMember,   // a: name index, b: argc, c: 1 = Set   [obj args.. value]
-    StoreMeMember, // a: member id, b: argc, c: 1 = Set
-    ToValue,       // replaces an object on top by its default member's value
-    New,           // a: global index of a class
-    NewName,       // a: name index (a built-in class such as RegExp)
-    // ---- statements -----------------------------------------------------------
-    DimArray,      // b: number of bounds   [ref bounds..]   a fixed-size array
-    ReDim,         // b: number of bounds, c: 1 = Preserve   [ref bounds..]
-    Erase,         // [ref]
-    OnErrorResume,
-    OnErrorGoto0,
-    ForPrep,       // [from to step] -> hidden slots; a: exit pc, b: first hidden slot, c: counter kind
-    ForStep,       // a: loop top pc, b: first hidden slot, c: counter kind
-    ForEachPrep,   // [collection] -> hidden slots; a: exit pc, b: first hidden slot
-    ForEachNext,   // a: exit pc, b: first hidden slot; pushes the next item
-    RaiseUndefined,// a: name index: error 500 for an undeclared name under Option Explicit
-    // ---- one-index shortcuts for a local array (the compiler's choice for
-    // `a(i)` and `a(i) = v` when a is a local): no reference to the local is
-    // pushed, and an Integer/Long index of a one-dimensional array is served
-    // inline; anything else takes IndexRef's / StoreIndex's general path.
-    IndexLocal,    // a: slot, b: name index      [index] -> [value]
-    StoreIndexLocal,// a: slot                    [index value] -> []   Let only
-    IndexLocalAt,  // a: slot, b: slot of the index, c: name index   [] -> [value]   `a(i)`, both locals
-    // `x + k` and `x - k` of a local and a constant (the `j + 1` of loops).
-    AddLocalConst,      // a: slot, b: constant index, c: literal flags   [] -> [value]
-    SubtractLocalConst, // a: slot, b: constant index, c: literal flags
+#define VBS_ENUM_ENTRY(name) name,
+    VBS_OPCODES(VBS_ENUM_ENTRY)
+#undef VBS_ENUM_ENTRY
 };
 
 // Counter kinds of For (the `c` of ForPrep/ForStep, and its `a` is the
 // counter's slot: local, global or field).
 enum class CounterKind : uint8_t { Local, Global, Field };
 
+// Set in the c of an operator of VBS_FUSED_OPERATORS: the result is not
+// pushed but Let-assigned to the local slot `d` (the `x = ...` that
+// follows the operator in the source).
+constexpr uint8_t kResultToLocal = 4;
+
 struct Instr {
-    Op op;
+    Op op = Op::Nop;
     uint8_t c = 0;
+    int16_t d = 0;  // kResultToLocal's slot; fills what would be padding
     int32_t a = 0;
     int32_t b = 0;
+    Instr() = default;
+    Instr(Op op_, uint8_t c_, int32_t a_, int32_t b_) : op(op_), c(c_), a(a_), b(b_) {}
 };
+static_assert(sizeof(Instr) == 12, "an instruction stays 12 bytes");
 
 // Where a statement begins in the code and where execution resumes when it
 // fails under On Error Resume Next.

@@ -5,6 +5,7 @@
 
 #include "engine/builtins.h"
 #include "engine/error_table.h"
+#include "engine/ops.h"
 #include "engine/script_class.h"
 
 namespace vbs {
@@ -21,6 +22,36 @@ struct Place {
     int32_t index = -1;
     Variant constant;
 };
+
+// The operand forms of an operator (bytecode.h), for those that have them.
+struct Form {
+    Op localConst, localLocal, constLocal, withConst, withLocal, localTop;
+};
+
+bool fusedForms(Op op, Form& forms) {
+    switch (op) {
+#define VBS_FORMS_OF(_, OP)                                                                           \
+    case Op::OP:                                                                                     \
+        forms = {Op::OP##LocalConst, Op::OP##LocalLocal, Op::OP##ConstLocal, Op::OP##Const, Op::OP##Local, \
+                 Op::OP##LocalTop};                                                                  \
+        return true;
+        VBS_FUSED_OPERATORS(VBS_FORMS_OF, _)
+#undef VBS_FORMS_OF
+    default: return false;
+    }
+}
+
+bool canStoreResult(Op op) {
+    switch (op) {
+#define VBS_ALL_FORMS_OF(_, OP)                                                                        \
+    case Op::OP: case Op::OP##LocalConst: case Op::OP##LocalLocal: case Op::OP##ConstLocal: case Op::OP##Const: \
+    case Op::OP##Local: case Op::OP##LocalTop:
+        VBS_FUSED_OPERATORS(VBS_ALL_FORMS_OF, _)
+#undef VBS_ALL_FORMS_OF
+        return true;
+    default: return false;
+    }
+}
 
 // Built-ins that look at an object itself rather than at its default
 // member's value; every other built-in receives the value.
@@ -80,20 +111,17 @@ private:
         }
         emit(Op::IndexLocal, slot, name);
     }
-    // A binary operator. `local + constant` and `local - constant`, both
-    // operands just emitted by this expression, become one instruction.
-    void emitBinary(Op op, uint8_t flags) {
-        size_t n = proc_.code.size();
-        if ((op == Op::Add || op == Op::Subtract) && n >= 2 && proc_.code[n - 2].op == Op::LoadLocal &&
-            proc_.code[n - 1].op == Op::PushConst) {
-            int32_t slot = proc_.code[n - 2].a;
-            int32_t constantIndex = proc_.code[n - 1].a;
-            proc_.code.resize(n - 2);
-            depth_ -= 2;
-            emit(op == Op::Add ? Op::AddLocalConst : Op::SubtractLocalConst, slot, constantIndex, flags);
-            return;
-        }
-        emit(op, 0, 0, flags);
+    // `x = <operator expression>` with x a local: the operator just emitted
+    // for this statement assigns its result itself (kResultToLocal).
+    bool storeFromOperator(int32_t slot) {
+        if (proc_.code.empty() || slot > INT16_MAX || proc_.marks.empty() || pc() - 1 < proc_.marks.back().pc)
+            return false;
+        Instr& last = proc_.code.back();
+        if (!canStoreResult(last.op)) return false;
+        last.c |= kResultToLocal;
+        last.d = static_cast<int16_t>(slot);
+        --depth_;
+        return true;
     }
     void patch(int32_t at) { proc_.code[static_cast<size_t>(at)].a = pc(); }
     static int stackEffect(Op op, int32_t b);
@@ -140,6 +168,9 @@ private:
     // literal 5, computed at run time, and compares as any computed number.
     static bool isLiteral(const Expr& e) { return e.kind == ExprKind::Literal; }
     bool foldConstant(const Expr& e, Variant& out);
+    void compileBinary(const BinaryExpr& b);
+    bool operandSlot(const Expr& e, int32_t& slot);
+    bool readsOnly(const Expr& e);
 
     // ---- statements ------------------------------------------------------------------
     void compileStmt(const Stmt& s);
@@ -192,7 +223,11 @@ int ProcCompiler::stackEffect(Op op, int32_t b) {
         return -b;
     case Op::IndexLocal:
         return 0;
-    case Op::IndexLocalAt: case Op::AddLocalConst: case Op::SubtractLocalConst:
+    case Op::IndexLocalAt:
+        return 1;
+#define VBS_PUSHING_FORMS(_, OP) case Op::OP##LocalConst: case Op::OP##LocalLocal: case Op::OP##ConstLocal:
+    VBS_FUSED_OPERATORS(VBS_PUSHING_FORMS, _)
+#undef VBS_PUSHING_FORMS
         return 1;
     case Op::StoreIndexLocal:
         return -2;
@@ -351,14 +386,111 @@ bool ProcCompiler::emitRef(const Place& place, const std::u16string& name) {
 
 // ---- expressions -------------------------------------------------------------------------
 
+// The value of an expression made of literals, constants and the
+// arithmetic operators alone, computed now by the operators the VM uses;
+// false when it needs a variable, or when computing it fails (1 / 0): that
+// error belongs to the run, at its statement.
 bool ProcCompiler::foldConstant(const Expr& e, Variant& out) {
     if (e.kind == ExprKind::Literal) { out = static_cast<const LiteralExpr&>(e).value; return true; }
     if (e.kind == ExprKind::Paren) return foldConstant(*static_cast<const ParenExpr&>(e).inner, out);
     if (e.kind == ExprKind::Name) {
         Place p = resolve(static_cast<const NameExpr&>(e).name, false);
         if (p.kind == PlaceKind::Constant) { out = p.constant; return true; }
+        return false;
     }
-    return false;
+    if (e.kind == ExprKind::Unary) {
+        const auto& u = static_cast<const UnaryExpr&>(e);
+        Variant operand;
+        if (u.op == UnaryOp::Not || !foldConstant(*u.operand, operand)) return false;
+        return (u.op == UnaryOp::Negate ? ops::negate(operand, out) : ops::unaryPlus(operand, out)) == 0;
+    }
+    if (e.kind != ExprKind::Binary) return false;
+    const auto& b = static_cast<const BinaryExpr&>(e);
+    using Fold = int32_t (*)(const Variant&, const Variant&, Variant&);
+    Fold fold = nullptr;
+    switch (b.op) {
+    case BinaryOp::Power: fold = ops::power; break;
+    case BinaryOp::Multiply: fold = ops::multiply; break;
+    case BinaryOp::Divide: fold = ops::divide; break;
+    case BinaryOp::IntDivide: fold = ops::intDivide; break;
+    case BinaryOp::Mod: fold = ops::modulo; break;
+    case BinaryOp::Add: fold = ops::add; break;
+    case BinaryOp::Subtract: fold = ops::subtract; break;
+    case BinaryOp::Concat: fold = ops::concat; break;
+    default: return false;  // comparisons and logic stay as written
+    }
+    Variant left, right;
+    if (!foldConstant(*b.left, left) || !foldConstant(*b.right, right)) return false;
+    return fold(left, right, out) == 0;
+}
+
+// True when `e` is a local variable read as it stands (the operand of a
+// fused operator); its slot in `slot`.
+bool ProcCompiler::operandSlot(const Expr& e, int32_t& slot) {
+    if (e.kind == ExprKind::Paren) return operandSlot(*static_cast<const ParenExpr&>(e).inner, slot);
+    if (e.kind != ExprKind::Name) return false;
+    Place p = resolve(static_cast<const NameExpr&>(e).name, false);
+    if (p.kind != PlaceKind::Local) return false;
+    slot = p.index;
+    return true;
+}
+
+// True when evaluating `e` runs no script code and assigns nothing: only
+// literals, variables, constants and operators. A local read before such
+// an expression is still the same when read after it.
+bool ProcCompiler::readsOnly(const Expr& e) {
+    switch (e.kind) {
+    case ExprKind::Literal: return true;
+    case ExprKind::Paren: return readsOnly(*static_cast<const ParenExpr&>(e).inner);
+    case ExprKind::Unary: return readsOnly(*static_cast<const UnaryExpr&>(e).operand);
+    case ExprKind::Binary: {
+        const auto& b = static_cast<const BinaryExpr&>(e);
+        return readsOnly(*b.left) && readsOnly(*b.right);
+    }
+    case ExprKind::Name: {
+        PlaceKind k = resolve(static_cast<const NameExpr&>(e).name, false).kind;
+        return k == PlaceKind::Local || k == PlaceKind::Global || k == PlaceKind::Constant;
+    }
+    default: return false;  // calls, members, Me, New
+    }
+}
+
+// A binary operator. Its operands are pushed first, unless the operator
+// has a form that reads them where they are (bytecode.h): a local or a
+// constant on either side, or a local left of an expression that cannot
+// change it.
+void ProcCompiler::compileBinary(const BinaryExpr& b) {
+    static const Op table[] = {Op::Power, Op::Multiply, Op::Divide, Op::IntDivide, Op::Modulo, Op::Add,
+                               Op::Subtract, Op::Concat, Op::Equal, Op::NotEqual, Op::Less, Op::Greater,
+                               Op::LessEqual, Op::GreaterEqual, Op::Is, Op::And, Op::Or, Op::Xor,
+                               Op::Eqv, Op::Imp};
+    Op op = table[static_cast<int>(b.op)];
+    uint8_t flags = static_cast<uint8_t>((isLiteral(*b.left) ? 1 : 0) | (isLiteral(*b.right) ? 2 : 0));
+    Form forms;
+    if (!fusedForms(op, forms)) {
+        compileExpr(*b.left);
+        compileExpr(*b.right);
+        emit(op, 0, 0, flags);
+        return;
+    }
+    int32_t leftSlot = -1, rightSlot = -1;
+    Variant leftValue, rightValue;
+    bool leftLocal = operandSlot(*b.left, leftSlot), rightLocal = operandSlot(*b.right, rightSlot);
+    bool leftConst = !leftLocal && foldConstant(*b.left, leftValue);
+    bool rightConst = !rightLocal && foldConstant(*b.right, rightValue);
+    if (leftLocal && rightConst) { emit(forms.localConst, leftSlot, constant(rightValue), flags); return; }
+    if (leftLocal && rightLocal) { emit(forms.localLocal, leftSlot, rightSlot, flags); return; }
+    if (leftConst && rightLocal) { emit(forms.constLocal, constant(leftValue), rightSlot, flags); return; }
+    if (leftLocal && !leftConst && readsOnly(*b.right)) {
+        compileExpr(*b.right);
+        emit(forms.localTop, leftSlot, 0, flags);
+        return;
+    }
+    compileExpr(*b.left);
+    if (rightConst) { emit(forms.withConst, constant(rightValue), 0, flags); return; }
+    if (rightLocal) { emit(forms.withLocal, rightSlot, 0, flags); return; }
+    compileExpr(*b.right);
+    emit(op, 0, 0, flags);
 }
 
 void ProcCompiler::compileExpr(const Expr& e) {
@@ -382,22 +514,15 @@ void ProcCompiler::compileExpr(const Expr& e) {
     case ExprKind::Paren: compileExpr(*static_cast<const ParenExpr&>(e).inner); break;
     case ExprKind::Unary: {
         const auto& u = static_cast<const UnaryExpr&>(e);
+        if (Variant folded; foldConstant(e, folded)) { emit(Op::PushConst, constant(folded)); break; }
         compileExpr(*u.operand);
         emit(u.op == UnaryOp::Negate ? Op::Negate : u.op == UnaryOp::Plus ? Op::UnaryPlus : Op::Not);
         break;
     }
-    case ExprKind::Binary: {
-        const auto& b = static_cast<const BinaryExpr&>(e);
-        compileExpr(*b.left);
-        compileExpr(*b.right);
-        static const Op table[] = {Op::Power, Op::Multiply, Op::Divide, Op::IntDivide, Op::Modulo, Op::Add,
-                                   Op::Subtract, Op::Concat, Op::Equal, Op::NotEqual, Op::Less, Op::Greater,
-                                   Op::LessEqual, Op::GreaterEqual, Op::Is, Op::And, Op::Or, Op::Xor,
-                                   Op::Eqv, Op::Imp};
-        uint8_t flags = static_cast<uint8_t>((isLiteral(*b.left) ? 1 : 0) | (isLiteral(*b.right) ? 2 : 0));
-        emitBinary(table[static_cast<int>(b.op)], flags);
+    case ExprKind::Binary:
+        if (Variant folded; foldConstant(e, folded)) { emit(Op::PushConst, constant(folded)); break; }
+        compileBinary(static_cast<const BinaryExpr&>(e));
         break;
-    }
     case ExprKind::New: {
         const auto& n = static_cast<const NewExpr&>(e);
         Place p = resolve(n.className, false);
@@ -652,6 +777,7 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
             emit(Op::StoreName, nameIndex(n.name), -2, 0);
             return;
         }
+        if (!s.isSet && p.kind == PlaceKind::Local && storeFromOperator(p.index)) return;
         emitStore(p, n.name, s.isSet, false);
         return;
     }

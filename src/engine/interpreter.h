@@ -173,6 +173,8 @@ private:
 
     // Slow paths of the dispatch loop (vm_*.cpp).
     int32_t binarySlow(Op op, uint8_t literalFlags, Variant& a, const Variant& b);
+    // out = x op y by the general operators; `out` may be x or y.
+    int32_t binaryInto(Op op, uint8_t literalFlags, const Variant& x, const Variant& y, Variant& out);
     int32_t unarySlow(Op op, Variant& a);
     int32_t letAssign(Variant& target, Variant&& value);
     int32_t setAssign(Variant& target, Variant&& value);

@@ -8,12 +8,25 @@
 
 namespace vbs {
 
+namespace {
+
+const char* opName(Op op) {
+    static const char* const kNames[] = {
+#define VBS_OP_NAME(name) #name,
+        VBS_OPCODES(VBS_OP_NAME)
+#undef VBS_OP_NAME
+    };
+    return kNames[static_cast<size_t>(op)];
+}
+
+}  // namespace
+
 void dumpProcedure(const Procedure& proc) {
     std::fprintf(stderr, "procedure '%s': %d params, %d slots, stack %d\n", toUtf8(proc.name).c_str(),
                  proc.numParams, proc.numLocals, proc.maxStack);
     for (size_t pc = 0; pc < proc.code.size(); ++pc) {
         const Instr& in = proc.code[pc];
-        std::fprintf(stderr, "  %4zu  op %3d  a=%d b=%d c=%d\n", pc, static_cast<int>(in.op), in.a, in.b, in.c);
+        std::fprintf(stderr, "  %4zu  %-22s a=%d b=%d c=%d\n", pc, opName(in.op), in.a, in.b, in.c);
     }
 }
 

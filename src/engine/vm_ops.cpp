@@ -94,6 +94,13 @@ int32_t Interpreter::binarySlow(Op op, uint8_t literalFlags, Variant& a, const V
     return 0;
 }
 
+int32_t Interpreter::binaryInto(Op op, uint8_t literalFlags, const Variant& x, const Variant& y, Variant& out) {
+    Variant left = x, right = y;
+    if (int32_t e = binarySlow(op, literalFlags, left, right)) return e;
+    out = std::move(left);
+    return 0;
+}
+
 int32_t Interpreter::unarySlow(Op op, Variant& a) {
     Variant value, out;
     if (int32_t e = defaultValue(a, value)) return e;
