@@ -36,22 +36,15 @@ bool Interpreter::clockExpired() {
     return timedOut_;
 }
 
-Variant* Interpreter::allocateSlots(size_t count, size_t& savedBlock, size_t& savedUsed) {
+// The current block cannot hold `count` more slots: the next block (made
+// or enlarged as needed) takes them.
+Variant* Interpreter::slotsInNextBlock(size_t count) {
     constexpr size_t kBlockSize = 1u << 16;
-    savedBlock = blockIndex_;
-    savedUsed = blockUsed_;
-    if (!stackBlocks_.empty() && blockUsed_ + count <= blockSizes_[blockIndex_]) {
-        Variant* base = stackBlocks_[blockIndex_].get() + blockUsed_;
-        blockUsed_ += count;
-        return base;
-    }
     if (stackBlocks_.empty()) {
-        stackBlocks_.push_back(std::make_unique<Variant[]>(kBlockSize));
-        blockSizes_.push_back(kBlockSize);
+        stackBlocks_.push_back(std::make_unique<Variant[]>(count > kBlockSize ? count : kBlockSize));
+        blockSizes_.push_back(count > kBlockSize ? count : kBlockSize);
         blockIndex_ = 0;
-        blockUsed_ = 0;
-    }
-    if (blockUsed_ + count > blockSizes_[blockIndex_]) {
+    } else {
         ++blockIndex_;
         if (blockIndex_ >= stackBlocks_.size() || blockSizes_[blockIndex_] < count) {
             size_t size = count > kBlockSize ? count : kBlockSize;
@@ -63,17 +56,11 @@ Variant* Interpreter::allocateSlots(size_t count, size_t& savedBlock, size_t& sa
                 blockSizes_.push_back(size);
             }
         }
-        blockUsed_ = 0;
     }
-    Variant* base = stackBlocks_[blockIndex_].get() + blockUsed_;
-    blockUsed_ += count;
-    return base;
-}
-
-void Interpreter::releaseSlots(Variant* base, size_t count, size_t savedBlock, size_t savedUsed) {
-    for (size_t i = 0; i < count; ++i) base[i].clear();
-    blockIndex_ = savedBlock;
-    blockUsed_ = savedUsed;
+    blockData_ = stackBlocks_[blockIndex_].get();
+    blockSize_ = blockSizes_[blockIndex_];
+    blockUsed_ = count;
+    return blockData_;
 }
 
 int32_t Interpreter::callProcedure(const Procedure* proc, ScriptObject* me, Variant* args, int argc,
@@ -81,14 +68,8 @@ int32_t Interpreter::callProcedure(const Procedure* proc, ScriptObject* me, Vari
     if (argc != proc->numParams) return err::WrongArgCount;
     if (int32_t e = enterCall()) return e;
     size_t count = static_cast<size_t>(proc->numLocals + proc->maxStack);
-    size_t savedBlock = blockIndex_, savedUsed = blockUsed_;
-    Variant* slots;
-    if (!stackBlocks_.empty() && blockUsed_ + count <= blockSizes_[blockIndex_]) {
-        slots = stackBlocks_[blockIndex_].get() + blockUsed_;  // the common case, inline
-        blockUsed_ += count;
-    } else {
-        slots = allocateSlots(count, savedBlock, savedUsed);
-    }
+    size_t savedBlock, savedUsed;
+    Variant* slots = allocateSlots(count, savedBlock, savedUsed);
     const uint8_t* byVal = proc->paramByVal.data();
     for (int i = 0; i < argc; ++i) {
         if (byVal[i] || !args[i].isRef()) slots[i] = args[i].deref();
@@ -130,6 +111,45 @@ int32_t Interpreter::fail(Frame& frame, int32_t number) {
         errorPlaced_ = true;
     }
     return number;
+}
+
+// The frame of a script procedure called from the dispatch loop; frames are
+// kept by call depth and reused.
+VBS_ALWAYS_INLINE Frame* Interpreter::pushInlineFrame(const Procedure* callee, Frame* caller, Variant* args,
+                                                       int argc) {
+    auto depth = static_cast<size_t>(callDepth_);
+    if (framePool_.size() <= depth) framePool_.resize(depth + 1);
+    if (!framePool_[depth]) framePool_[depth] = std::make_unique<Frame>();
+    Frame* f = framePool_[depth].get();
+    size_t count = static_cast<size_t>(callee->numLocals + callee->maxStack);
+    Variant* slots = allocateSlots(count, f->savedBlock, f->savedUsed);
+    // The arguments are the caller's temporaries, cleared when the call
+    // returns: values move into the parameters; a ByVal parameter takes a
+    // copy of what a reference names.
+    // (Fresh slots are empty: releaseSlots leaves them so.)
+    const uint8_t* byVal = callee->paramByVal.data();
+    for (int i = 0; i < argc; ++i) {
+        if (byVal[i] && args[i].isRef()) std::construct_at(&slots[i], args[i].deref());
+        else std::construct_at(&slots[i], std::move(args[i]));
+    }
+    f->proc = callee;
+    f->slots = slots;
+    f->stack = slots + callee->numLocals;
+    f->me = nullptr;
+    f->pc = 0;
+    f->resumeNext = false;
+    f->caller = caller;
+    f->callerSp = nullptr;
+    f->locked.clear();
+    current_ = f;
+    return f;
+}
+
+VBS_ALWAYS_INLINE void Interpreter::popInlineFrame(Frame* done) {
+    if (!done->locked.empty()) done->unlockArrays();
+    current_ = done->caller;
+    releaseSlots(done->slots, static_cast<size_t>(done->proc->numLocals), done->savedBlock, done->savedUsed);
+    --callDepth_;
 }
 
 // Dispatch: with GCC and Clang each handler ends in its own indirect jump
@@ -274,8 +294,8 @@ dispatch:
         if (e) goto failed;
         VBS_NEXT();
     }
-    VBS_CASE(RefLocal) *sp++ = Variant::ref(&slots[in->a].deref()); VBS_NEXT();
-    VBS_CASE(RefGlobal) *sp++ = Variant::ref(&globalValues_[static_cast<size_t>(in->a)]); VBS_NEXT();
+    VBS_CASE(RefLocal) std::construct_at(sp++, Variant::ref(&slots[in->a].deref())); VBS_NEXT();
+    VBS_CASE(RefGlobal) std::construct_at(sp++, Variant::ref(&globalValues_[static_cast<size_t>(in->a)])); VBS_NEXT();
     VBS_CASE(RefField)
         if (!fp->me) { e = err::ObjectRequired; goto failed; }
         *sp++ = Variant::ref(&fp->me->fields()[in->a]);
@@ -439,13 +459,18 @@ dispatch:
     VBS_CASE(CallProc) {
         const Procedure* callee = globalInfos_[static_cast<size_t>(in->a)].proc;
         fp->pc = static_cast<int32_t>(ip - code);
-        if (!callee) e = err::SubNotDefined;
-        else if (in->b != callee->numParams) e = err::WrongArgCount;
-        else e = enterCall();
-        if (e) {
-            for (int i = 0; i < in->b; ++i) (--sp)->clear();
-            if (!fp->locked.empty()) fp->unlockArrays();
-            goto failed;
+        // enterCall()'s checks but the C++ stack's: this call uses none.
+        if (callee && in->b == callee->numParams && callDepth_ < kMaxCallDepth && --ticks_ > 0) {
+            ++callDepth_;
+        } else {
+            if (!callee) e = err::SubNotDefined;
+            else if (in->b != callee->numParams) e = err::WrongArgCount;
+            else e = enterCall();
+            if (e) {
+                for (int i = 0; i < in->b; ++i) (--sp)->clear();
+                if (!fp->locked.empty()) fp->unlockArrays();
+                goto failed;
+            }
         }
         fp->callerSp = sp;
         fp = pushInlineFrame(callee, fp, sp - in->b, in->b);
@@ -794,47 +819,5 @@ failed:
 #undef VBS_NEXT
 #undef VBS_CASE
 #undef VBS_THREADED_DISPATCH
-
-Frame* Interpreter::pushInlineFrame(const Procedure* callee, Frame* caller, Variant* args, int argc) {
-    size_t depth = static_cast<size_t>(callDepth_);
-    while (framePool_.size() <= depth) framePool_.push_back(std::make_unique<Frame>());
-    Frame* f = framePool_[depth].get();
-    size_t count = static_cast<size_t>(callee->numLocals + callee->maxStack);
-    f->savedBlock = blockIndex_;
-    f->savedUsed = blockUsed_;
-    Variant* slots;
-    if (!stackBlocks_.empty() && blockUsed_ + count <= blockSizes_[blockIndex_]) {
-        slots = stackBlocks_[blockIndex_].get() + blockUsed_;
-        blockUsed_ += count;
-    } else {
-        slots = allocateSlots(count, f->savedBlock, f->savedUsed);
-    }
-    // The arguments are the caller's temporaries, cleared when the call
-    // returns: values move into the parameters; a ByVal parameter takes a
-    // copy of what a reference names.
-    const uint8_t* byVal = callee->paramByVal.data();
-    for (int i = 0; i < argc; ++i) {
-        if (byVal[i] && args[i].isRef()) slots[i] = args[i].deref();
-        else slots[i] = std::move(args[i]);
-    }
-    f->proc = callee;
-    f->slots = slots;
-    f->stack = slots + callee->numLocals;
-    f->me = nullptr;
-    f->pc = 0;
-    f->resumeNext = false;
-    f->caller = caller;
-    f->callerSp = nullptr;
-    f->locked.clear();
-    current_ = f;
-    return f;
-}
-
-void Interpreter::popInlineFrame(Frame* done) {
-    if (!done->locked.empty()) done->unlockArrays();
-    current_ = done->caller;
-    releaseSlots(done->slots, static_cast<size_t>(done->proc->numLocals), done->savedBlock, done->savedUsed);
-    --callDepth_;
-}
 
 }  // namespace vbs

@@ -214,8 +214,26 @@ private:
     std::vector<size_t> blockSizes_;
     size_t blockIndex_ = 0;
     size_t blockUsed_ = 0;
-    Variant* allocateSlots(size_t count, size_t& savedBlock, size_t& savedUsed);
-    void releaseSlots(Variant* base, size_t count, size_t savedBlock, size_t savedUsed);
+    Variant* blockData_ = nullptr;  // stackBlocks_[blockIndex_], its size: read on every call
+    size_t blockSize_ = 0;
+    Variant* allocateSlots(size_t count, size_t& savedBlock, size_t& savedUsed) {
+        savedBlock = blockIndex_;
+        savedUsed = blockUsed_;
+        if (blockUsed_ + count > blockSize_) return slotsInNextBlock(count);
+        Variant* slots = blockData_ + blockUsed_;
+        blockUsed_ += count;
+        return slots;
+    }
+    Variant* slotsInNextBlock(size_t count);
+    void releaseSlots(Variant* base, size_t count, size_t savedBlock, size_t savedUsed) {
+        for (size_t i = 0; i < count; ++i) base[i].clear();
+        if (savedBlock != blockIndex_) {
+            blockIndex_ = savedBlock;
+            blockData_ = stackBlocks_[savedBlock].get();
+            blockSize_ = blockSizes_[savedBlock];
+        }
+        blockUsed_ = savedUsed;
+    }
 
     // Frames of script calls made inside execute(), by call depth; reused.
     std::vector<std::unique_ptr<Frame>> framePool_;
