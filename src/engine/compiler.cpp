@@ -187,6 +187,7 @@ private:
     void compileWith(const WithStmt& s);
     bool counterPlace(const Expr& variable, CounterKind& kind, int32_t& index);
     void storeToTarget(const Expr& target, bool raw);
+    bool compileAppended(const Expr& value, const std::u16string& target);
 
     Interpreter& vm_;
     Procedure& proc_;
@@ -762,14 +763,9 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
         Place p = resolve(n.name, true);
         // `s = s & x`: append in place when the string has one holder.
         if (!s.isSet && (p.kind == PlaceKind::Local || p.kind == PlaceKind::Global) &&
-            s.value->kind == ExprKind::Binary) {
-            const auto& b = static_cast<const BinaryExpr&>(*s.value);
-            if (b.op == BinaryOp::Concat && b.left->kind == ExprKind::Name &&
-                namesEqual(static_cast<const NameExpr&>(*b.left).name, n.name)) {
-                compileExpr(*b.right);
-                emit(p.kind == PlaceKind::Local ? Op::AppendLocal : Op::AppendGlobal, p.index);
-                return;
-            }
+            compileAppended(*s.value, n.name)) {
+            emit(p.kind == PlaceKind::Local ? Op::AppendLocal : Op::AppendGlobal, p.index);
+            return;
         }
         compileExpr(*s.value);
         if (p.kind == PlaceKind::Constant || p.kind == PlaceKind::Procedure || p.kind == PlaceKind::Builtin ||
@@ -828,6 +824,31 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
         return;
     }
     fail(err::SyntaxError, t.pos);
+}
+
+// `s & x`, or `s & x & y ...`, with `s` the variable assigned: compiles what
+// is appended to s and returns true. Several pieces are joined first, which
+// gives the same text as appending them one by one (& is associative, Null
+// included), so they must not change s: reads and operators only.
+bool ProcCompiler::compileAppended(const Expr& value, const std::u16string& target) {
+    std::vector<const Expr*> pieces;
+    const Expr* e = &value;
+    while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(e)->op == BinaryOp::Concat) {
+        const auto* b = static_cast<const BinaryExpr*>(e);
+        pieces.push_back(b->right.get());
+        e = b->left.get();
+    }
+    if (pieces.empty() || e->kind != ExprKind::Name || !namesEqual(static_cast<const NameExpr*>(e)->name, target))
+        return false;
+    if (pieces.size() > 1)
+        for (const Expr* piece : pieces)
+            if (!readsOnly(*piece)) return false;
+    compileExpr(*pieces.back());
+    for (size_t i = pieces.size() - 1; i-- > 0;) {
+        compileExpr(*pieces[i]);
+        emit(Op::Concat);
+    }
+    return true;
 }
 
 void ProcCompiler::compileDim(const DimStmt& s) {
