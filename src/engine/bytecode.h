@@ -186,6 +186,9 @@ struct Procedure {
     ClassInfo* owner = nullptr;          // the class of a method
     bool optionExplicit = false;
     bool isGlobalCode = false;           // the statements of a unit, run at global scope
+    // Global code: its slots are the globals; these nameless ones are its
+    // hidden slots, given back when it has run.
+    std::vector<int32_t> hiddenGlobals;
 
     bool hasReturnValue() const {
         return kind == ast::ProcKind::Function || kind == ast::ProcKind::PropertyGet;

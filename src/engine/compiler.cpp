@@ -80,7 +80,14 @@ public:
         if (!folded.empty()) locals_[folded] = proc_.numLocals;
         return proc_.numLocals++;
     }
-    int32_t hiddenSlot() { return addLocal(u""); }
+    // A slot for the compiler's own use (a For's end and step, a With's
+    // object). Global code's slots are the globals, so it takes a nameless one.
+    int32_t hiddenSlot() {
+        if (!globalCode_) return addLocal(u"");
+        int32_t g = vm_.takeHiddenGlobal();
+        proc_.hiddenGlobals.push_back(g);
+        return g;
+    }
     void declareLocalsIn(const Block& block);
     void compileBlock(const Block& block);
     void compileExprTop(const Expr& e) { compileExpr(e); }
@@ -151,6 +158,10 @@ private:
     }
 
     // ---- names -------------------------------------------------------------------
+    // Global code runs with the globals as its slots (Interpreter::runMain),
+    // so there a global variable is addressed as a local is, and every
+    // instruction for locals serves it.
+    PlaceKind globalVariableKind() const { return globalCode_ ? PlaceKind::Local : PlaceKind::Global; }
     Place resolve(const std::u16string& name, bool forAssignment);
     Place dynamicPlace(const std::u16string& folded);
     void emitLoad(const Place& place, const std::u16string& name);
@@ -320,7 +331,7 @@ Place ProcCompiler::resolve(const std::u16string& name, bool forAssignment) {
         switch (vm_.globalInfo(g).kind) {
         case GlobalKind::Procedure: p.kind = PlaceKind::Procedure; break;
         case GlobalKind::Class: p.kind = PlaceKind::Class; break;
-        default: p.kind = PlaceKind::Global; break;
+        default: p.kind = globalVariableKind(); break;
         }
         return p;
     }
@@ -337,7 +348,7 @@ Place ProcCompiler::resolve(const std::u16string& name, bool forAssignment) {
     // still define the name as a procedure.
     if (globalCode_ && !proc_.optionExplicit) {
         if (!forAssignment) return Place{};
-        p.kind = PlaceKind::Global;
+        p.kind = globalVariableKind();
         p.index = vm_.declareGlobal(name, GlobalKind::Variable);
         return p;
     }
@@ -964,7 +975,7 @@ bool ProcCompiler::counterPlace(const Expr& variable, CounterKind& kind, int32_t
     Place p = resolve(n.name, true);
     if (p.kind == PlaceKind::Dynamic) {
         if (globalCode_) {
-            p.kind = PlaceKind::Global;
+            p.kind = globalVariableKind();
             p.index = vm_.declareGlobal(n.name, GlobalKind::Variable);
         } else {
             p.kind = PlaceKind::Local;

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -44,6 +43,13 @@ constexpr int kMaxCallDepth = 2500;
 // on every script call, so a build with large frames gets error 28 instead
 // of a crash, whatever the depth.
 constexpr size_t kStackBudgetBytes = 4u * 1024u * 1024u;
+// The most globals (variables, constants, procedures, classes, named
+// objects) one interpreter holds. Their storage is reserved at once and never
+// moves, as references into it must stay valid; the system commits its pages
+// only as they are used, so the 1 MB reserved costs nothing until then. A
+// calculator's library and session use a few hundred; a script that declares
+// more stops with "Out of memory".
+constexpr size_t kMaxGlobals = size_t{1} << 16;
 // How many backward jumps and calls run between two readings of the clock
 // for the time limit: the clock read costs far more than the countdown.
 constexpr int32_t kTicksPerClockCheck = 4096;
@@ -105,6 +111,10 @@ public:
     size_t globalCount() const { return globalInfos_.size(); }
     // Forgets globals declared after `mark` (a compilation that failed).
     void rollbackGlobals(size_t mark);
+    // A nameless global for global code's hidden slots (Procedure::hiddenGlobals),
+    // and their return, emptied, once that code has run or failed to compile.
+    int32_t takeHiddenGlobal();
+    void releaseHiddenGlobals(const std::vector<int32_t>& indexes);
     // Objects added with their members reachable as bare names.
     bool hostMemberExists(std::u16string_view name);
 
@@ -198,7 +208,10 @@ private:
     Variant* counterSlot(Frame& frame, CounterKind kind, int32_t index);
 
     std::vector<GlobalInfo> globalInfos_;
-    std::deque<Variant> globalValues_;  // a deque: ByRef references into it stay valid as it grows
+    // Reserved once for kMaxGlobals and never moved: ByRef references and
+    // the frames of global code point into it.
+    std::vector<Variant> globalValues_;
+    std::vector<int32_t> freeHiddenGlobals_;  // nameless globals that global code may take
     std::unordered_map<std::u16string, int32_t> globalIndex_;  // folded name -> index
     std::vector<Dispatch*> memberHosts_;  // AddObject(..., addMembers = true), each holding a reference
     std::vector<std::unique_ptr<Procedure>> procedures_;

@@ -279,6 +279,7 @@ int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, 
         return err::VariableUndefined;
     }
     // Global code without Option Explicit: the name becomes a global now.
+    if (globalCount() >= kMaxGlobals) return err::OutOfMemory;
     slot = &globalValues_[static_cast<size_t>(declareGlobal(name, GlobalKind::Variable))];
     return 0;
 }

@@ -41,6 +41,7 @@ private:
 }  // namespace
 
 Interpreter::Interpreter() {
+    globalValues_.reserve(kMaxGlobals);
     err_ = new ErrObject();
     int32_t g = declareGlobal(u"Err", GlobalKind::Object);
     globalValue(g) = Variant::object(err_);
@@ -81,22 +82,40 @@ int32_t Interpreter::findGlobal(std::u16string_view foldedName) const {
     return it == globalIndex_.end() ? -1 : it->second;
 }
 
+// Past kMaxGlobals this throws std::bad_alloc: compileAndCommit turns it into
+// "Out of memory" for the unit being compiled (resolveName checks first).
 int32_t Interpreter::declareGlobal(std::u16string_view name, GlobalKind kind) {
+    if (globalValues_.size() >= kMaxGlobals) throw std::bad_alloc();
     auto index = static_cast<int32_t>(globalInfos_.size());
     GlobalInfo info;
     info.name = std::u16string(name);
     info.kind = kind;
     globalInfos_.push_back(std::move(info));
     globalValues_.emplace_back();
-    globalIndex_[foldName(name)] = index;
+    if (!name.empty()) globalIndex_[foldName(name)] = index;
     return index;
 }
 
 void Interpreter::rollbackGlobals(size_t mark) {
     while (globalInfos_.size() > mark) {
-        globalIndex_.erase(foldName(globalInfos_.back().name));
+        if (!globalInfos_.back().name.empty()) globalIndex_.erase(foldName(globalInfos_.back().name));
         globalInfos_.pop_back();
         globalValues_.pop_back();
+    }
+}
+
+int32_t Interpreter::takeHiddenGlobal() {
+    if (freeHiddenGlobals_.empty()) return declareGlobal(u"", GlobalKind::Variable);
+    int32_t g = freeHiddenGlobals_.back();
+    freeHiddenGlobals_.pop_back();
+    return g;
+}
+
+void Interpreter::releaseHiddenGlobals(const std::vector<int32_t>& indexes) {
+    for (int32_t g : indexes) {
+        if (static_cast<size_t>(g) >= globalValues_.size()) continue;  // rolled back with its compilation
+        Variant old = std::move(globalValues_[static_cast<size_t>(g)]);
+        freeHiddenGlobals_.push_back(g);
     }
 }
 
@@ -173,9 +192,18 @@ int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression,
     }
     size_t mark = globalCount();
     CompiledUnit compiled;
-    ScriptError compileError = compileProgram(request, *this, compiled);
+    ScriptError compileError;
+    try {
+        compileError = compileProgram(request, *this, compiled);
+    } catch (const std::bad_alloc&) {
+        // Out of memory, or of globals (declareGlobal): the unit is dropped whole.
+        compileError.number = err::OutOfMemory;
+        compileError.description = toU16(errorText(err::OutOfMemory));
+        compileError.source = toU16(kRuntimeSource);
+    }
     if (compileError.number) {
         rollbackGlobals(mark);
+        if (compiled.main) releaseHiddenGlobals(compiled.main->hiddenGlobals);
         error_ = compileError;
         error_.text = unit->lineText(error_.line);
         errorPlaced_ = !dynamic;
@@ -210,14 +238,16 @@ int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression,
 // Runs the statements of a unit. `scopeFrame` is the frame whose variables
 // Execute/Eval text sees (null: global scope).
 int32_t Interpreter::runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame, Variant* result) {
-    if (int32_t e = enterCall()) return e;
+    if (int32_t e = enterCall()) { releaseHiddenGlobals(main->hiddenGlobals); return e; }
     size_t count = static_cast<size_t>(main->numLocals + main->maxStack);
     size_t savedBlock, savedUsed;
-    Variant* slots = allocateSlots(count, savedBlock, savedUsed);
+    Variant* block = allocateSlots(count, savedBlock, savedUsed);
+    // Global code has no slots of its own: its variables are the globals.
+    Variant* slots = main->isGlobalCode ? globalValues_.data() : block;
     Frame frame;
     frame.proc = main.get();
     frame.slots = slots;
-    frame.stack = slots + main->numLocals;
+    frame.stack = block + main->numLocals;
     frame.caller = current_;
     if (scopeFrame && !main->isGlobalCode) {
         // The caller's variables, by reference, in the slots the compiler gave them.
@@ -230,7 +260,8 @@ int32_t Interpreter::runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame,
     int32_t status = execute(frame);
     if (status == 0 && result && main->resultSlot >= 0) *result = std::move(slots[main->resultSlot]);
     current_ = frame.caller;
-    releaseSlots(slots, count, savedBlock, savedUsed);
+    releaseSlots(block, count, savedBlock, savedUsed);
+    releaseHiddenGlobals(main->hiddenGlobals);
     --callDepth_;
     return status;
 }
