@@ -268,6 +268,7 @@ struct DoLoopStmt : Stmt {
     LoopTest test = LoopTest::None;
     ExprPtr condition;  // null when test == None
     Block body;
+    Pos loopPos;        // of the word Loop: a failing bottom test is reported there
     explicit DoLoopStmt(Pos p) : Stmt(StmtKind::DoLoop, p) {}
 };
 
@@ -309,6 +310,7 @@ struct ProcedureStmt : Stmt {
     Visibility visibility = Visibility::Default;
     bool isDefault = false;  // Public Default Function/Property Get
     std::u16string name;
+    Pos namePos;
     std::vector<Param> params;
     Block body;
     int endLine = 0;  // line of End Sub/Function/Property
@@ -319,6 +321,7 @@ struct ProcedureStmt : Stmt {
 // properties as ProcedureStmt. Const is not allowed inside a class.
 struct ClassStmt : Stmt {
     std::u16string name;
+    Pos namePos;
     std::vector<std::unique_ptr<DimStmt>> fields;
     std::vector<std::unique_ptr<ProcedureStmt>> members;
     explicit ClassStmt(Pos p) : Stmt(StmtKind::Class, p) {}

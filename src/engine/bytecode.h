@@ -94,6 +94,7 @@ struct BuiltinInfo;
     X(ForEachPrep)   /* [collection] -> hidden slots; a: exit pc, b: first hidden slot */                    \
     X(ForEachNext)   /* a: exit pc, b: first hidden slot; pushes the next item */                            \
     X(RaiseUndefined)/* a: name index: error 500 for an undeclared name under Option Explicit */             \
+    X(RaiseError)    /* a: error number, raised where a value was due (505: `.name` outside With) */        \
     /* ---- one-index shortcuts for a local array (the compiler's choice for `a(i)` and `a(i) = v`  */       \
     /* when a is a local): no reference to the local is pushed, and an Integer/Long index of a     */        \
     /* one-dimensional array is served inline; anything else takes IndexRef's / StoreIndex's path. */        \

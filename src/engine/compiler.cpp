@@ -217,7 +217,7 @@ int ProcCompiler::stackEffect(Op op, int32_t b) {
     case Op::PushConst: case Op::PushEmpty: case Op::PushMissing: case Op::PushMe: case Op::Dup:
     case Op::LoadLocal: case Op::LoadGlobal: case Op::LoadField: case Op::RefLocal: case Op::RefGlobal:
     case Op::RefField: case Op::LoadName: case Op::RefName: case Op::New: case Op::NewName:
-    case Op::RaiseUndefined: case Op::ForEachNext:
+    case Op::RaiseUndefined: case Op::RaiseError: case Op::ForEachNext:
         return 1;
     case Op::Pop: case Op::StoreLocal: case Op::SetLocal: case Op::StoreRaw: case Op::StoreGlobal:
     case Op::SetGlobal: case Op::StoreField: case Op::SetField: case Op::AppendLocal: case Op::AppendGlobal:
@@ -553,7 +553,8 @@ void ProcCompiler::compileName(const NameExpr& e) {
 
 void ProcCompiler::compileObject(const MemberExpr& m) {
     if (m.object) { compileExpr(*m.object); return; }
-    if (withSlots_.empty()) { fail(err::SyntaxError, m.pos); emit(Op::PushEmpty); return; }
+    // `.name` outside any With compiles; running it is error 505.
+    if (withSlots_.empty()) { emit(Op::RaiseError, err::InvalidReference); return; }
     emit(Op::LoadLocal, withSlots_.back());
 }
 
@@ -1053,7 +1054,7 @@ void ProcCompiler::compileDoLoop(const DoLoopStmt& s) {
     }
     compileBlock(s.body);
     if (s.test == LoopTest::WhileBottom || s.test == LoopTest::UntilBottom) {
-        size_t m = markStatement(s.condition->pos);
+        size_t m = markStatement(s.loopPos);
         compileExpr(*s.condition);
         emit(s.test == LoopTest::WhileBottom ? Op::JumpIfTrue : Op::JumpIfFalse, top);
         setResume(m);

@@ -779,6 +779,9 @@ dispatch:
         detail_.namesItem = true;
         e = err::VariableUndefined;
         goto failed;
+    VBS_CASE(RaiseError)
+        e = in->a;
+        goto failed;
 #if !VBS_THREADED_DISPATCH
     }
 #endif

@@ -37,10 +37,9 @@ constexpr std::array kKeywords = {
     KeywordEntry{u"nothing", TokenKind::KwNothing}, KeywordEntry{u"null", TokenKind::KwNull},
     KeywordEntry{u"on", TokenKind::KwOn},           KeywordEntry{u"option", TokenKind::KwOption},
     KeywordEntry{u"or", TokenKind::KwOr},           KeywordEntry{u"preserve", TokenKind::KwPreserve},
-    KeywordEntry{u"private", TokenKind::KwPrivate}, KeywordEntry{u"property", TokenKind::KwProperty},
-    KeywordEntry{u"public", TokenKind::KwPublic},   KeywordEntry{u"redim", TokenKind::KwReDim},
-    KeywordEntry{u"select", TokenKind::KwSelect},   KeywordEntry{u"set", TokenKind::KwSet},
-    KeywordEntry{u"step", TokenKind::KwStep},       KeywordEntry{u"stop", TokenKind::KwStop},
+    KeywordEntry{u"private", TokenKind::KwPrivate}, KeywordEntry{u"public", TokenKind::KwPublic},
+    KeywordEntry{u"redim", TokenKind::KwReDim},     KeywordEntry{u"select", TokenKind::KwSelect},
+    KeywordEntry{u"set", TokenKind::KwSet},         KeywordEntry{u"stop", TokenKind::KwStop},
     KeywordEntry{u"sub", TokenKind::KwSub},         KeywordEntry{u"then", TokenKind::KwThen},
     KeywordEntry{u"to", TokenKind::KwTo},           KeywordEntry{u"true", TokenKind::KwTrue},
     KeywordEntry{u"until", TokenKind::KwUntil},     KeywordEntry{u"wend", TokenKind::KwWend},
@@ -48,16 +47,9 @@ constexpr std::array kKeywords = {
     KeywordEntry{u"xor", TokenKind::KwXor},
 };
 
-bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-
-// Accented Latin, Greek and Cyrillic letters may be used in names too
-// (Größe, année); other symbols stay invalid characters.
-bool isLetter(char16_t c) {
-    if (c < 0x80) return isAsciiLetter(c);
-    if (c == 0xD7 || c == 0xF7) return false;  // multiplication and division signs
-    return (c >= 0xC0 && c <= 0x24F) || (c >= 0x370 && c <= 0x3FF && c != 0x37E && c != 0x387) ||
-           (c >= 0x400 && c <= 0x52F && !(c >= 0x482 && c <= 0x489));
-}
+// Names are ASCII: a letter outside it (é, ß, Cyrillic) is an invalid
+// character, as in Windows, unless the name is written in brackets.
+bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool isOctalDigit(char16_t c) { return c >= u'0' && c <= u'7'; }
 bool isHexDigit(char16_t c) {
@@ -72,7 +64,7 @@ int hexValue(char16_t c) {
     return toLower(c) - u'a' + 10;
 }
 
-constexpr size_t kLongestKeyword = 8;  // "function", "preserve", "property"
+constexpr size_t kLongestKeyword = 8;  // "function", "preserve"
 
 constexpr bool allKeywordsFit() {
     for (const KeywordEntry& k : kKeywords)
@@ -91,13 +83,43 @@ TokenKind keywordKind(std::u16string_view word) {
     return TokenKind::Identifier;
 }
 
-// A whole-number literal is Integer if it fits 16 bits, Long if it fits 32,
-// otherwise Double (VBScript has no 64-bit integer literal).
+// The rules for numeric literals, all in one place.
+//
+//   written          value                                     subtype
+//   123              as written                                see wholeNumberValue
+//   1.5  .5  1.  1e3 as written                                Double
+//   &HFF &O17 &17    the digits' bits; up to 16 bits they are  see wholeNumberValue
+//                    a 16-bit Integer's (&HFFFF is -1), more
+//                    are a 32-bit Long's (&HFFFFFFFF is -1)
+//   &HFF& ...        with the `&` suffix always a 32-bit Long's
+//                    (&HFFFF& is 65535)
+//
+// A radix prefix not followed by a digit of its radix is no number: the `&`
+// is the concatenation operator ("x" &hi is "x" & hi). Values of more than
+// 32 bits are error 1031; leading zeros do not count (&H000000031 is 49).
+struct RadixPrefix {
+    char16_t letter;  // after the `&`, in lower case; 0 for the bare `&17` form
+    int radix;
+};
+constexpr std::array kRadixPrefixes = {RadixPrefix{u'h', 16}, RadixPrefix{u'o', 8}, RadixPrefix{0, 8}};
+
+// Every whole-number literal, decimal or not: Integer from -32767 to 32767,
+// Long for the rest of its range, Double beyond (only decimal literals get
+// that far; VBScript has no 64-bit integer). -32768 is a Long: &H8000 is the
+// one 16-bit pattern that is not an Integer, and &HFFFFFFFF& is Integer -1.
 Variant wholeNumberValue(double value) {
-    if (value <= 32767) return Variant::integer(static_cast<int16_t>(value));
-    if (value <= 2147483647.0) return Variant::long_(static_cast<int32_t>(value));
+    if (value >= -32767 && value <= 32767) return Variant::integer(static_cast<int16_t>(value));
+    if (value >= -2147483648.0 && value <= 2147483647.0) return Variant::long_(static_cast<int32_t>(value));
     return Variant::double_(value);
 }
+
+// The value of a radix literal's bits (see the table above).
+int32_t radixLiteralValue(uint32_t bits, bool longSuffix) {
+    if (!longSuffix && bits <= 0xFFFF) return static_cast<int16_t>(static_cast<uint16_t>(bits));
+    return static_cast<int32_t>(bits);
+}
+
+bool isRadixDigit(char16_t c, int radix) { return radix == 16 ? isHexDigit(c) : isOctalDigit(c); }
 
 class Lexer {
 public:
@@ -236,10 +258,13 @@ private:
         if (c == u'[') return scanBracketedName(pos);
         if (c == u'#') return scanDate(pos, start);
         if (c == u'&' && !ampersandConcatenates()) {
-            char16_t next = toLower(peek(1));
-            if (next == u'h') return scanRadixNumber(pos, start, 2, 16);
-            if (next == u'o') return scanRadixNumber(pos, start, 2, 8);
-            if (isOctalDigit(next)) return scanRadixNumber(pos, start, 1, 8);
+            for (const RadixPrefix& prefix : kRadixPrefixes) {
+                size_t digitsAt = prefix.letter ? 2 : 1;
+                if (prefix.letter && toLower(peek(1)) != prefix.letter) continue;
+                if (isRadixDigit(peek(digitsAt), prefix.radix))
+                    return scanRadixNumber(pos, start, digitsAt, prefix.radix);
+                break;
+            }
         }
         scanOperator(pos, start);
     }
@@ -295,33 +320,27 @@ private:
         pushLiteral(pos, start, isFloat ? Variant::double_(value) : wholeNumberValue(value));
     }
 
-    // &Hxxxx, &Oxxx and &xxx (octal). Without a trailing `&` a value that fits
-    // 16 bits is an Integer (so &HFFFF is -1), otherwise a Long; with the `&`
-    // it is always a Long. More than 32 bits is not a number VBScript knows.
+    // &Hxxxx, &Oxxx and &xxx (octal), with at least one digit after the prefix.
     void scanRadixNumber(ast::Pos pos, size_t start, size_t prefixLength, int radix) {
         at_ += prefixLength;
-        uint64_t value = 0;
-        bool anyDigit = false;
-        while (!atEnd() && (radix == 16 ? isHexDigit(peek()) : isOctalDigit(peek()))) {
-            value = value * radix + hexValue(peek());
-            if (value > 0xFFFFFFFFull) return fail(err::InvalidNumber, pos);
-            anyDigit = true;
+        uint64_t bits = 0;
+        while (!atEnd() && isRadixDigit(peek(), radix)) {
+            bits = bits * radix + hexValue(peek());
+            if (bits > 0xFFFFFFFFull) return fail(err::InvalidNumber, pos);
             ++at_;
         }
-        if (!anyDigit) return fail(err::InvalidNumber, pos);
         bool longSuffix = peek() == u'&';
         if (longSuffix) ++at_;
-        Variant v = (!longSuffix && value <= 0xFFFF)
-                        ? Variant::integer(static_cast<int16_t>(static_cast<uint16_t>(value)))
-                        : Variant::long_(static_cast<int32_t>(static_cast<uint32_t>(value)));
-        pushLiteral(pos, start, std::move(v));
+        int32_t value = radixLiteralValue(static_cast<uint32_t>(bits), longSuffix);
+        pushLiteral(pos, start, wholeNumberValue(value));
     }
 
     void scanString(ast::Pos pos, size_t start) {
         std::u16string text;
         ++at_;
         while (true) {
-            if (atEnd() || isLineBreak(peek())) return fail(err::UnterminatedString, pos);
+            // Reported where the line ends, where the closing quote was due.
+            if (atEnd() || isLineBreak(peek())) return fail(err::UnterminatedString, here());
             char16_t c = peek();
             ++at_;
             if (c == u'"') {
@@ -377,7 +396,12 @@ private:
         case u'\\': kind = TokenKind::Backslash; break;
         case u'^': kind = TokenKind::Caret; break;
         case u'&': kind = TokenKind::Ampersand; break;
-        case u'=': kind = TokenKind::Equal; break;
+        // `=<`, `=>` and `><` are old spellings of `<=`, `>=` and `<>`.
+        case u'=':
+            if (next == u'<') { kind = TokenKind::LessEqual; length = 2; }
+            else if (next == u'>') { kind = TokenKind::GreaterEqual; length = 2; }
+            else kind = TokenKind::Equal;
+            break;
         case u'<':
             if (next == u'>') { kind = TokenKind::NotEqual; length = 2; }
             else if (next == u'=') { kind = TokenKind::LessEqual; length = 2; }
@@ -385,6 +409,7 @@ private:
             break;
         case u'>':
             if (next == u'=') { kind = TokenKind::GreaterEqual; length = 2; }
+            else if (next == u'<') { kind = TokenKind::NotEqual; length = 2; }
             else kind = TokenKind::Greater;
             break;
         default:

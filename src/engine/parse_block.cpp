@@ -50,15 +50,25 @@ private:
 
 // Statements separated by line breaks or colons, up to a word that closes
 // a block.
-bool Parser::parseBlock(Block& out) {
+bool Parser::parseBlock(Block& out, int headerLine) {
     NestingGuard guard(*this);
     if (!guard.ok()) return false;
     while (true) {
         while (at(TokenKind::NewLine) || at(TokenKind::Colon)) advance();
         if (closesBlock(tok().kind)) return true;
-        if (!parseStatement(out)) return false;
-        if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
+        if (!parseStatement(out) || !endStatementInBlock(headerLine)) return false;
     }
+}
+
+// After a statement of a block: a separator, or a closing word that ends the
+// statement too. Without a colon that word must start a line of its own
+// (error 1042), unless the block was opened on this same line:
+// `Sub Show(s) WScript.Echo s End Sub`, `Do : n = n + 1 Loop Until n > 3`.
+bool Parser::endStatementInBlock(int headerLine) {
+    if (atEndOfStatement()) return true;
+    if (!closesBlock(tok().kind)) return fail(err::ExpectedEndOfStatement);
+    if (headerLine == logicalLine()) return true;
+    return fail(err::MustBeFirstStatement);
 }
 
 // `End <what>`; a different word after End is `errorIfOther`, no End at all
@@ -71,6 +81,7 @@ bool Parser::expectEnd(TokenKind what, int errorIfOther) {
 bool Parser::parseIf(Block& out) {
     auto stmt = std::make_unique<IfStmt>(tok().pos);
     NestedScope nested(topLevel_);
+    int headerLine = logicalLine();
     IfBranch first;
     first.pos = tok().pos;
     advance();
@@ -85,19 +96,21 @@ bool Parser::parseIf(Block& out) {
         return true;
     }
 
-    if (!parseBlock(stmt->branches.back().body)) return false;
+    if (!parseBlock(stmt->branches.back().body, headerLine)) return false;
     while (at(TokenKind::KwElseIf)) {
         IfBranch branch;
         branch.pos = tok().pos;
+        int branchLine = logicalLine();
         advance();
         branch.condition = parseExpression();
         if (!branch.condition || !expect(TokenKind::KwThen, err::ExpectedThen)) return false;
-        if (!parseBlock(branch.body)) return false;
+        if (!parseBlock(branch.body, branchLine)) return false;
         stmt->branches.push_back(std::move(branch));
     }
+    int elseLine = logicalLine();
     if (accept(TokenKind::KwElse)) {
         stmt->hasElse = true;
-        if (!parseBlock(stmt->elseBody)) return false;
+        if (!parseBlock(stmt->elseBody, elseLine)) return false;
     }
     if (!expectEnd(TokenKind::KwIf, err::ExpectedIf)) return false;
     out.push_back(std::move(stmt));
@@ -110,7 +123,9 @@ bool Parser::parseSingleLineIf(IfStmt& stmt) {
     if (!parseSingleLineBody(stmt.branches.back().body)) return false;
     if (accept(TokenKind::KwElse)) {
         stmt.hasElse = true;
+        // An Else with nothing after it (`If a Then b Else End If`) is no one-line If.
         if (!parseSingleLineBody(stmt.elseBody)) return false;
+        if (stmt.elseBody.empty()) return fail(err::ExpectedStatement);
     }
     // An `End If` after a one-line If is tolerated: `If a Then b: End If`.
     if (at(TokenKind::KwEnd) && peekToken(1).kind == TokenKind::KwIf) {
@@ -131,10 +146,11 @@ bool Parser::parseSingleLineBody(Block& out) {
         switch (tok().kind) {
         case TokenKind::KwSelect: case TokenKind::KwFor: case TokenKind::KwDo:
         case TokenKind::KwWhile: case TokenKind::KwWith: case TokenKind::KwSub:
-        case TokenKind::KwFunction: case TokenKind::KwProperty: case TokenKind::KwClass:
+        case TokenKind::KwFunction: case TokenKind::KwClass:
             // Block statements need lines of their own.
             return fail(err::ExpectedStatement);
         default:
+            if (atPropertyHeader()) return fail(err::ExpectedStatement);
             break;
         }
         if (!parseStatement(out)) return false;
@@ -155,10 +171,12 @@ bool Parser::parseSelect(Block& out) {
     while (at(TokenKind::NewLine) || at(TokenKind::Colon)) advance();
     while (at(TokenKind::KwCase) && !stmt->hasElse) {
         Pos pos = tok().pos;
+        int caseLine = logicalLine();
         advance();
+        // The Case's first statement may follow on its line: `Case 1 x = 5`.
         if (accept(TokenKind::KwElse)) {
             stmt->hasElse = true;
-            if (!parseBlock(stmt->elseBody)) return false;
+            if (!parseBlock(stmt->elseBody, caseLine)) return false;
             continue;
         }
         CaseClause clause;
@@ -168,8 +186,7 @@ bool Parser::parseSelect(Block& out) {
             if (!value) return false;
             clause.values.push_back(std::move(value));
         } while (accept(TokenKind::Comma));
-        if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
-        if (!parseBlock(clause.body)) return false;
+        if (!parseBlock(clause.body, caseLine)) return false;
         stmt->cases.push_back(std::move(clause));
     }
     if (!at(TokenKind::KwEnd) && !at(TokenKind::EndOfInput) && !at(TokenKind::KwCase))
@@ -185,6 +202,7 @@ bool Parser::parseFor(Block& out) {
     if (accept(TokenKind::KwEach)) return parseForEach(out, pos);
     auto stmt = std::make_unique<ForNextStmt>(pos);
     NestedScope nested(topLevel_);
+    int headerLine = logicalLine();
     if (!at(TokenKind::Identifier) && !at(TokenKind::Dot)) return fail(err::InvalidForControl);
     stmt->variable = parseChainStart();
     if (!stmt->variable || !expect(TokenKind::Equal, err::ExpectedEquals)) return false;
@@ -192,14 +210,15 @@ bool Parser::parseFor(Block& out) {
     if (!stmt->from || !expect(TokenKind::KwTo, err::ExpectedTo)) return false;
     stmt->to = parseExpression();
     if (!stmt->to) return false;
-    if (accept(TokenKind::KwStep)) {
+    if (atWord(u"step")) {
+        advance();
         stmt->step = parseExpression();
         if (!stmt->step) return false;
     }
     if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
     {
         CounterScope loop(forDepth_);
-        if (!parseBlock(stmt->body)) return false;
+        if (!parseBlock(stmt->body, headerLine)) return false;
     }
     if (!parseNext()) return false;
     out.push_back(std::move(stmt));
@@ -209,6 +228,7 @@ bool Parser::parseFor(Block& out) {
 bool Parser::parseForEach(Block& out, Pos pos) {
     auto stmt = std::make_unique<ForEachStmt>(pos);
     NestedScope nested(topLevel_);
+    int headerLine = logicalLine();
     if (!at(TokenKind::Identifier) && !at(TokenKind::Dot)) return fail(err::InvalidForControl);
     stmt->variable = parseChainStart();
     if (!stmt->variable || !expect(TokenKind::KwIn, err::ExpectedIn)) return false;
@@ -217,7 +237,7 @@ bool Parser::parseForEach(Block& out, Pos pos) {
     if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
     {
         CounterScope loop(forDepth_);
-        if (!parseBlock(stmt->body)) return false;
+        if (!parseBlock(stmt->body, headerLine)) return false;
     }
     if (!parseNext()) return false;
     out.push_back(std::move(stmt));
@@ -234,6 +254,7 @@ bool Parser::parseNext() {
 bool Parser::parseDo(Block& out) {
     auto stmt = std::make_unique<DoLoopStmt>(tok().pos);
     NestedScope nested(topLevel_);
+    int headerLine = logicalLine();
     advance();
     if (at(TokenKind::KwWhile) || at(TokenKind::KwUntil)) {
         stmt->test = at(TokenKind::KwWhile) ? LoopTest::WhileTop : LoopTest::UntilTop;
@@ -245,8 +266,9 @@ bool Parser::parseDo(Block& out) {
         return fail(stmt->test == LoopTest::None ? err::ExpectedWhileUntilOrEnd : err::ExpectedEndOfStatement);
     {
         CounterScope loop(doDepth_);
-        if (!parseBlock(stmt->body)) return false;
+        if (!parseBlock(stmt->body, headerLine)) return false;
     }
+    stmt->loopPos = tok().pos;
     if (!expect(TokenKind::KwLoop, err::ExpectedLoop)) return false;
     if (at(TokenKind::KwWhile) || at(TokenKind::KwUntil)) {
         // A loop tests its condition at the top or at the bottom, not both.
@@ -263,11 +285,12 @@ bool Parser::parseDo(Block& out) {
 bool Parser::parseWhile(Block& out) {
     auto stmt = std::make_unique<WhileStmt>(tok().pos);
     NestedScope nested(topLevel_);
+    int headerLine = logicalLine();
     advance();
     stmt->condition = parseExpression();
     if (!stmt->condition) return false;
     if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
-    if (!parseBlock(stmt->body)) return false;
+    if (!parseBlock(stmt->body, headerLine)) return false;
     if (!expect(TokenKind::KwWend, err::ExpectedWend)) return false;
     out.push_back(std::move(stmt));
     return true;
@@ -276,11 +299,12 @@ bool Parser::parseWhile(Block& out) {
 bool Parser::parseWith(Block& out) {
     auto stmt = std::make_unique<WithStmt>(tok().pos);
     NestedScope nested(topLevel_);
+    int headerLine = logicalLine();
     advance();
     stmt->object = parseExpression();
     if (!stmt->object) return false;
     if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
-    if (!parseBlock(stmt->body)) return false;
+    if (!parseBlock(stmt->body, headerLine)) return false;
     if (!expectEnd(TokenKind::KwWith, err::ExpectedWith)) return false;
     out.push_back(std::move(stmt));
     return true;

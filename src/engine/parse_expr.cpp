@@ -82,7 +82,7 @@ ExprPtr Parser::parseExpression() {
 }
 
 ExprPtr Parser::parseBinary(int minPrecedence) {
-    ExprPtr left = parseOperand(minPrecedence);
+    ExprPtr left = parseOperand();
     if (!left) return nullptr;
     return continueBinary(std::move(left), minPrecedence);
 }
@@ -107,10 +107,12 @@ ExprPtr Parser::continueBinary(ExprPtr left, int minPrecedence) {
     return left;
 }
 
-ExprPtr Parser::parseOperand(int minPrecedence) {
+// Not may stand wherever an operand may, also right of an operator that binds
+// tighter (`a = Not b`); its own operand reaches over every operator above it.
+ExprPtr Parser::parseOperand() {
     NestingGuard guard(*this);
     if (!guard.ok()) return nullptr;
-    if (at(TokenKind::KwNot) && minPrecedence <= kNotPrecedence) {
+    if (at(TokenKind::KwNot)) {
         Pos pos = tok().pos;
         advance();
         ExprPtr operand = parseBinary(kNotPrecedence);
@@ -156,7 +158,8 @@ ExprPtr Parser::parsePrimary() {
         ExprPtr inner = parseExpression();
         if (!inner) return nullptr;
         if (!expect(TokenKind::RParen, err::ExpectedRParen)) return nullptr;
-        return std::make_unique<ParenExpr>(pos, std::move(inner));
+        // A bracketed value may be called or have members: (New C).p, (New C)(5).
+        return continueChain(std::make_unique<ParenExpr>(pos, std::move(inner)), nullptr);
     }
     case TokenKind::KwNew: {
         advance();
@@ -204,7 +207,7 @@ ExprPtr Parser::continueChain(ExprPtr target, ChainInfo* info) {
             std::vector<ExprPtr> args;
             if (!chain.grow() || !parseArgumentsInParens(args)) return nullptr;
             target = std::make_unique<CallExpr>(pos, std::move(target), std::move(args));
-            if (info) *info = ChainInfo{true, parenPos};
+            if (info) *info = ChainInfo{true, parenPos, previousTokenPos()};
         } else {
             return target;
         }

@@ -1,5 +1,5 @@
 // Error 1041 "Name redefined": a finished tree is checked for names declared
-// twice in one scope. Scopes are the script (its Dim, Const, Sub, Function
+// twice in one scope, reported at the second declaration's name. Scopes are the script (its Dim, Const, Sub, Function
 // and Class statements, also those inside If or loop blocks, which VBScript
 // hoists), each procedure (its parameters and locals) and each class (fields,
 // methods and properties; a property may have one Get, one Let and one Set).
@@ -88,19 +88,21 @@ private:
         switch (s.kind) {
         case StmtKind::Dim:
             for (const VarDecl& v : static_cast<const DimStmt&>(s).vars)
-                if (!declare(scope, v.name, kVariable, s.pos)) return false;
+                if (!declare(scope, v.name, kVariable, v.pos)) return false;
             return true;
         case StmtKind::Const:
             for (const ConstDecl& c : static_cast<const ConstStmt&>(s).consts)
-                if (!declare(scope, c.name, kVariable, s.pos)) return false;
+                if (!declare(scope, c.name, kVariable, c.pos)) return false;
             return true;
         case StmtKind::Procedure: {
             const auto& proc = static_cast<const ProcedureStmt&>(s);
-            return (!scriptLevel || declare(scope, proc.name, useOf(proc.procKind), s.pos)) &&
+            return (!scriptLevel || declare(scope, proc.name, useOf(proc.procKind), proc.namePos)) &&
                    checkProcedure(proc);
         }
-        case StmtKind::Class: return declare(scope, static_cast<const ClassStmt&>(s).name, kVariable, s.pos) &&
-                                     checkClass(static_cast<const ClassStmt&>(s));
+        case StmtKind::Class: {
+            const auto& cls = static_cast<const ClassStmt&>(s);
+            return declare(scope, cls.name, kVariable, cls.namePos) && checkClass(cls);
+        }
         default:
             return declareInNestedBlocks(s, scope, scriptLevel);
         }
@@ -141,7 +143,8 @@ private:
         for (const auto& field : cls.fields)
             if (!declareStatement(*field, members, false)) return false;
         for (const auto& member : cls.members)
-            if (!declare(members, member->name, useOf(member->procKind), member->pos) || !checkProcedure(*member))
+            if (!declare(members, member->name, useOf(member->procKind), member->namePos) ||
+                !checkProcedure(*member))
                 return false;
         return true;
     }

@@ -16,10 +16,6 @@ bool equalsIgnoringCase(std::u16string_view a, std::u16string_view lowerB) {
     return true;
 }
 
-bool isProperty(ProcKind kind) {
-    return kind == ProcKind::PropertyGet || kind == ProcKind::PropertyLet || kind == ProcKind::PropertySet;
-}
-
 // What the parser knows about the surroundings of the statement it is on,
 // saved on entry to a procedure body and restored when it ends.
 struct ContextSnapshot {
@@ -43,31 +39,33 @@ std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility,
     auto proc = std::make_unique<ProcedureStmt>(pos);
     proc->visibility = visibility;
     proc->isDefault = isDefault;
-    TokenKind closing = tok().kind;
+    int headerLine = logicalLine();
+    bool property = atPropertyHeader();
+    TokenKind closing = tok().kind;  // Sub or Function; an Identifier for Property
     int wrongEnd = closing == TokenKind::KwSub        ? err::ExpectedSub
                    : closing == TokenKind::KwFunction ? err::ExpectedFunction
                                                       : err::ExpectedProperty;
     if (closing == TokenKind::KwSub) proc->procKind = ProcKind::Sub;
     if (closing == TokenKind::KwFunction) proc->procKind = ProcKind::Function;
     advance();
-    if (closing == TokenKind::KwProperty) {
+    if (property) {
         if (atWord(u"get")) proc->procKind = ProcKind::PropertyGet;
         else if (atWord(u"let")) proc->procKind = ProcKind::PropertyLet;
         else if (at(TokenKind::KwSet)) proc->procKind = ProcKind::PropertySet;
         else return fail(err::ExpectedLetSetGet), nullptr;
         if (!inClass_) return fail(err::MustBeInsideClass), nullptr;
+        if (isDefault && proc->procKind != ProcKind::PropertyGet)
+            return fail(err::DefaultOnlyOnPropertyGet), nullptr;
         advance();
     }
-    if (isDefault && !inClass_) return failAt(err::MustBeInsideClass, pos), nullptr;
-    if (isDefault && isProperty(proc->procKind) && proc->procKind != ProcKind::PropertyGet)
-        return failAt(err::DefaultOnlyOnPropertyGet, pos), nullptr;
 
     if (!at(TokenKind::Identifier)) return fail(err::ExpectedIdentifier), nullptr;
     proc->name = tok().text;
+    proc->namePos = tok().pos;
     Pos namePos = tok().pos;
     advance();
     if (accept(TokenKind::LParen) && !parseParams(proc->params)) return nullptr;
-    if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement), nullptr;
+    // The body may begin on the header's line: `Sub Show(s) WScript.Echo s : End Sub`.
 
     if ((proc->procKind == ProcKind::PropertyLet || proc->procKind == ProcKind::PropertySet) &&
         proc->params.empty())
@@ -81,7 +79,7 @@ std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility,
     doDepth_ = forDepth_ = 0;
     procedure_ = proc->procKind;
     topLevel_ = false;
-    bool bodyOk = parseBlock(proc->body);
+    bool bodyOk = parseBlock(proc->body, headerLine);
     doDepth_ = saved.doDepth;
     forDepth_ = saved.forDepth;
     procedure_ = saved.procedure;
@@ -89,7 +87,10 @@ std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility,
     if (!bodyOk) return nullptr;
 
     proc->endLine = tok().pos.line;
-    if (!expectEnd(closing, wrongEnd)) return nullptr;
+    if (!expect(TokenKind::KwEnd, err::ExpectedEnd)) return nullptr;
+    bool rightEnd = property ? atWord(u"property") : at(closing);
+    if (!rightEnd) return fail(wrongEnd), nullptr;
+    advance();
     return proc;
 }
 
@@ -98,9 +99,9 @@ bool Parser::parseParams(std::vector<Param>& params) {
     if (accept(TokenKind::RParen)) return true;
     do {
         Param param;
-        param.pos = tok().pos;
         if (accept(TokenKind::KwByVal)) param.byVal = true;
         else accept(TokenKind::KwByRef);
+        param.pos = tok().pos;
         if (!at(TokenKind::Identifier)) return fail(err::ExpectedIdentifier);
         param.name = tok().text;
         advance();
@@ -120,10 +121,12 @@ bool Parser::parseClass(Block& out) {
     if (!at(TokenKind::Identifier)) return fail(err::ExpectedIdentifier);
     auto cls = std::make_unique<ClassStmt>(pos);
     cls->name = tok().text;
+    cls->namePos = tok().pos;
     advance();
     if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
 
     inClass_ = true;
+    classHasDefault_ = false;
     bool ok = true;
     while (ok) {
         while (at(TokenKind::NewLine) || at(TokenKind::Colon)) advance();
@@ -131,7 +134,7 @@ bool Parser::parseClass(Block& out) {
         ok = parseClassMember(*cls) && (atEndOfStatement() || fail(err::ExpectedEndOfStatement));
     }
     inClass_ = false;
-    if (!ok || !expectEnd(TokenKind::KwClass, err::ExpectedClass) || !checkClassMembers(*cls)) return false;
+    if (!ok || !expectEnd(TokenKind::KwClass, err::ExpectedClass)) return false;
     out.push_back(std::move(cls));
     return true;
 }
@@ -148,11 +151,13 @@ bool Parser::parseClassMember(ClassStmt& cls) {
     case TokenKind::KwPublic: case TokenKind::KwPrivate:
         if (!parseVisibilityStatement(parsed)) return false;
         break;
-    case TokenKind::KwSub: case TokenKind::KwFunction: case TokenKind::KwProperty:
+    case TokenKind::KwSub: case TokenKind::KwFunction:
         if (!parseProcedure(parsed, Visibility::Default, false, pos)) return false;
         break;
     default:
-        return fail(err::ExpectedStatement);
+        if (!atPropertyHeader()) return fail(err::ExpectedStatement);
+        if (!parseProcedure(parsed, Visibility::Default, false, pos)) return false;
+        break;
     }
     for (StmtPtr& stmt : parsed) {
         if (stmt->kind == StmtKind::Dim)
@@ -161,18 +166,6 @@ bool Parser::parseClassMember(ClassStmt& cls) {
             cls.members.emplace_back(static_cast<ProcedureStmt*>(stmt.release()));
         else
             return failAt(err::ExpectedStatement, pos);
-    }
-    return true;
-}
-
-// Checks that need the whole class: one default member at most (Default is
-// only accepted on Sub, Function and Property Get, so two are always two).
-bool Parser::checkClassMembers(ClassStmt& cls) {
-    bool seenDefault = false;
-    for (const auto& member : cls.members) {
-        if (!member->isDefault) continue;
-        if (seenDefault) return failAt(err::MultipleDefaults, member->pos);
-        seenDefault = true;
     }
     return true;
 }

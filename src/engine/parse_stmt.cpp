@@ -10,7 +10,10 @@ bool Parser::parseStatement(Block& out) {
     if (!at(TokenKind::KwOption)) sawOtherStatement_ = true;
     Pos pos = tok().pos;
     switch (tok().kind) {
-    case TokenKind::Identifier: case TokenKind::KwMe: case TokenKind::Dot:
+    case TokenKind::Identifier:
+        if (atPropertyHeader()) return parseProcedure(out, Visibility::Default, false, pos);
+        return parseNameStatement(out);
+    case TokenKind::KwMe: case TokenKind::Dot:
         return parseNameStatement(out);
     case TokenKind::KwCall: return parseCallKeyword(out);
     case TokenKind::KwSet: return parseSet(out);
@@ -28,7 +31,7 @@ bool Parser::parseStatement(Block& out) {
     case TokenKind::KwExit: return parseExit(out);
     case TokenKind::KwOn: return parseOnError(out);
     case TokenKind::KwOption: return parseOption(out);
-    case TokenKind::KwSub: case TokenKind::KwFunction: case TokenKind::KwProperty:
+    case TokenKind::KwSub: case TokenKind::KwFunction:
         return parseProcedure(out, Visibility::Default, false, pos);
     case TokenKind::KwClass: return parseClass(out);
     case TokenKind::KwStop:
@@ -51,7 +54,9 @@ bool Parser::parseNameStatement(Block& out) {
     ExprPtr chain = continueChain(std::move(start), &info);
     if (!chain) return false;
 
-    if (accept(TokenKind::Equal)) {
+    if (at(TokenKind::Equal)) {
+        if (chain->kind == ExprKind::Me) return failAt(err::InvalidUseOfMe, chain->pos);
+        advance();
         ExprPtr value = parseExpression();
         if (!value) return false;
         out.push_back(std::make_unique<AssignStmt>(pos, std::move(chain), std::move(value), false));
@@ -60,7 +65,7 @@ bool Parser::parseNameStatement(Block& out) {
 
     if (info.endedWithParens) {
         auto* call = static_cast<CallExpr*>(chain.get());
-        if (call->args.size() >= 2) return failAt(err::ParensCallingSub, pos);
+        if (call->args.size() >= 2) return failAt(err::ParensCallingSub, info.closeParenPos);
         bool oneArgument = call->args.size() == 1 && call->args[0]->kind != ExprKind::Missing;
         // What follows must continue that argument (an operator) or add more
         // (a comma); `f(1) x` instead calls what f(1) returns, with x.
@@ -109,14 +114,13 @@ bool Parser::parseBareArguments(std::vector<ExprPtr>& args) {
     }
 }
 
+// `Call f(a)`, `Call o.m`, and `Call (New T).S()` with a bracketed target.
 bool Parser::parseCallKeyword(Block& out) {
     Pos pos = tok().pos;
     advance();
-    if (!at(TokenKind::Identifier) && !at(TokenKind::KwMe) && !at(TokenKind::Dot))
+    if (!at(TokenKind::Identifier) && !at(TokenKind::KwMe) && !at(TokenKind::Dot) && !at(TokenKind::LParen))
         return fail(err::ExpectedIdentifier);
-    ExprPtr start = parseChainStart();
-    if (!start) return false;
-    ExprPtr chain = continueChain(std::move(start), nullptr);
+    ExprPtr chain = parsePrimary();
     if (!chain) return false;
     out.push_back(std::make_unique<CallStmt>(pos, std::move(chain), true));
     return true;
@@ -130,7 +134,9 @@ bool Parser::parseSet(Block& out) {
     ExprPtr start = parseChainStart();
     if (!start) return false;
     ExprPtr target = continueChain(std::move(start), nullptr);
-    if (!target || !expect(TokenKind::Equal, err::ExpectedEquals)) return false;
+    if (!target) return false;
+    if (target->kind == ExprKind::Me) return failAt(err::InvalidUseOfMe, target->pos);
+    if (!expect(TokenKind::Equal, err::ExpectedEquals)) return false;
     ExprPtr value = parseExpression();
     if (!value) return false;
     out.push_back(std::make_unique<AssignStmt>(pos, std::move(target), std::move(value), true));
@@ -272,23 +278,25 @@ bool Parser::parseVisibilityStatement(Block& out) {
     if (procedure_ || !topLevel_) return failAt(err::ExpectedStatement, pos);
     bool isDefault = false;
     if (atWord(u"default")) {
+        if (!inClass_) return fail(err::MustBeInsideClass);
         if (visibility != Visibility::Public) return fail(err::DefaultMustBePublic);
-        isDefault = true;
+        if (classHasDefault_) return fail(err::MultipleDefaults);
+        isDefault = classHasDefault_ = true;
         advance();
-        if (!at(TokenKind::KwSub) && !at(TokenKind::KwFunction) && !at(TokenKind::KwProperty))
+        if (!at(TokenKind::KwSub) && !at(TokenKind::KwFunction) && !atPropertyHeader())
             return fail(err::DefaultOnlyOnMember);
     }
-    switch (tok().kind) {
-    case TokenKind::KwConst:
+    if (at(TokenKind::KwConst)) {
         advance();
         return parseConst(out, visibility, pos);
-    case TokenKind::KwSub: case TokenKind::KwFunction: case TokenKind::KwProperty:
-        return parseProcedure(out, visibility, isDefault, pos);
-    default:
-        return parseDim(out, visibility, pos);
     }
+    if (at(TokenKind::KwSub) || at(TokenKind::KwFunction) || atPropertyHeader())
+        return parseProcedure(out, visibility, isDefault, pos);
+    return parseDim(out, visibility, pos);
 }
 
+// `Exit Do|For|Sub|Function|Property`; one that does not fit where it
+// stands is error 1039 at the word after Exit.
 bool Parser::parseExit(Block& out) {
     Pos pos = tok().pos;
     advance();
@@ -299,15 +307,14 @@ bool Parser::parseExit(Block& out) {
     case TokenKind::KwFor: what = ExitKind::For; valid = forDepth_ > 0; break;
     case TokenKind::KwSub: what = ExitKind::Sub; valid = procedure_ == ProcKind::Sub; break;
     case TokenKind::KwFunction: what = ExitKind::Function; valid = procedure_ == ProcKind::Function; break;
-    case TokenKind::KwProperty:
+    default:
+        if (!atWord(u"property")) return fail(err::InvalidExit);
         what = ExitKind::Property;
         valid = procedure_ == ProcKind::PropertyGet || procedure_ == ProcKind::PropertyLet ||
                 procedure_ == ProcKind::PropertySet;
         break;
-    default:
-        return failAt(err::InvalidExit, pos);
     }
-    if (!valid) return failAt(err::InvalidExit, pos);
+    if (!valid) return fail(err::InvalidExit);
     advance();
     out.push_back(std::make_unique<ExitStmt>(pos, what));
     return true;

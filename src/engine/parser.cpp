@@ -31,7 +31,9 @@ const Token& Parser::peekToken(size_t ahead) const {
 
 void Parser::advance() {
     // The last token is always EndOfInput; never step past it.
-    if (at_ + 1 < tokens_.size()) ++at_;
+    if (at_ + 1 >= tokens_.size()) return;
+    if (tokens_[at_].kind == TokenKind::NewLine) ++logicalLine_;
+    ++at_;
 }
 
 bool Parser::accept(TokenKind k) {
@@ -52,6 +54,12 @@ bool Parser::atWord(std::u16string_view lowerWord) const {
     for (size_t i = 0; i < text.size(); ++i)
         if (lowerAscii(text[i]) != lowerWord[i]) return false;
     return true;
+}
+
+bool Parser::atPropertyHeader() const {
+    if (!atWord(u"property")) return false;
+    const Token& next = peekToken(1);
+    return next.kind == TokenKind::Identifier || isKeyword(next.kind);
 }
 
 bool Parser::atEndOfStatement() const {
@@ -90,7 +98,7 @@ ParseResult Parser::run(ParseMode mode) {
         program->expression = parseExpression();
         while (!failed() && at(TokenKind::NewLine)) advance();
         if (!failed() && !at(TokenKind::EndOfInput)) fail(err::ExpectedEndOfStatement);
-    } else if (parseBlock(program->statements) && !at(TokenKind::EndOfInput)) {
+    } else if (parseBlock(program->statements, kNoHeaderLine) && !at(TokenKind::EndOfInput)) {
         // parseBlock stops at a word that closes a block nobody opened.
         switch (tok().kind) {
         case TokenKind::KwLoop: fail(err::LoopWithoutDo); break;

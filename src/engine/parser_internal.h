@@ -21,8 +21,13 @@ using namespace vbs::ast;
 // to tell `f (a) + 1, b` (an argument list) from `f(a, b)` (error 1044).
 struct ChainInfo {
     bool endedWithParens = false;
-    Pos parenPos;
+    Pos parenPos;       // the `(` of the last argument list
+    Pos closeParenPos;  // and its `)`, where error 1044 points
 };
+
+// parseBlock's `headerLine` for blocks that no statement header opens (the
+// script itself): a closing word after a statement never ends them.
+constexpr int kNoHeaderLine = -1;
 
 class Parser {
 public:
@@ -32,17 +37,25 @@ public:
     // ---- tokens (parser.cpp) ----
     const Token& tok() const { return tokens_[at_]; }
     const Token& peekToken(size_t ahead) const;
+    Pos previousTokenPos() const { return tokens_[at_ > 0 ? at_ - 1 : 0].pos; }
     bool at(TokenKind k) const { return tok().kind == k; }
     void advance();
     bool accept(TokenKind k);
     bool expect(TokenKind k, int errorIfMissing);
     // An identifier whose text is `lowerWord` in any case (Error, Resume, ...).
     bool atWord(std::u16string_view lowerWord) const;
+    // `Property` followed by a word: a property's header (Get, Let or Set must
+    // come next), not a variable named Property (`Property = 1`, `Property(2)`).
+    bool atPropertyHeader() const;
     bool atEndOfStatement() const;
     bool failed() const { return errorNumber_ != 0; }
     // Records the first error (at the current token) and returns false.
     bool fail(int number);
     bool failAt(int number, Pos pos);
+
+    // Which line the current token stands on, counting from 0 and treating a
+    // line continued with `_` as one line.
+    int logicalLine() const { return logicalLine_; }
 
     // Counts one level of nesting; false (error 1001) past kMaxNestingDepth.
     bool enterNesting(int levels = 1);
@@ -54,7 +67,7 @@ public:
     ExprPtr continueBinary(ExprPtr left, int minPrecedence);
     // The rest of a whole expression whose first operand is `left`.
     ExprPtr continueExpression(ExprPtr left);
-    ExprPtr parseOperand(int minPrecedence);
+    ExprPtr parseOperand();
     ExprPtr parseSigned();
     ExprPtr parsePrimary();
     ExprPtr parseChainStart();
@@ -82,7 +95,11 @@ public:
     bool parseOption(Block& out);
 
     // ---- block statements (parse_block.cpp) ----
-    bool parseBlock(Block& out);
+    // `headerLine` is the logicalLine() of the statement that opens the block:
+    // on that line a closing word may follow a statement without a colon
+    // (`Function f() f = 1 End Function`).
+    bool parseBlock(Block& out, int headerLine);
+    bool endStatementInBlock(int headerLine);
     bool parseIf(Block& out);
     bool parseSingleLineIf(IfStmt& stmt);
     bool parseSingleLineBody(Block& out);
@@ -101,13 +118,13 @@ public:
     bool parseParams(std::vector<Param>& params);
     bool parseClass(Block& out);
     bool parseClassMember(ClassStmt& cls);
-    bool checkClassMembers(ClassStmt& cls);
 
 private:
     std::u16string_view source_;
     std::vector<Token> tokens_;
     size_t at_ = 0;
     int depth_ = 0;
+    int logicalLine_ = 0;  // line breaks passed so far; `_` continuations do not count
     int errorNumber_ = 0;
     Pos errorPos_;
 
@@ -117,6 +134,7 @@ public:
     int forDepth_ = 0;
     std::optional<ProcKind> procedure_;
     bool inClass_ = false;
+    bool classHasDefault_ = false;  // the class being parsed has its Default member
     int singleLineIfDepth_ = 0;     // inside the statements of a one-line If
     bool topLevel_ = true;          // not inside any block
     bool sawOtherStatement_ = false;  // for Option Explicit, which must come first

@@ -1,7 +1,8 @@
 // The tokens the lexer hands to the parser. Reserved words get a kind of their
 // own so the parser can switch on them; words that are only special in one
-// place (Error, Resume, GoTo, Explicit, Default, Get, Let) stay identifiers and
-// the parser compares their text, so scripts may still use them as names.
+// place (Error, Resume, GoTo, Explicit, Default, Get, Let, Property, Step) stay
+// identifiers and the parser compares their text, so scripts may still use
+// them as names (`Dim step`, `Property = 1`).
 #pragma once
 
 #include <string>
@@ -31,7 +32,7 @@ enum class TokenKind {
     KwEach, KwElse, KwElseIf, KwEmpty, KwEnd, KwEqv, KwErase, KwExit, KwFalse,
     KwFor, KwFunction, KwIf, KwImp, KwIn, KwIs, KwLoop, KwMe, KwMod, KwNew,
     KwNext, KwNot, KwNothing, KwNull, KwOn, KwOption, KwOr, KwPreserve,
-    KwPrivate, KwProperty, KwPublic, KwReDim, KwSelect, KwSet, KwStep, KwStop,
+    KwPrivate, KwPublic, KwReDim, KwSelect, KwSet, KwStop,
     KwSub, KwThen, KwTo, KwTrue, KwUntil, KwWend, KwWhile, KwWith, KwXor,
 };
 

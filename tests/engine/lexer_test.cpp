@@ -61,7 +61,10 @@ TEST(Lexer, HexAndOctalLiteralsWrapLikeVBScript) {
     EXPECT_EQ(literal(u"&HFFFF").asInteger(), -1);
     EXPECT_EQ(literal(u"&hffff&").type(), VarType::Long);
     EXPECT_EQ(literal(u"&HFFFF&").asLong(), 65535);
-    EXPECT_EQ(literal(u"&H8000").asInteger(), -32768);
+    EXPECT_EQ(literal(u"&H8000").type(), VarType::Long);  // -32768 is never an Integer literal
+    EXPECT_EQ(literal(u"&H8000").asLong(), -32768);
+    EXPECT_EQ(literal(u"&HFFFFFFFF&").type(), VarType::Integer);
+    EXPECT_EQ(literal(u"&HFFFFFFFF&").asInteger(), -1);
     EXPECT_EQ(literal(u"&H10000").type(), VarType::Long);
     EXPECT_EQ(literal(u"&H10000").asLong(), 65536);
     EXPECT_EQ(literal(u"&H80000000").type(), VarType::Long);
@@ -72,8 +75,13 @@ TEST(Lexer, HexAndOctalLiteralsWrapLikeVBScript) {
     EXPECT_EQ(literal(u"&O200000").type(), VarType::Long);
 
     EXPECT_EQ(lexError(u"&H100000000"), err::InvalidNumber);
-    EXPECT_EQ(lexError(u"&H"), err::InvalidNumber);
-    EXPECT_EQ(lexError(u"&O8"), err::InvalidNumber);
+    // A prefix without a digit of its radix is no number: `&` concatenates.
+    EXPECT_EQ(kinds(u"\"x\" &hi"), (std::vector{TokenKind::Literal, TokenKind::Ampersand, TokenKind::Identifier,
+                                               TokenKind::EndOfInput}));
+    EXPECT_EQ(kinds(u"x &O8"), (std::vector{TokenKind::Identifier, TokenKind::Ampersand, TokenKind::Identifier,
+                                          TokenKind::EndOfInput}));
+    EXPECT_EQ(kinds(u"x &H"), (std::vector{TokenKind::Identifier, TokenKind::Ampersand, TokenKind::Identifier,
+                                         TokenKind::EndOfInput}));
 
     // Glued to an operand `&` concatenates, even right before a digit or an
     // H; after a blank it starts a number (a Sub's argument: Echo &HFF).
@@ -118,9 +126,15 @@ TEST(Lexer, WordsAreCaseInsensitiveAndKeepTheirSpelling) {
     EXPECT_EQ(t[1].kind, TokenKind::Identifier);
     EXPECT_EQ(t[1].text, u"a name");
     EXPECT_EQ(t[2].kind, TokenKind::Identifier);  // only special after On
-    t = lex(u"Gr\u00f6\u00dfe ann\u00e9e");
-    EXPECT_EQ(t[0].text, u"Gr\u00f6\u00dfe");
-    EXPECT_EQ(t[1].text, u"ann\u00e9e");
+    // Names are ASCII; brackets take any character.
+    t = lex(u"Gr\u00f6\u00dfe");
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[1].kind, TokenKind::LexError);
+    EXPECT_EQ(t[1].errorNumber, err::InvalidCharacter);
+    EXPECT_EQ(t[1].pos.column, 3);
+    EXPECT_EQ(lexError(u"\u0434\u0430"), err::InvalidCharacter);
+    EXPECT_EQ(lex(u"[ann\u00e9e]")[0].text, u"ann\u00e9e");
+    EXPECT_EQ(kinds(u"Step Property"), (std::vector{TokenKind::Identifier, TokenKind::Identifier, TokenKind::EndOfInput}));
     EXPECT_EQ(lexError(u"[open"), err::ExpectedRBracket);
 
     std::u16string longest(kMaxIdentifierLength, u'a');
@@ -129,10 +143,10 @@ TEST(Lexer, WordsAreCaseInsensitiveAndKeepTheirSpelling) {
 }
 
 TEST(Lexer, OperatorsAndInvalidCharacters) {
-    EXPECT_EQ(kinds(u"<> <= >= < > = =<"),
+    EXPECT_EQ(kinds(u"<> <= >= < > = =< => ><"),
               (std::vector{TokenKind::NotEqual, TokenKind::LessEqual, TokenKind::GreaterEqual, TokenKind::Less,
-                           TokenKind::Greater, TokenKind::Equal, TokenKind::Equal, TokenKind::Less,
-                           TokenKind::EndOfInput}));
+                           TokenKind::Greater, TokenKind::Equal, TokenKind::LessEqual, TokenKind::GreaterEqual,
+                           TokenKind::NotEqual, TokenKind::EndOfInput}));
     EXPECT_EQ(kinds(u"\\ ^ * / + - ( ) , . :"),
               (std::vector{TokenKind::Backslash, TokenKind::Caret, TokenKind::Star, TokenKind::Slash,
                            TokenKind::Plus, TokenKind::Minus, TokenKind::LParen, TokenKind::RParen,

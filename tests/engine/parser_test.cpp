@@ -106,7 +106,8 @@ TEST(ParserExpressions, EvalModeTakesExactlyOneExpression) {
     EXPECT_EQ(errorOf("1 2", ParseMode::Expression), err::ExpectedEndOfStatement);
     EXPECT_EQ(errorOf("x = 1 : y = 2", ParseMode::Expression), err::ExpectedEndOfStatement);
     EXPECT_EQ(errorOf("1 +", ParseMode::Expression), err::ExpectedExpression);
-    EXPECT_EQ(errorOf("a =< b", ParseMode::Expression), err::ExpectedExpression);
+    EXPECT_EQ(evaluated("a =< b"), "(<= a b)");  // old spellings of <=, >=, <>
+    EXPECT_EQ(evaluated("a => b >< c"), "(<> (>= a b) c)");
 }
 
 TEST(ParserStatements, AssignmentsAndSet) {
@@ -143,10 +144,10 @@ TEST(ParserStatements, CallsWithAndWithoutParentheses) {
         {"f(1) x", "[(do (call (call f 1) x))]"},   // calls what f(1) returns
         {"a.b(1).c 2", "[(do (call (. (call (. a b) 1) c) 2))]"},
     }, parsed);
-    EXPECT_EQ(parsed("f (1, 2), 3"), "error 1044 at 1:1");
-    EXPECT_EQ(parsed("f(,)"), "error 1044 at 1:1");
-    EXPECT_EQ(parsed("f(a, b)"), "error 1044 at 1:1");
-    EXPECT_EQ(parsed("x = 1\n  obj.m(1, 2)"), "error 1044 at 2:3");
+    EXPECT_EQ(parsed("f (1, 2), 3"), "error 1044 at 1:8");  // at the closing bracket
+    EXPECT_EQ(parsed("f(,)"), "error 1044 at 1:4");
+    EXPECT_EQ(parsed("f(a, b)"), "error 1044 at 1:7");
+    EXPECT_EQ(parsed("x = 1\n  obj.m(1, 2)"), "error 1044 at 2:13");
 }
 
 TEST(ParserStatements, Declarations) {
@@ -221,7 +222,7 @@ TEST(ParserStatements, Loops) {
     EXPECT_EQ(parsed("While x\n y"), "error 1018 at 2:3");
     EXPECT_EQ(parsed("Loop"), "error 1038 at 1:1");
     EXPECT_EQ(parsed("x = 1\nNext"), "error 1055 at 2:1");
-    EXPECT_EQ(parsed("Exit Do"), "error 1039 at 1:1");
+    EXPECT_EQ(parsed("Exit Do"), "error 1039 at 1:6");
     EXPECT_EQ(parsed("Do\n Sub f\n End Sub\nLoop"), "error 1024 at 2:2");
 }
 
@@ -255,7 +256,7 @@ TEST(ParserProcedures, SubsFunctionsAndProperties) {
     EXPECT_EQ(parsed("Sub s\n x = 1\n"), "error 1014 at 3:1");
     EXPECT_EQ(parsed("Sub s\nEnd Function"), "error 1016 at 2:5");
     EXPECT_EQ(parsed("Function f\nEnd Sub"), "error 1015 at 2:5");
-    EXPECT_EQ(parsed("Sub s\n Exit Function\nEnd Sub"), "error 1039 at 2:2");
+    EXPECT_EQ(parsed("Sub s\n Exit Function\nEnd Sub"), "error 1039 at 2:7");
     EXPECT_EQ(parsed("Sub s\n Sub t\n End Sub\nEnd Sub"), "error 1024 at 2:2");
     EXPECT_EQ(parsed("If a Then\n Sub t\n End Sub\nEnd If"), "error 1024 at 2:2");
     EXPECT_EQ(parsed("Sub s(a b)\nEnd Sub"), "error 1006 at 1:9");
@@ -292,27 +293,27 @@ TEST(ParserProcedures, Classes) {
     EXPECT_EQ(parsed("Class C\n Private Default Function f\n End Function\nEnd Class"), "error 1057 at 2:10");
     EXPECT_EQ(parsed("Class C\n Public Default x\nEnd Class"), "error 1056 at 2:17");
     EXPECT_EQ(parsed("Class C\n Public Default Property Let x(v)\n End Property\nEnd Class"),
-              "error 1058 at 2:2");
+              "error 1058 at 2:26");
     EXPECT_EQ(parsed("Class C\n Public Default Sub a\n End Sub\n"
                      " Public Default Sub b\n End Sub\nEnd Class"),
-              "error 1052 at 4:2");
+              "error 1052 at 4:9");
     EXPECT_EQ(parsed("Class C\n Class D\n End Class\nEnd Class"), "error 1024 at 2:2");
 }
 
 TEST(ParserErrors, NamesDeclaredTwiceInOneScope) {
     expectAll({
-        {"Dim x\nDim x", "error 1041 at 2:1"},
-        {"Dim a, b, A", "error 1041 at 1:1"},
-        {"Dim x\nIf c Then\n Const x = 1\nEnd If", "error 1041 at 3:2"},
-        {"Sub f\nEnd Sub\nFunction F\nEnd Function", "error 1041 at 3:1"},
-        {"Dim f\nSub f\nEnd Sub", "error 1041 at 2:1"},
+        {"Dim x\nDim x", "error 1041 at 2:5"},  // at the second name
+        {"Dim a, b, A", "error 1041 at 1:11"},
+        {"Dim x\nIf c Then\n Const x = 1\nEnd If", "error 1041 at 3:8"},
+        {"Sub f\nEnd Sub\nFunction F\nEnd Function", "error 1041 at 3:10"},
+        {"Dim f\nSub f\nEnd Sub", "error 1041 at 2:5"},
         {"Sub f(a, b, a)\nEnd Sub", "error 1041 at 1:13"},
-        {"Sub f(a)\n Dim a\nEnd Sub", "error 1041 at 2:2"},
-        {"Class C\n Dim v\n Public V\nEnd Class", "error 1041 at 3:2"},
+        {"Sub f(a)\n Dim a\nEnd Sub", "error 1041 at 2:6"},
+        {"Class C\n Dim v\n Public V\nEnd Class", "error 1041 at 3:9"},
         {"Class C\n Property Get p\n End Property\n Property Get p\n End Property\nEnd Class",
-         "error 1041 at 4:2"},
-        {"Class C\n Dim p\n Property Get p\n End Property\nEnd Class", "error 1041 at 3:2"},
-        {"Class C\nEnd Class\nDim c", "error 1041 at 3:1"},
+         "error 1041 at 4:15"},
+        {"Class C\n Dim p\n Property Get p\n End Property\nEnd Class", "error 1041 at 3:15"},
+        {"Class C\nEnd Class\nDim c", "error 1041 at 3:5"},
     }, parsed);
     // Different scopes, and the accessors of one property, may share a name.
     EXPECT_EQ(errorOf("Dim x\nSub f(x)\n Dim y\nEnd Sub\nSub g\n Dim y\nEnd Sub"), 0);
@@ -327,7 +328,7 @@ TEST(ParserErrors, NumbersAndPositions) {
     expectAll({
         {"x = 1 2", "error 1025 at 1:7"},
         {"x = (1 + 2", "error 1006 at 1:11"},
-        {"x = \"abc", "error 1033 at 1:5"},
+        {"x = \"abc", "error 1033 at 1:9"},  // where the line ends
         {"x = 1 $ 2", "error 1032 at 1:7"},
         {"x = ?", "error 1032 at 1:5"},
         {"x = ", "error 1023 at 1:5"},
@@ -341,8 +342,8 @@ TEST(ParserErrors, NumbersAndPositions) {
         {"x = 1 ' fine\ny = )", "error 1023 at 2:5"},
         {"Call 5", "error 1010 at 1:6"},
         {"Do x\nLoop", "error 1028 at 1:4"},
-        {"Exit Loop", "error 1039 at 1:1"},
-        {"Function f\n Exit Sub\nEnd Function", "error 1039 at 2:2"},
+        {"Exit Loop", "error 1039 at 1:6"},
+        {"Function f\n Exit Sub\nEnd Function", "error 1039 at 2:7"},
         {"On Error Resume", "error 1002 at 1:16"},
         {"Option Strict", "error 1002 at 1:8"},
     }, parsed);

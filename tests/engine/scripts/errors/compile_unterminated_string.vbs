@@ -3,4 +3,4 @@ WScript.Echo "never printed"
 Sub A()
     s = "open
 End Sub
-'!error 1033 line 4 column 9 "Unterminated string constant"
+'!error 1033 line 4 column 14 "Unterminated string constant"

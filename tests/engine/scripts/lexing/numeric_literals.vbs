@@ -24,8 +24,14 @@ WScript.Echo &HFFFF, TypeName(&HFFFF)
 '> -1 Integer
 WScript.Echo &HFFFF&, TypeName(&HFFFF&)
 '> 65535 Long
-WScript.Echo &H8000, &H7FFF, TypeName(&H8000)
-'> -32768 32767 Integer
+' -32768 is a Long whichever way it is written; a suffixed Long that fits
+' 16 bits is an Integer.
+WScript.Echo &H8000, &H7FFF, TypeName(&H8000), TypeName(&H7FFF)
+'> -32768 32767 Long Integer
+WScript.Echo &H8000&, TypeName(&H8000&), &HFFFFFFFF&, TypeName(&HFFFFFFFF&)
+'> 32768 Long -1 Integer
+WScript.Echo TypeName(&HFFFF8000&), TypeName(&HFFFF8001&), &H000000031, TypeName(&H0000FFFF&)
+'> Long Integer 49 Long
 WScript.Echo &H10000, TypeName(&H10000)
 '> 65536 Long
 WScript.Echo &H7FFFFFFF, &HFFFFFFFF, TypeName(&H7FFFFFFF)
