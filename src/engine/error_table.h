@@ -146,8 +146,9 @@ bool isKnownError(int32_t number);
 // Compilation errors are 1001..1099; everything else is a run-time error.
 bool isCompileError(int32_t number);
 
-// The two values of an error's Source.
-inline constexpr const char* kRuntimeSource = "VBScript runtime error";
-inline constexpr const char* kCompileSource = "VBScript compilation error";
+// The two values of an error's Source: Windows' texts, so scripts written for
+// it that compare Err.Source keep working (docs/engine.md).
+inline constexpr const char* kRuntimeSource = "Microsoft VBScript runtime error";
+inline constexpr const char* kCompileSource = "Microsoft VBScript compilation error";
 
 }  // namespace vbs

@@ -61,7 +61,7 @@ private:
 // object's own message). Members return the error number; 0 is success.
 struct ErrorDetail {
     std::u16string description;  // empty: use the table's text
-    std::u16string source;       // empty: "VBScript runtime error"
+    std::u16string source;       // empty: "Microsoft VBScript runtime error"
     // True when `description` is the table's text with ": 'name'" appended;
     // a script's Err.Description then shows the plain text only.
     bool namesItem = false;

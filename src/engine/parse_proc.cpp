@@ -6,14 +6,23 @@ namespace vbs::detail {
 
 namespace {
 
-bool equalsIgnoringCase(std::u16string_view a, std::u16string_view lowerB) {
-    if (a.size() != lowerB.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char16_t c = a[i];
-        if (c >= u'A' && c <= u'Z') c = char16_t(c + 32);
-        if (c != lowerB[i]) return false;
-    }
+char16_t lower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+
+bool sameName(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
     return true;
+}
+
+bool isProperty(ProcKind kind) {
+    return kind == ProcKind::PropertyGet || kind == ProcKind::PropertyLet || kind == ProcKind::PropertySet;
+}
+
+// The arguments a property is indexed by: Let and Set take the value last.
+size_t indexArguments(const ProcedureStmt& accessor) {
+    size_t n = accessor.params.size();
+    return accessor.procKind == ProcKind::PropertyGet || n == 0 ? n : n - 1;
 }
 
 // What the parser knows about the surroundings of the statement it is on,
@@ -69,9 +78,9 @@ std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility,
 
     if ((proc->procKind == ProcKind::PropertyLet || proc->procKind == ProcKind::PropertySet) &&
         proc->params.empty())
-        return failAt(err::PropertyNeedsArgument, namePos), nullptr;
-    bool classEvent = equalsIgnoringCase(proc->name, u"class_initialize") ||
-                      equalsIgnoringCase(proc->name, u"class_terminate");
+        return fail(err::PropertyNeedsArgument), nullptr;  // where the arguments were due
+    bool classEvent = sameName(proc->name, u"class_initialize") ||
+                      sameName(proc->name, u"class_terminate");
     if (inClass_ && classEvent && proc->procKind == ProcKind::Sub && !proc->params.empty())
         return failAt(err::InitTerminateArgs, namePos), nullptr;
 
@@ -134,7 +143,7 @@ bool Parser::parseClass(Block& out) {
         ok = parseClassMember(*cls) && (atEndOfStatement() || fail(err::ExpectedEndOfStatement));
     }
     inClass_ = false;
-    if (!ok || !expectEnd(TokenKind::KwClass, err::ExpectedClass)) return false;
+    if (!ok || !expectEnd(TokenKind::KwClass, err::ExpectedClass) || !checkPropertyArguments(*cls)) return false;
     out.push_back(std::move(cls));
     return true;
 }
@@ -166,6 +175,23 @@ bool Parser::parseClassMember(ClassStmt& cls) {
             cls.members.emplace_back(static_cast<ProcedureStmt*>(stmt.release()));
         else
             return failAt(err::ExpectedStatement, pos);
+    }
+    return true;
+}
+
+// The accessors of one property agree on its index arguments; error 1051
+// points at the first accessor that disagrees with the one before it.
+bool Parser::checkPropertyArguments(const ClassStmt& cls) {
+    for (size_t i = 0; i < cls.members.size(); ++i) {
+        const ProcedureStmt& later = *cls.members[i];
+        if (!isProperty(later.procKind)) continue;
+        for (size_t j = 0; j < i; ++j) {
+            const ProcedureStmt& earlier = *cls.members[j];
+            if (!isProperty(earlier.procKind) || !sameName(earlier.name, later.name)) continue;
+            if (indexArguments(earlier) != indexArguments(later))
+                return failAt(err::InconsistentPropertyArgs, later.namePos);
+            break;
+        }
     }
     return true;
 }

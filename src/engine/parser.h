@@ -27,7 +27,7 @@ enum class ParseMode {
 
 struct ParseResult {
     std::unique_ptr<ast::Program> program;  // null when error.number != 0
-    ScriptError error;                      // Source is "VBScript compilation error"
+    ScriptError error;                      // Source is "Microsoft VBScript compilation error"
 };
 
 ParseResult parse(std::u16string_view source, ParseMode mode);

@@ -118,6 +118,7 @@ public:
     bool parseParams(std::vector<Param>& params);
     bool parseClass(Block& out);
     bool parseClassMember(ClassStmt& cls);
+    bool checkPropertyArguments(const ClassStmt& cls);
 
 private:
     std::u16string_view source_;

@@ -11,7 +11,7 @@ namespace vbs {
 struct ScriptError {
     int32_t number = 0;          // 0: no error
     std::u16string description;  // as shown to the host: may carry ": 'name'"
-    std::u16string source;       // "VBScript runtime error" / "VBScript compilation error"
+    std::u16string source;       // kRuntimeSource / kCompileSource, or what Err.Raise gave
     int line = 0;                // from 1; 0 when the error has no position
     int column = 0;              // from 1; 0 when the error has no position
     std::u16string text;         // the source line the error is on, when known

@@ -54,6 +54,11 @@ const std::vector<std::string> kKeywords = {
     "Empty", "Null", "True", "False", "Me", "With", "End With", "On Error Resume Next", "On Error GoTo 0",
     "Option Explicit", "Randomize", "Execute", "ExecuteGlobal", "Eval", "GetRef", "Err", "Err.Raise",
     "Err.Clear", "Err.Number", "Is", "Not", "And", "Or", "Xor", "Eqv", "Imp", "Mod", "Stop",
+    // Words that are names outside their statements, and closers glued to a
+    // statement on one line.
+    "Property", "Step", "Error", "Explicit", "Get", "Let", "Dim Property", "Dim step", "Case 1 x = 1",
+    "Sub s(a) a = 1 End Sub", "Function f() f = 1 End Function", "x = 0 End If", "Else End If",
+    "(New C).p", "(New C)(5)", "Call (New C).m()", ".prop", "obj.rem", "obj.if", "obj.end", "Me =",
 };
 
 const std::vector<std::string> kBuiltins = {
@@ -68,6 +73,7 @@ const std::vector<std::string> kBuiltins = {
 
 const std::vector<std::string> kOperators = {
     "+", "-", "*", "/", "\\", "^", "&", "=", "<>", "<", ">", "<=", ">=", "(", ")", ",", ".", ":", "_\n",
+    "=>", "=<", "><", "= Not",
     "(", ")", "=", "(", ")",
 };
 
@@ -77,6 +83,7 @@ const std::vector<std::string> kLiterals = {
     "\"a\"\"b\"", "\"12\"", "\" 3.5 \"", "#1/1/2000#", "#12:30:00 PM#", "#99/99/9999#", "2^31", "1/0",
     "\"x\" & \"y\"", "Array(1, 2, 3)", "CreateObject(\"Scripting.Dictionary\")", "New RegExp",
     "&H", "1e", "\"unterminated", "#", "[odd name]", "'comment\n", "REM comment\n",
+    "&H8000", "&H8000&", "&hFFFF&", "&HFFFFFFFF&", "&H000000031", "&O17", "&hi", "&o9", "Gr\xc3\xb6\xc3\x9f" "e",
 };
 
 const std::vector<std::string> kNames = {"a", "b", "x", "arr", "obj", "Foo", "Bar", "C", "i", "n", "s", "d", "WScript"};

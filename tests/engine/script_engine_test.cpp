@@ -51,7 +51,7 @@ TEST(ScriptEngine, RuntimeErrorRecordHasNumberTextSourceAndPosition) {
     vbs::ScriptError e = failure([&] { engine.AddCode(u"x = 1\n  y = x / 0\n"); });
     EXPECT_EQ(e.number, 11);
     EXPECT_EQ(vbs::toUtf8(e.description), "Division by zero");
-    EXPECT_EQ(vbs::toUtf8(e.source), "VBScript runtime error");
+    EXPECT_EQ(vbs::toUtf8(e.source), "Microsoft VBScript runtime error");
     EXPECT_EQ(e.line, 2);
     EXPECT_EQ(e.column, 3);
     EXPECT_EQ(vbs::toUtf8(e.text), "  y = x / 0");
@@ -63,7 +63,7 @@ TEST(ScriptEngine, RuntimeErrorRecordHasNumberTextSourceAndPosition) {
 TEST(ScriptEngine, SyntaxErrorAddsNothingButRuntimeErrorKeepsProcedures) {
     ScriptEngine engine;
     vbs::ScriptError e = failure([&] { engine.AddCode(u"Function Lost()\nLost = 1\nEnd Function\nx = 1 +* 2\n"); });
-    EXPECT_EQ(vbs::toUtf8(e.source), "VBScript compilation error");
+    EXPECT_EQ(vbs::toUtf8(e.source), "Microsoft VBScript compilation error");
     EXPECT_GT(e.number, 1000);
     EXPECT_EQ(e.line, 4);
     EXPECT_EQ(vbs::toUtf8(e.text), "x = 1 +* 2");
