@@ -45,7 +45,7 @@ vbs::HostHooks terminalHooks() {
     return hooks;
 }
 
-// "t.vbs(3, 5) VBScript runtime error: Division by zero", as the console
+// "t.vbs(3, 5) Microsoft VBScript runtime error: Division by zero", as the console
 // script host reports an error that ends the script.
 void reportError(const std::string& path, const vbs::ScriptError& error) {
     std::fflush(stdout);

@@ -2,4 +2,4 @@
 '!exit 1
 WScript.Echo "never"
 x = (1 + 2
-'2> error_compile.vbs(4, 11) VBScript compilation error: Expected ')'
+'2> error_compile.vbs(4, 11) Microsoft VBScript compilation error: Expected ')'

@@ -7,5 +7,5 @@ Sub Fails(n)
     WScript.Echo 10 \ n
 End Sub
 Fails 0
-'2> error_reports.vbs(7, 5) VBScript runtime error: Division by zero
+'2> error_reports.vbs(7, 5) Microsoft VBScript runtime error: Division by zero
 WScript.Echo "not reached"

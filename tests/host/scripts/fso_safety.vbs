@@ -11,7 +11,7 @@ WScript.Echo fso.FileExists("fresh.txt"), fso.OpenTextFile("report.txt").ReadAll
 '> -1 old content
 g.Write "never finished"
 x = 1 / 0
-'2> fso_safety.vbs(13, 1) VBScript runtime error: Division by zero
+'2> fso_safety.vbs(13, 1) Microsoft VBScript runtime error: Division by zero
 '> old content
 '> fso_safety.vbs
 '> report.txt
