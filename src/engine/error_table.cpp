@@ -133,6 +133,7 @@ constexpr ErrorEntry kErrors[] = {
     {5021, "Invalid range in character set"},
     {5050, "Script ran longer than its time limit"},
     {5051, "The script was ended by its host"},
+    {5052, "Script interrupted by the user"},
     {32811, "Element not found"},
 };
 

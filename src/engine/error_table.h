@@ -80,8 +80,13 @@ constexpr int32_t ScriptTimedOut = 5050;
 // Our own: a host object ended the run (WScript.Quit). Untrappable like the
 // time limit, so the statements after the call never run.
 constexpr int32_t ScriptEnded = 5051;
+// Our own: the application stopped the call (ScriptEngine::Interrupt, the
+// user's Escape in the window). Untrappable like the time limit.
+constexpr int32_t ScriptInterrupted = 5052;
 // Errors that On Error Resume Next does not resume after.
-inline bool endsScript(int32_t number) { return number == ScriptTimedOut || number == ScriptEnded; }
+inline bool endsScript(int32_t number) {
+    return number == ScriptTimedOut || number == ScriptEnded || number == ScriptInterrupted;
+}
 
 // Compilation errors.
 constexpr int32_t SyntaxOutOfMemory = 1001;

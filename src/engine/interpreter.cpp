@@ -21,19 +21,27 @@ int32_t Interpreter::enterCall() {
                           kStackBudgetBytes)
         return err::OutOfStackSpace;
     ++callDepth_;
-    if (--ticks_ <= 0 && clockExpired()) { --callDepth_; return err::ScriptTimedOut; }
+    if (--ticks_ <= 0 && clockExpired()) { --callDepth_; return stopStatus_; }
     return 0;
 }
 
 bool Interpreter::clockExpired() {
     ticks_ = kTicksPerClockCheck;
-    if (timeoutMs_ <= 0) return false;
-    if (!timedOut_ && std::chrono::steady_clock::now() >= deadline_) timedOut_ = true;
-    // Once expired, every later check fails at once: code that outlives a
-    // swallowed time-out (a Class_Terminate ignores its errors) must not get
+    if (stopStatus_ == 0 && (timeoutMs_ > 0 || poll_)) {
+        const auto now = std::chrono::steady_clock::now();
+        if (timeoutMs_ > 0 && now >= deadline_) stopStatus_ = err::ScriptTimedOut;
+        else if (poll_) poll_(std::chrono::duration_cast<std::chrono::milliseconds>(now - started_));
+    }
+    // Once stopped, every later check fails at once: code that outlives a
+    // swallowed stop (a Class_Terminate ignores its errors) must not get
     // another few thousand ticks.
-    if (timedOut_) ticks_ = 0;
-    return timedOut_;
+    if (stopStatus_ != 0) ticks_ = 0;
+    return stopStatus_ != 0;
+}
+
+void Interpreter::interrupt() {
+    if (stopStatus_ == 0) stopStatus_ = err::ScriptInterrupted;
+    ticks_ = 0;  // the next backward jump or call checks
 }
 
 // The current block cannot hold `count` more slots: the next block (made
@@ -211,7 +219,7 @@ int32_t Interpreter::execute(Frame& entry) {
     do {                                                                            \
         const Instr* to = code + (target);                                          \
         if (to < ip && --ticks_ <= 0 && clockExpired()) {                           \
-            e = err::ScriptTimedOut;                                                \
+            e = stopStatus_;                                                        \
             goto failed;                                                            \
         }                                                                           \
         ip = to;                                                                    \

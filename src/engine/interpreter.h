@@ -51,7 +51,8 @@ constexpr size_t kStackBudgetBytes = 4u * 1024u * 1024u;
 // more stops with "Out of memory".
 constexpr size_t kMaxGlobals = size_t{1} << 16;
 // How many backward jumps and calls run between two readings of the clock
-// for the time limit: the clock read costs far more than the countdown.
+// for the time limit and the application's poll: the clock read costs far
+// more than the countdown.
 constexpr int32_t kTicksPerClockCheck = 4096;
 
 enum class GlobalKind : uint8_t { Variable, Constant, Procedure, Class, Object };
@@ -128,6 +129,11 @@ public:
     const ScriptError& lastError() const { return error_; }
     void setTimeout(int64_t ms) { timeoutMs_ = ms; }
     void setHostHooks(HostHooks hooks) { hooks_ = std::move(hooks); }
+    void setPoll(ScriptEngine::Poll poll) { poll_ = std::move(poll); }
+    const ScriptEngine::Poll& poll() const { return poll_; }
+    // Stops the running operation at its next backward jump or call.
+    void interrupt();
+    bool stopping() const { return stopStatus_ != 0; }
     const HostHooks& hostHooks() const { return hooks_; }
     // CreateObject's ProgIDs offered by the application, by folded name.
     using ObjectTypes = std::unordered_map<std::u16string, ObjectFactory>;
@@ -259,7 +265,11 @@ private:
     int64_t timeoutMs_ = 0;
     std::chrono::steady_clock::time_point deadline_;
     int32_t ticks_ = kTicksPerClockCheck;
-    bool timedOut_ = false;
+    std::chrono::steady_clock::time_point started_;  // of the outermost operation
+    // 0 while the operation may go on; else why it stops (time-out or
+    // interrupt), which no handler of the script can catch.
+    int32_t stopStatus_ = 0;
+    ScriptEngine::Poll poll_;
     bool shuttingDown_ = false;
 
     ErrorDetail detail_;

@@ -25,17 +25,21 @@ void ScriptEngine::check(int32_t status) {
     throw ScriptException(error_);
 }
 
-namespace {
-// Runs `work`, turning an allocation failure into error 7.
+// Runs `work`, counted in running_ on every way out, turning an allocation
+// failure into error 7.
 template <typename Work>
-int32_t guarded(Work&& work) {
+int32_t ScriptEngine::operation(Work&& work) {
+    struct Counted {
+        int& count;
+        explicit Counted(int& c) : count(c) { ++count; }
+        ~Counted() { --count; }
+    } counted(running_);
     try {
         return work();
     } catch (const std::bad_alloc&) {
         return err::OutOfMemory;
     }
 }
-}  // namespace
 
 void ScriptEngine::SetLanguage(std::u16string_view language) {
     if (namesEqual(language, u"VBScript")) {
@@ -52,14 +56,16 @@ void ScriptEngine::SetLanguage(std::u16string_view language) {
 void ScriptEngine::Reset() {
     HostHooks hooks = vm_->hostHooks();
     auto objectTypes = vm_->objectTypes();
+    Poll poll = vm_->poll();
     vm_ = std::make_unique<Interpreter>();
     vm_->setHostHooks(std::move(hooks));
+    vm_->setPoll(std::move(poll));
     vm_->setObjectTypes(std::move(objectTypes));
     error_.clear();
 }
 
 void ScriptEngine::AddObject(std::u16string_view name, Dispatch* object, bool addMembers) {
-    check(guarded([&] {
+    check(operation([&] {
         vm_->addObject(name, object, addMembers);
         return 0;
     }));
@@ -67,31 +73,39 @@ void ScriptEngine::AddObject(std::u16string_view name, Dispatch* object, bool ad
 
 void ScriptEngine::AddCode(std::u16string_view code) {
     vm_->setTimeout(timeoutMs_);
-    check(guarded([&] { return vm_->runGlobalText(code); }));
+    check(operation([&] { return vm_->runGlobalText(code); }));
 }
 
 void ScriptEngine::ExecuteStatement(std::u16string_view statement) {
     vm_->setTimeout(timeoutMs_);
-    check(guarded([&] { return vm_->runGlobalText(statement); }));
+    check(operation([&] { return vm_->runGlobalText(statement); }));
 }
 
 Variant ScriptEngine::Eval(std::u16string_view expression) {
     vm_->setTimeout(timeoutMs_);
     Variant result;
-    check(guarded([&] { return vm_->evalGlobalText(expression, result); }));
+    check(operation([&] { return vm_->evalGlobalText(expression, result); }));
     return result;
 }
 
 Variant ScriptEngine::Run(std::u16string_view name, std::vector<Variant> args) {
     vm_->setTimeout(timeoutMs_);
     Variant result;
-    check(guarded([&] { return vm_->runByName(name, args, result); }));
+    check(operation([&] { return vm_->runByName(name, args, result); }));
     return result;
 }
 
 std::vector<ProcedureInfo> ScriptEngine::Procedures() const { return vm_->procedures(); }
 
 void ScriptEngine::SetHostHooks(HostHooks hooks) { vm_->setHostHooks(std::move(hooks)); }
+
+void ScriptEngine::SetPoll(Poll poll) { vm_->setPoll(std::move(poll)); }
+
+bool ScriptEngine::Stopping() const { return running_ > 0 && vm_->stopping(); }
+
+void ScriptEngine::Interrupt() {
+    if (running_ > 0) vm_->interrupt();
+}
 
 void ScriptEngine::RegisterObjectType(std::u16string_view progId, ObjectFactory factory) {
     vm_->registerObjectType(progId, std::move(factory));

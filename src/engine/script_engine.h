@@ -5,6 +5,7 @@
 // engine as it was: what earlier calls defined stays.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -59,6 +60,27 @@ public:
     int64_t Timeout() const { return timeoutMs_; }
     void SetTimeout(int64_t ms) { timeoutMs_ = ms; }
 
+    // Called from the engine's periodic clock check while an operation runs
+    // (every few thousand backward jumps and calls), with the time since the
+    // outermost operation began: an application that runs scripts on its
+    // user-interface thread keeps its windows alive from here, and may call
+    // Interrupt. Kept across Reset.
+    using Poll = std::function<void(std::chrono::milliseconds running)>;
+    void SetPoll(Poll poll);
+
+    // Asks the running operation to stop at its next backward jump or call
+    // with error 5052 "Script interrupted by the user", which scripts cannot
+    // trap. Outside an operation it does nothing.
+    void Interrupt();
+
+    // True while an operation runs: a host object called by the script, or
+    // the poll, is inside it.
+    bool Running() const { return running_ > 0; }
+    // True while the running operation has been told to stop (Interrupt or
+    // its time limit) and is on its way out: a host object need not start
+    // anything long, such as asking the user.
+    bool Stopping() const;
+
     // Discards all code, variables and named objects.
     void Reset();
 
@@ -102,8 +124,13 @@ private:
     // Runs `work`, turning a failure into the error record and an exception.
     void check(int32_t status);
 
+    // Runs one operation on the interpreter, counted in running_.
+    template <typename Work>
+    int32_t operation(Work&& work);
+
     std::unique_ptr<Interpreter> vm_;
     int64_t timeoutMs_ = 10000;
+    int running_ = 0;  // operations in progress (nested through host objects)
     ScriptError error_;
 };
 

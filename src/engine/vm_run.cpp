@@ -143,15 +143,16 @@ void Interpreter::beginOperation() {
     error_.clear();
     errorPlaced_ = false;
     detail_.clear();
-    timedOut_ = false;
+    stopStatus_ = 0;
     ticks_ = kTicksPerClockCheck;
-    if (timeoutMs_ > 0) deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_);
+    if (timeoutMs_ > 0 || poll_) started_ = std::chrono::steady_clock::now();
+    if (timeoutMs_ > 0) deadline_ = started_ + std::chrono::milliseconds(timeoutMs_);
 }
 
 int32_t Interpreter::finishOperation(int32_t status) {
-    // A time-out that only a Class_Terminate saw (it ignores its errors) still
-    // ends the operation as timed out.
-    if (status == 0 && timedOut_ && callDepth_ == 0) status = err::ScriptTimedOut;
+    // A time-out or interrupt that only a Class_Terminate saw (it ignores its
+    // errors) still ends the operation.
+    if (status == 0 && stopStatus_ != 0 && callDepth_ == 0) status = stopStatus_;
     if (status == 0) return 0;
     if (error_.number != status) {
         error_.clear();

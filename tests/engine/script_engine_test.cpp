@@ -160,6 +160,58 @@ TEST(ScriptEngine, TimeoutStopsAnEndlessLoopEvenUnderResumeNext) {
     EXPECT_EQ(e.number, 5050);
 }
 
+// The poll runs while a script runs without a time limit; an Interrupt from
+// it (or from a host object the script calls) stops the script untrappably,
+// and the engine keeps what the script did.
+TEST(ScriptEngine, PollSeesTheRunAndInterruptStopsIt) {
+    ScriptEngine engine;
+    engine.SetTimeout(0);
+    std::vector<int64_t> seen;
+    bool runningInPoll = false;
+    engine.SetPoll([&](std::chrono::milliseconds running) {
+        seen.push_back(running.count());
+        runningInPoll = engine.Running();
+        if (running.count() >= 30) engine.Interrupt();
+    });
+    vbs::ScriptError e = failure([&] { engine.ExecuteStatement(u"On Error Resume Next\nDo\nn = n + 1\nLoop\n"); });
+    EXPECT_EQ(e.number, 5052);
+    EXPECT_EQ(vbs::toUtf8(e.description), "Script interrupted by the user");
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_LE(seen.front(), seen.back());
+    EXPECT_GE(seen.back(), 30);
+    EXPECT_TRUE(runningInPoll);
+    EXPECT_FALSE(engine.Running());
+    EXPECT_GT(engine.Eval(u"n").asDouble(), 0);  // the variable stays, and the next call runs
+
+    // Kept across Reset; an Interrupt between operations is forgotten.
+    engine.Reset();
+    engine.Interrupt();
+    EXPECT_EQ(text(engine.Eval(u"1 + 1")), "2");
+    seen.clear();
+    e = failure([&] { engine.AddCode(u"Sub Spin()\nSpin2\nEnd Sub\nSub Spin2()\nEnd Sub\nDo\nSpin\nLoop\n"); });
+    EXPECT_EQ(e.number, 5052);
+    EXPECT_FALSE(seen.empty());
+}
+
+TEST(ScriptEngine, InterruptFromAHostCallStopsAtTheNextJump) {
+    ScriptEngine engine;
+    engine.SetTimeout(0);
+    int calls = 0;
+    vbs::HostObjectRef host = vbs::makeHostObject(u"Host");
+    host->method(u"Stop", [&](vbs::Args, Variant&, vbs::CallContext&) -> int32_t {
+        ++calls;
+        EXPECT_FALSE(engine.Stopping());
+        engine.Interrupt();
+        EXPECT_TRUE(engine.Stopping());
+        return 0;
+    });
+    engine.AddObject(u"Host", host.get());
+    vbs::ScriptError e = failure([&] { engine.ExecuteStatement(u"Do\nHost.Stop\nLoop\n"); });
+    EXPECT_EQ(e.number, 5052);
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(engine.Stopping());
+}
+
 TEST(ScriptEngine, RunawayRecursionIsOutOfStackSpace) {
     ScriptEngine engine;
     engine.SetTimeout(0);
