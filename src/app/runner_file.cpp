@@ -2,10 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
+#include "console/file_reading.h"
 #include "engine/error_table.h"
 #include "engine/host_object.h"
 #include "engine/script_engine.h"
@@ -64,14 +63,11 @@ bool reportLateFailures(const host::WriteSession& session) {
 }  // namespace
 
 int runScriptFile(const std::string& path, const std::vector<std::string>& arguments, const std::string& hostProgram) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    if (!readFileBytes(path, bytes)) {
         std::fprintf(stderr, "%s: cannot open the file\n", path.c_str());
         return 1;
     }
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    std::string bytes = buffer.str();
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
 
     host::WScriptObject wscript(host::ScriptHostFacts{path, arguments, hostProgram});

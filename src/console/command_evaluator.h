@@ -24,6 +24,10 @@
 
 namespace talvoro {
 
+// The main engine's time limit per call: long enough (11.6 days) never to
+// stop a user's script; the window lets the user interrupt one instead.
+inline constexpr int64_t kMainEngineTimeoutMs = 1000000000;
+
 // Small helpers the script loader uses too.
 void AppendStr(std::u16string& target, std::u16string_view text);
 void IncVar(int32_t& target, int32_t step = 1);

@@ -1,8 +1,6 @@
 #include "console/terminal_console.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include <unistd.h>
@@ -10,6 +8,7 @@
 #include "console/command_evaluator.h"
 #include "console/command_history.h"
 #include "console/console_main_form.h"
+#include "console/file_reading.h"
 #include "console/line_editor.h"
 #include "console/terminal_keys.h"
 #include "engine/object.h"
@@ -23,9 +22,6 @@ namespace talvoro {
 
 namespace {
 
-// The main engine's time limit: long enough never to stop a user's script.
-constexpr int64_t kMainEngineTimeoutMs = 1000000000;
-
 class StreamTranscript : public Transcript {
 public:
     explicit StreamTranscript(std::ostream& out) : out_(out) {}
@@ -36,26 +32,6 @@ public:
 private:
     std::ostream& out_;
 };
-
-// A script file's text for the engine: every line followed by CR LF, so the
-// engine's line numbers are the file's. Lines end at CR LF, CR or LF.
-bool readScriptText(const std::string& path, std::u16string& text) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::string joined;
-    std::string line;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        char c = bytes[i];
-        if (c != '\r' && c != '\n') { line.push_back(c); continue; }
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        joined += line + "\r\n";
-        line.clear();
-    }
-    if (!line.empty()) joined += line + "\r\n";
-    text = vbs::toU16(joined);
-    return true;
-}
 
 void reportScriptError(const vbs::ScriptError& error, std::ostream& diagnostics) {
     diagnostics << "Error in script\n" << vbs::toUtf8(error.description) << "\nAt Line: " << error.line

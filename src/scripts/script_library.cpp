@@ -4,8 +4,6 @@
 #include "engine/interpreter.h"
 
 #include <QString>
-#include <fstream>
-#include <iterator>
 
 #include "engine/error_table.h"
 #include "engine/parser.h"
@@ -33,29 +31,6 @@ vbs::ScriptError completedError(vbs::ScriptError error, int32_t status) {
 }
 
 }  // namespace
-
-bool readScriptText(const std::string& path, std::u16string& text) {
-    std::ifstream file(path, std::ios::binary);
-    if (path.empty() || !file.is_open()) return false;
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const std::u16string content = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdU16String();
-    text.clear();
-    text.reserve(content.size() + 2);
-    size_t lineStart = 0;
-    size_t i = 0;
-    while (i < content.size()) {
-        const char16_t c = content[i];
-        if (c != u'\r' && c != u'\n') {
-            ++i;
-            continue;
-        }
-        text.append(content, lineStart, i - lineStart).append(kCrLf);
-        i += (c == u'\r' && i + 1 < content.size() && content[i + 1] == u'\n') ? 2 : 1;
-        lineStart = i;
-    }
-    if (lineStart < content.size()) text.append(content, lineStart, std::u16string::npos).append(kCrLf);
-    return true;
-}
 
 std::u16string signedNumberText(int number) {
     const std::string digits = std::to_string(number);

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/file_reading.h"
 #include "engine/object.h"
 #include "engine/script_engine.h"
 #include "settings/cvar_store.h"
@@ -23,11 +24,6 @@ inline constexpr char kScriptFileFilter[] = "Talvoro Scripts (*.tvo);;All Files 
 
 inline constexpr char16_t kOpenFailureText[] = u"Failed to open script file";
 inline constexpr char16_t kMainNotFoundText[] = u"Sub Main not found";
-
-// Reads the file at `path` as script text: every line (ended by CR LF, a
-// lone CR, a lone LF or the end of the file) followed by CR LF. The bytes
-// are UTF-8. False if the file cannot be opened.
-bool readScriptText(const std::string& path, std::u16string& text);
 
 // " 3" for 3, "-3" for -3: how the error report writes its numbers.
 std::u16string signedNumberText(int number);

@@ -1,12 +1,11 @@
 #include "settings/settings_file.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include <unistd.h>
 
+#include "console/file_reading.h"
 #include "engine/variant.h"
 #include "settings/cvar_number.h"
 
@@ -137,10 +136,15 @@ std::vector<std::u16string> settingsItems(std::u16string_view line) {
 }
 
 void LoadCvars(CvarStore& store, const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return;
-    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return;
+    std::string content;
+    bool truncated = false;
+    if (!readFileBytes(path, content, kMaxSettingsFileBytes, &truncated)) return;
+    // Reading fails where the limit cuts the file: the line it cuts into is
+    // not applied, the lines before it are (with no line end, none is).
+    if (truncated) {
+        const size_t lastLineEnd = content.find_last_of("\r\n");
+        content.erase(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    }
     // Editors that mark UTF-8 files put a byte-order mark before the first key.
     if (content.rfind(kUtf8ByteOrderMark, 0) == 0) content.erase(0, std::string_view(kUtf8ByteOrderMark).size());
     std::u16string name, value;

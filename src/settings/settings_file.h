@@ -30,9 +30,14 @@ void SplitCvarLine(std::u16string_view item, std::u16string& name, std::u16strin
 // The items of one line of the file, in order (an empty line gives one empty item).
 std::vector<std::u16string> settingsItems(std::u16string_view line);
 
+// A settings file holds eight short lines; one larger than this is not a
+// settings file, and reading it all would only delay the window's start.
+inline constexpr size_t kMaxSettingsFileBytes = 1024 * 1024;
+
 // Overlays the values in the file at `path` onto the registered entries of
-// `store`. A missing file, or a number too large for a double, ends the
-// reading silently; what was applied before stays applied.
+// `store`. A missing file (or a folder in its place), a number too large for
+// a double, or the end of the first kMaxSettingsFileBytes ends the reading
+// silently; what was applied before stays applied.
 void LoadCvars(CvarStore& store, const std::string& path);
 
 // The line a setting is written as, without its line end. A value holding a

@@ -91,6 +91,30 @@ TEST(LoadCvars, AMissingFileChangesNothing) {
     EXPECT_EQ(store.GetCvarNum(u"WindowNormal"), 207);
 }
 
+// A folder named like the file is a file that cannot be opened.
+TEST(LoadCvars, AFolderInPlaceOfTheFileChangesNothing) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("defaults.txt"));
+    CvarStore store;
+    store.SetCvarNum(u"WindowNormal", 207);
+    LoadCvars(store, dir.file("defaults.txt"));
+    EXPECT_EQ(store.GetCvarNum(u"WindowNormal"), 207);
+}
+
+// Reading fails at the size limit: the lines before it apply, the line it
+// cuts into and everything after it do not.
+TEST(LoadCvars, ReadingEndsAtTheSizeLimit) {
+    const std::string head = "TextEditor=nano\r\n";
+    auto comment = [](size_t size) { return "/" + std::string(size - 3, '-') + "\r\n"; };
+    // The limit falls after "WindowNormal=123": read on, it would set 123.
+    Loaded cut(head + comment(kMaxSettingsFileBytes - head.size() - 16) + "WindowNormal=123456789\r\n");
+    EXPECT_EQ(cut.store.GetCvarStr(u"TextEditor"), u"nano");
+    EXPECT_EQ(cut.store.GetCvarNum(u"WindowNormal"), 207);
+    // A file of exactly the limit is read whole.
+    Loaded fits(head + comment(kMaxSettingsFileBytes - head.size() - 16) + "WindowNormal=1\r\n");
+    EXPECT_EQ(fits.store.GetCvarNum(u"WindowNormal"), 1);
+}
+
 TEST(SettingsItems, DivideALine) {
     using Items = std::vector<std::u16string>;
     EXPECT_EQ(settingsItems(u""), Items{u""});

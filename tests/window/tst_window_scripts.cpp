@@ -1,6 +1,8 @@
 // Start-up, loading, "Reload", "Functions" and what scripts see of the
 // window: each case builds a window over its own script file.
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTest>
@@ -37,6 +39,7 @@ class WindowScripts : public QObject {
 
 private slots:
     void missingScriptFileStillEvaluates();
+    void foldersInPlaceOfFiles();
     void syntaxErrorOnLineThreeIsReported();
     void emptyFileHasNoMain();
     void lowerCaseMainRunsAtStartup();
@@ -64,6 +67,31 @@ void WindowScripts::missingScriptFileStillEvaluates() {
     QCOMPARE(rig.lines(), QStringList{"Sub Main not found"});
     rig.enter("2^10");
     QCOMPARE(rig.lines().last(), QString("A:1024"));
+}
+
+// Folders where the program expects its files: each is a file that cannot
+// be read (or written), reported as such, and the program goes on.
+void WindowScripts::foldersInPlaceOfFiles() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("defaults.txt"));
+    QVERIFY(QDir(dir.path()).mkdir("scripts.tvo"));
+    talvoro::testing::RecordingBox box;
+    talvoro::testing::FakeEditor editor;
+    talvoro::testing::SilentQuickDialogs quick;
+    talvoro::MainWindowOptions options;
+    options.programDir = dir.path().toStdString();
+    options.messageBox = &box;
+    options.editor = &editor;
+    options.quickDialogs = &quick;
+    talvoro::MainWindow window(options);
+    QCOMPARE(box.texts, std::vector<QString>{"Failed to open script file"});
+    QCOMPARE(window.outerSizeTarget(), QSize(207, 229));  // the defaults
+    const QString folder = dir.filePath("scripts.tvo");
+    window.scr_main().ExecuteStatement(("MainForm.LoadScript \"" + folder + "\"").toStdU16String());
+    QCOMPARE(box.texts.size(), size_t(2));
+    QCOMPARE(box.texts.back(), QString("Failed to open script file"));
+    window.close();
+    QCOMPARE(box.texts.back(), QString("Error Saving CVAR's"));
 }
 
 void WindowScripts::syntaxErrorOnLineThreeIsReported() {
