@@ -16,6 +16,7 @@ packages=(
   xvfb xauth xdotool xclip imagemagick    # end-to-end tests: X server (xvfb-run needs xauth), keystrokes,
                                           # clipboard, screenshots
   openbox wmctrl                          # end-to-end tests: closing the window as a user does
+  x11-utils                               # end-to-end tests: xprop (stacking order), xwininfo (mapped or not)
   xdg-utils                               # xdg-open, the default command of "Functions"
 )
 if [ "${1:-}" = bench ]; then

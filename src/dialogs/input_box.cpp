@@ -22,8 +22,9 @@ std::u16string questionText(const vbs::Variant& messageStr) {
 
 // Shows a new dialog and waits. Returns it so the caller can read what was
 // confirmed; it is deleted with the returned handle.
-std::unique_ptr<frm_question> ask(const vbs::Variant& messageStr, bool numberMode, MessageBox& box) {
-    auto dialog = std::make_unique<frm_question>(questionText(messageStr), numberMode, box);
+std::unique_ptr<frm_question> ask(const vbs::Variant& messageStr, bool numberMode, MessageBox& box,
+                                  QWidget* owner) {
+    auto dialog = std::make_unique<frm_question>(questionText(messageStr), numberMode, box, owner);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->exec();
     if (dialog->confirmed()) AddAnswer(dialog->answerText());
@@ -41,14 +42,14 @@ void AddAnswer(const std::u16string& answer) {
 
 const std::vector<std::u16string>& AnswerList() { return answerList; }
 
-vbs::Variant GetIVal(const vbs::Variant& MessageStr, MessageBox& box) {
-    auto dialog = ask(MessageStr, true, box);
+vbs::Variant GetIVal(const vbs::Variant& MessageStr, MessageBox& box, QWidget* owner) {
+    auto dialog = ask(MessageStr, true, box, owner);
     if (dialog->confirmed()) IValAnswer = dialog->answerValue();
     return IValAnswer;
 }
 
-std::u16string GetIStr(const vbs::Variant& MessageStr, MessageBox& box) {
-    auto dialog = ask(MessageStr, false, box);
+std::u16string GetIStr(const vbs::Variant& MessageStr, MessageBox& box, QWidget* owner) {
+    auto dialog = ask(MessageStr, false, box, owner);
     if (dialog->confirmed()) IStrAnswer = dialog->answerText();
     return IStrAnswer;
 }

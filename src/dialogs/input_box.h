@@ -10,6 +10,8 @@
 #include "engine/variant.h"
 #include "settings/message_box.h"
 
+class QWidget;
+
 namespace talvoro {
 
 // The answer list: oldest answer at index 0; its last slot is always empty
@@ -22,8 +24,9 @@ const std::vector<std::u16string>& AnswerList();
 // GetIVal returns the value of the confirmed expression; GetIStr the text as
 // typed. Closing the dialog without confirming returns the answer last
 // confirmed for a question of the same kind (or Empty / an empty text).
-// `box` shows the refusal of an answer that does not evaluate.
-vbs::Variant GetIVal(const vbs::Variant& MessageStr, MessageBox& box);
-std::u16string GetIStr(const vbs::Variant& MessageStr, MessageBox& box);
+// `box` shows the refusal of an answer that does not evaluate. With an
+// `owner` the dialog stands over it (above it too when it stays on top).
+vbs::Variant GetIVal(const vbs::Variant& MessageStr, MessageBox& box, QWidget* owner = nullptr);
+std::u16string GetIStr(const vbs::Variant& MessageStr, MessageBox& box, QWidget* owner = nullptr);
 
 }  // namespace talvoro

@@ -42,8 +42,10 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 
 }  // namespace
 
-frm_question::frm_question(const std::u16string& question, bool numberMode, MessageBox& box)
-    : QDialog(nullptr), numberMode_(numberMode), box_(box) {
+frm_question::frm_question(const std::u16string& question, bool numberMode, MessageBox& box, QWidget* owner)
+    : QDialog(owner), numberMode_(numberMode), box_(box) {
+    if (owner != nullptr && owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
     // The engine gets no code and no objects: answers see only the language.
     scr_eval_.SetTimeout(kEvalTimeoutMs);
     createControls();

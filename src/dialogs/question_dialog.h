@@ -32,8 +32,10 @@ public:
     static constexpr int64_t kEvalTimeoutMs = 10000;
 
     // `numberMode`: evaluate the answer (GetIVal) rather than take it as text.
-    // `box` shows the refusal of an answer that does not evaluate.
-    frm_question(const std::u16string& question, bool numberMode, MessageBox& box);
+    // `box` shows the refusal of an answer that does not evaluate. `owner`:
+    // the window the dialog stands over; a dialog of a window that stays on
+    // top stays on top too, or it would open behind it.
+    frm_question(const std::u16string& question, bool numberMode, MessageBox& box, QWidget* owner = nullptr);
     ~frm_question() override;
 
     // After exec(): whether an answer was confirmed, the text as typed, and
@@ -41,9 +43,12 @@ public:
     bool confirmed() const { return confirmed_; }
     const std::u16string& answerText() const { return answerText_; }
     const vbs::Variant& answerValue() const { return answerValue_; }
+    // scr_eval, the engine number answers are evaluated on.
+    const vbs::ScriptEngine& evalEngine() const { return scr_eval_; }
 
 protected:
-    // Escape does nothing: there is no cancel button.
+    // Escape does nothing: there is no cancel button. (While a script runs,
+    // the window's monitor takes Escape first: it stops the script.)
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -41,6 +41,9 @@ const QColor kFailedLineBackground(255, 220, 220);
 QPushButton* makeButton(QWidget* parent, const QString& caption, int left, int width) {
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(left, kButtonTop, width, kButtonHeight);
+    // A click leaves the keyboard where it was: a focused button would take
+    // the next key typed, which then never reaches the text.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -82,6 +85,10 @@ struct QuickPanel::State {
     QPointer<QPushButton> files[2];  // 0 "Save", 1 "Load"
     QPointer<QPushButton> clear;
     VbsHighlighter* highlighter = nullptr;
+    std::function<bool()> refuse;
+    std::function<void()> afterRun;
+
+    bool refused() const { return refuse && refuse(); }
 };
 
 // Catches Tab in the text box before the box would insert a tab character
@@ -169,8 +176,14 @@ void QuickPanel::setPanelWidth(int width) {
     state_->text->resize(width < 0 ? 0 : width, kTextHeight);
 }
 
+void QuickPanel::setWindowHooks(std::function<bool()> refuse, std::function<void()> afterRun) {
+    state_->refuse = std::move(refuse);
+    state_->afterRun = std::move(afterRun);
+}
+
 void QuickPanel::cmd_quickrun_Click() {
     State& s = *state_;
+    if (s.refused()) return;
     s.text->setExtraSelections({});
     try {
         s.engine.ExecuteStatement(toU16(s.text->toPlainText()));
@@ -182,6 +195,7 @@ void QuickPanel::cmd_quickrun_Click() {
         s.transcript.SetToTop();
         markFailedLine(error.line);
     }
+    if (s.afterRun) s.afterRun();
 }
 
 void QuickPanel::markFailedLine(int line) {
@@ -196,6 +210,7 @@ void QuickPanel::markFailedLine(int line) {
 }
 
 void QuickPanel::cmd_file_Click(int index) {
+    if (state_->refused()) return;
     const QString filter = QString::fromLatin1(kScriptFilter);
     if (index == 0) {
         const QString path = state_->dialogs.chooseSaveFile(filter);
@@ -234,6 +249,7 @@ void QuickPanel::loadFrom(const QString& path) {
 }
 
 void QuickPanel::cmd_clear_Click() {
+    if (state_->refused()) return;
     if (state_->dialogs.askYesNo(QStringLiteral("Are you sure you want to clear the box?"))) {
         state_->text->clear();
     }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "console/transcript.h"
@@ -50,6 +51,11 @@ public:
 
     // The panel's width follows the window's client width.
     void setPanelWidth(int width);
+
+    // `refuse` says whether the buttons must do nothing now (a script is
+    // running); `afterRun` runs when a run has ended (the window gives the
+    // keyboard back to its input line).
+    void setWindowHooks(std::function<bool()> refuse, std::function<void()> afterRun);
 
     void cmd_quickrun_Click();
     void cmd_file_Click(int index);

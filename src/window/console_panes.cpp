@@ -97,6 +97,7 @@ bool InputPane::handleTypedCharacter(QKeyEvent* event) {
 }
 
 void InputPane::enterPressed() {
+    if (keys_.refuseEvaluation && keys_.refuseEvaluation()) return;
     if (toPlainText().isEmpty() && keys_.historyCount && keys_.historyCount() != 0) setText(keys_.newestHistoryLine());
     if (toPlainText().isEmpty()) return;
     if (keys_.setAnsInserted) keys_.setAnsInserted(false);
@@ -114,28 +115,58 @@ TranscriptPane::TranscriptPane(QWidget* parent) : QPlainTextEdit(parent) {
     font.setBold(true);
     font.setStyleHint(QFont::TypeWriter);
     setFont(font);
+    flushTimer_ = new QTimer(this);
+    flushTimer_->setSingleShot(true);
+    flushTimer_->setInterval(0);
+    connect(flushTimer_, &QTimer::timeout, this, &TranscriptPane::flushPendingLines);
 }
 
 void TranscriptPane::AppendLine(const std::u16string& line) {
+    if (pendingLines_.isEmpty()) flushTimer_->start();
+    pendingLines_ += toDocumentText(line);
+    pendingLines_ += QChar('\n');
+}
+
+void TranscriptPane::SetToTop() {
+    if (!pendingLines_.isEmpty()) {
+        // The end of the text as it is now, gathered lines included.
+        pendingCaret_ = document()->characterCount() - 1 + static_cast<int>(pendingLines_.size());
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::End);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void TranscriptPane::flushPendingLines() {
+    if (pendingLines_.isEmpty()) return;
+    flushTimer_->stop();
     // A caret at the end would travel with the inserted text; the caret
-    // stays where it was until SetToTop.
+    // stays where it was unless a SetToTop came among the lines.
     QTextCursor caret = textCursor();
     const int anchor = caret.anchor();
     const int position = caret.position();
-    QTextCursor cursor = cursorAtEnd(document());
-    cursor.insertText(toDocumentText(line) + QChar('\n'));
-    if (textCursor().anchor() != anchor || textCursor().position() != position) {
+    QTextCursor end = cursorAtEnd(document());
+    end.insertText(pendingLines_);
+    pendingLines_.clear();
+    if (pendingCaret_ >= 0) {
+        caret.setPosition(pendingCaret_);
+        pendingCaret_ = -1;
+        setTextCursor(caret);
+        ensureCursorVisible();
+    } else if (textCursor().anchor() != anchor || textCursor().position() != position) {
         caret.setPosition(anchor);
         caret.setPosition(position, QTextCursor::KeepAnchor);
         setTextCursor(caret);
     }
 }
 
-void TranscriptPane::SetToTop() {
-    QTextCursor cursor = textCursor();
-    cursor.movePosition(QTextCursor::End);
-    setTextCursor(cursor);
-    ensureCursorVisible();
+// What the user sees or does with the pane (a repaint, a key, the mouse)
+// meets the whole text.
+bool TranscriptPane::viewportEvent(QEvent* event) {
+    if (!pendingLines_.isEmpty()) flushPendingLines();
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 void TranscriptPane::OPrint(const std::u16string& line) {
@@ -143,9 +174,18 @@ void TranscriptPane::OPrint(const std::u16string& line) {
     SetToTop();
 }
 
-std::u16string TranscriptPane::Text() const { return fromDocumentText(toPlainText()); }
+std::u16string TranscriptPane::Text() const {
+    flushForReading();
+    return fromDocumentText(toPlainText());
+}
 
-void TranscriptPane::SetText(const std::u16string& text) { setPlainText(toDocumentText(text)); }
+// The new text replaces the gathered lines with the rest.
+void TranscriptPane::SetText(const std::u16string& text) {
+    pendingLines_.clear();
+    pendingCaret_ = -1;
+    flushTimer_->stop();
+    setPlainText(toDocumentText(text));
+}
 
 int32_t TranscriptPane::outerPosition(int position) const {
     // Every block before the position's block ends in one line break, which
@@ -169,20 +209,26 @@ int TranscriptPane::documentPosition(int32_t outer) const {
     return block.position() + std::min(intoBlock, block.length() - 1);
 }
 
-int32_t TranscriptPane::SelStart() const { return outerPosition(textCursor().selectionStart()); }
+int32_t TranscriptPane::SelStart() const {
+    flushForReading();
+    return outerPosition(textCursor().selectionStart());
+}
 
 void TranscriptPane::SetSelStart(int32_t position) {
+    flushPendingLines();
     QTextCursor cursor = textCursor();
     cursor.setPosition(documentPosition(std::max<int32_t>(0, position)));
     setTextCursor(cursor);
 }
 
 int32_t TranscriptPane::SelLength() const {
+    flushForReading();
     const QTextCursor cursor = textCursor();
     return outerPosition(cursor.selectionEnd()) - outerPosition(cursor.selectionStart());
 }
 
 void TranscriptPane::SetSelLength(int32_t length) {
+    flushPendingLines();
     QTextCursor cursor = textCursor();
     const int32_t start = outerPosition(cursor.selectionStart());
     cursor.setPosition(cursor.selectionStart());
@@ -190,9 +236,13 @@ void TranscriptPane::SetSelLength(int32_t length) {
     setTextCursor(cursor);
 }
 
-std::u16string TranscriptPane::SelText() const { return fromDocumentText(textCursor().selectedText()); }
+std::u16string TranscriptPane::SelText() const {
+    flushForReading();
+    return fromDocumentText(textCursor().selectedText());
+}
 
 void TranscriptPane::SetSelText(const std::u16string& text) {
+    flushPendingLines();
     QTextCursor cursor = textCursor();
     cursor.insertText(toDocumentText(text));
     setTextCursor(cursor);
@@ -200,12 +250,31 @@ void TranscriptPane::SetSelText(const std::u16string& text) {
 
 void TranscriptPane::copyAllToClipboard() { QApplication::clipboard()->setText(QString::fromStdU16String(Text())); }
 
+// Tab and Shift+Tab would move the focus on to the input line before the
+// key handler saw them; in the transcript they do nothing.
+bool TranscriptPane::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            event->accept();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void TranscriptPane::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     const bool printable = typed.size() == 1 && typed[0].unicode() >= 32 && typed[0].unicode() <= 255 &&
                            !(event->modifiers() & Qt::ControlModifier);
     if (!printable || input_ == nullptr) {
         QPlainTextEdit::keyPressEvent(event);
+        // A control character the pane has no use for (Enter, Escape,
+        // Backspace) ends here: passed on, it would reach the window, which
+        // sends the focus to the input line, where a later Enter would
+        // evaluate the line unasked.
+        const bool controlCharacter = typed.size() == 1 && (typed[0].unicode() < 32 || typed[0].unicode() == 127);
+        if (controlCharacter) event->accept();
         return;
     }
     // The character goes to the end of the input line, whatever its caret or

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <functional>
 
 #include "console/input_line.h"
@@ -27,6 +28,9 @@ struct InputKeyHandlers {
     std::function<bool()> ansInserted;         // AnsIns
     std::function<void(bool)> setAnsInserted;  // AnsIns = value
     std::function<void()> evaluate;            // EvaluateInput
+    // True when no evaluation may start now (a script is running); Enter
+    // then leaves the line as it is.
+    std::function<bool()> refuseEvaluation;
     std::function<int()> historyCount;
     std::function<std::u16string()> newestHistoryLine;  // entry 0
     std::function<std::u16string()> historyOlder;
@@ -70,8 +74,11 @@ public:
     // Where printable characters typed into the pane are sent.
     void setInputLine(InputPane* input) { input_ = input; }
 
-    // Transcript: appending works at the end of the document, so its cost
-    // does not grow with the length of the transcript.
+    // Transcript. Lines are gathered and go into the document together, at
+    // the latest when control returns to the event loop and before anything
+    // reads the text, caret or selection: a script printing many lines
+    // causes one relayout, not one per line. Every read below sees the
+    // lines and the caret exactly as if each had been applied at once.
     void AppendLine(const std::u16string& line) override;
     void SetToTop() override;
     // AppendLine, then SetToTop.
@@ -91,15 +98,29 @@ public:
     // "Output to Clipboard": the whole text, final CR LF included.
     void copyAllToClipboard();
 
+    // Puts the gathered lines into the document now.
+    void flushPendingLines();
+
 protected:
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Reads see the gathered lines: they are put in first.
+    void flushForReading() const { const_cast<TranscriptPane*>(this)->flushPendingLines(); }
+
     // Document position <-> CR LF position.
     int32_t outerPosition(int documentPosition) const;
     int documentPosition(int32_t outerPosition) const;
 
     InputPane* input_ = nullptr;
+    // Lines appended but not yet in the document, in document form ("\n"
+    // ends each), and where a SetToTop among them puts the caret (document
+    // position once they are in; -1: no SetToTop, the caret stays).
+    QString pendingLines_;
+    int pendingCaret_ = -1;
+    QTimer* flushTimer_ = nullptr;
 };
 
 }  // namespace talvoro

@@ -15,6 +15,7 @@
 #include "settings/program_paths.h"
 #include "settings/setting_keys.h"
 #include "window/drawing_surface.h"
+#include "window/script_run_monitor.h"
 #include "window/script_dialogs.h"
 
 namespace talvoro {
@@ -58,7 +59,14 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       editor_(options.editor != nullptr ? *options.editor : static_cast<EditorLauncher&>(qtDialogs_)),
       outerTarget_(kDesignOuterWidth, 229) {
     setWindowTitle(QString::fromStdU16String(kApplicationTitle));
-    scr_main_.SetHostHooks(windowDialogHooks(this));
+    scr_main_.SetTimeout(kMainEngineTimeoutMs);
+    scr_main_.SetHostHooks(windowDialogHooks(this, [this] { return scr_main_.Stopping(); }));
+    monitor_ = std::make_unique<ScriptRunMonitor>(scr_main_, *this);
+    // A start-up script that runs long shows the window, so that the user
+    // sees it working and can interrupt it.
+    monitor_->setBeforeEvents([this] {
+        if (formLoading_ && !isVisible()) show();
+    });
     createControls();
     setTabOrder();
     connectHandlers();
@@ -134,11 +142,13 @@ void MainWindow::connectHandlers() {
     keys.ansInserted = [this] { return vars_.AnsIns; };
     keys.setAnsInserted = [this](bool value) { vars_.AnsIns = value; };
     keys.evaluate = [this] { EvaluateInput(); };
+    keys.refuseEvaluation = [this] { return monitor_->refuse(); };
     keys.historyCount = [] { return processHistory().HistoryCount(); };
     keys.newestHistoryLine = [] { return processHistory().entry(0); };
     keys.historyOlder = [] { return processHistory().HistoryOlder(); };
     keys.historyNewer = [] { return processHistory().HistoryNewer(); };
     txt_input_->setKeyHandlers(std::move(keys));
+    quick_->setWindowHooks([this] { return monitor_->refuse(); }, [this] { focusInputLine(); });
 
     connect(Command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
     connect(cmd_funcs_, &QPushButton::clicked, this, &MainWindow::cmd_funcs_Click);
@@ -154,12 +164,14 @@ void MainWindow::connectHandlers() {
 
 // Form_Load: the start-up sequence, in its order.
 void MainWindow::runFormLoad() {
+    formLoading_ = true;
     ResetAnswerList();
     talvoro::LoadSettings(processCvars(), programDir_);
     setOuterHeight(settingNumber(u"NormalHeight"));
     library_->runStartup(processCvars(), [this](const std::u16string& line) { OPrint(line); });
     setOuterWidth(settingNumber(u"WindowNormal"));
     txt_input_->setFocus();
+    formLoading_ = false;
 }
 
 int MainWindow::settingNumber(const char16_t* key) const {
@@ -197,8 +209,11 @@ void MainWindow::moveEvent(QMoveEvent* event) {
         applyOuterSize();
 }
 
+// Only the program's own show sizes the window: the show that ends a
+// minimisation comes from the window system and keeps the size the window had.
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (event->spontaneous()) return;
     applyOuterSize();
     // The frame may become known only once the window system has mapped it.
     QTimer::singleShot(0, this, [this] { applyOuterSize(); });
@@ -206,6 +221,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // A size the window system gives (the user dragged the frame) is the
+    // size from now on, kept when the window sizes itself again for a frame.
+    if (event->spontaneous() && isVisible() && !isMinimized()) outerTarget_ = size().grownBy(appliedFrame_);
     if (!isMinimized() && quick_) quick_->setPanelWidth(width());
 }
 
@@ -260,7 +278,10 @@ void MainWindow::OPrint(const std::u16string& text) { txt_output_->OPrint(text);
 
 void MainWindow::SetToTop() { txt_output_->SetToTop(); }
 
-void MainWindow::cmd_clipboard_Click() { txt_output_->copyAllToClipboard(); }
+void MainWindow::cmd_clipboard_Click() {
+    txt_output_->copyAllToClipboard();
+    focusInputLine();
+}
 
 void MainWindow::tmr_clear_Timer() {
     txt_input_->clearLoneLineBreak();
@@ -280,9 +301,16 @@ int32_t MainWindow::DrawCircle(const vbs::Variant& x, const vbs::Variant& y, con
     return pic_draw_->DrawCircle(x, y, r);
 }
 
-vbs::Variant MainWindow::GetIVal(const vbs::Variant& message) { return talvoro::GetIVal(message, box_); }
+// A script being stopped asks nothing more: it ends at its next step.
+vbs::Variant MainWindow::GetIVal(const vbs::Variant& message) {
+    if (scr_main_.Stopping()) return {};
+    return talvoro::GetIVal(message, box_, this);
+}
 
-std::u16string MainWindow::GetIStr(const vbs::Variant& message) { return talvoro::GetIStr(message, box_); }
+std::u16string MainWindow::GetIStr(const vbs::Variant& message) {
+    if (scr_main_.Stopping()) return {};
+    return talvoro::GetIStr(message, box_, this);
+}
 
 // ---- scripts and settings ------------------------------------------------------------
 
@@ -301,6 +329,7 @@ void MainWindow::LoadSettings() { talvoro::LoadSettings(processCvars(), programD
 bool MainWindow::ProcedureExists(std::u16string_view name) { return library_->ProcedureExists(name); }
 
 void MainWindow::Command1_Click() {
+    if (monitor_->refuse()) return;
     try {
         LoadScriptFile();
     } catch (const std::exception&) {
@@ -310,6 +339,7 @@ void MainWindow::Command1_Click() {
 }
 
 void MainWindow::cmd_funcs_Click() {
+    if (monitor_->refuse()) return;
     // The dialog opens where the main script file is: for an installed
     // program that is a hidden folder of the user's a file dialog would not
     // show on its own.
@@ -328,7 +358,14 @@ void MainWindow::cmd_funcs_Click() {
 // ---- closing and focus -------------------------------------------------------------
 
 // Every attempt to close saves the settings; "Lock" turns the attempt down.
+// A running script is stopped first; the close then goes on as any other.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (scr_main_.Running()) {
+        event->ignore();
+        scr_main_.Interrupt();
+        closeOnceTheScriptHasStopped();
+        return;
+    }
     const bool locked = chk_lock_->isChecked();
     if (locked) {
         event->ignore();
@@ -337,6 +374,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     }
     SaveSettings(processCvars(), programDir_, box_);
+}
+
+// The script ends within a few steps once interrupted; the close waits for
+// the engine to return to the event loop.
+void MainWindow::closeOnceTheScriptHasStopped() {
+    constexpr int kRetryMs = 10;
+    QTimer::singleShot(kRetryMs, this, [this] {
+        if (scr_main_.Running()) closeOnceTheScriptHasStopped();
+        else close();
+    });
 }
 
 void MainWindow::focusInputLine() { txt_input_->setFocus(); }
@@ -358,12 +405,20 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     if (focused == nullptr || focused == this) focusInputLine();
 }
 
-// A typed character that no control took brings the focus back. A lone
-// modifier (Shift before a capital typed into the quick panel) is no
-// character and leaves the focus alone.
+// A typed character that no control took brings the focus back, and a
+// printable one goes on to the input line, so the first key typed after a
+// click elsewhere is not lost. A lone modifier (Shift before a capital typed
+// into the quick panel) is no character and leaves the focus alone.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
-    if (!event->text().isEmpty()) focusInputLine();
+    const QString typed = event->text();
+    if (typed.isEmpty()) return;
+    focusInputLine();
+    if (typed.front().unicode() >= 32 && typed.front().unicode() != 127) {
+        QKeyEvent again(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
+                        static_cast<ushort>(event->count()));
+        QApplication::sendEvent(txt_input_, &again);
+    }
 }
 
 }  // namespace talvoro

@@ -23,6 +23,7 @@ namespace talvoro {
 
 class DrawingSurface;
 class QuickPanel;
+class ScriptRunMonitor;
 
 // What a window is built with. Tests give a temporary program directory and
 // recorders for the dialogs; the program passes nothing and gets the real ones.
@@ -55,6 +56,7 @@ public:
     QTimer* tmr_clear() const { return tmr_clear_; }
     QTimer* tmr_scan() const { return tmr_scan_; }
     vbs::ScriptEngine& scr_main() { return scr_main_; }
+    ScriptRunMonitor& runMonitor() const { return *monitor_; }
 
     // ---- MainForm ---------------------------------------------------------------
     MainFormVariables& variables() override { return vars_; }
@@ -109,6 +111,7 @@ private:
     void setOuterHeight(int height);
     void applyOuterSize();
     void focusInputLine();
+    void closeOnceTheScriptHasStopped();
     int settingNumber(const char16_t* key) const;
 
     MainWindowOptions options_;
@@ -137,6 +140,8 @@ private:
 
     std::unique_ptr<ObjectModel> objects_;
     std::unique_ptr<ScriptLibrary> library_;
+    std::unique_ptr<ScriptRunMonitor> monitor_;  // goes before the engine it polls
+    bool formLoading_ = false;
     QSize outerTarget_;
     QMargins appliedFrame_;  // the frame the last sizing took off
 };

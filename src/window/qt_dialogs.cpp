@@ -2,6 +2,7 @@
 
 #include "window/copyable_message_box.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QProcess>
 
@@ -12,8 +13,11 @@ QString titleOrDefault(const std::u16string& title) {
 }
 
 void QtMessageBox::showMessage(const std::u16string& text, const std::u16string& title) {
+    // Over the dialog the user is answering, if any (the input box refusing
+    // an answer), so the box is not hidden behind it.
+    QWidget* owner = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : parent_;
     CopyableMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), QString::fromStdU16String(text),
-                           QMessageBox::Ok, parent_);
+                           QMessageBox::Ok, owner);
     box.exec();
 }
 
@@ -37,7 +41,7 @@ QString QtWindowDialogs::chooseOpenFile(const QString& filter) {
 }
 
 bool QtWindowDialogs::askYesNo(const QString& text) {
-    CopyableMessageBox box(QMessageBox::Question, QString::fromStdU16String(kApplicationTitle), text,
+    CopyableMessageBox box(QMessageBox::NoIcon, QString::fromStdU16String(kApplicationTitle), text,
                            QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
 }

@@ -48,9 +48,10 @@ int msgBoxResult(QMessageBox::StandardButton pressed) {
     }
 }
 
-vbs::HostHooks windowDialogHooks(QWidget* parent) {
+vbs::HostHooks windowDialogHooks(QWidget* parent, std::function<bool()> stopping) {
     vbs::HostHooks hooks;
-    hooks.msgBox = [parent](const std::u16string& prompt, int buttons, const std::u16string& title) {
+    hooks.msgBox = [parent, stopping](const std::u16string& prompt, int buttons, const std::u16string& title) {
+        if (stopping && stopping()) return msgBoxResult(QMessageBox::NoButton);
         const MsgBoxStyle style = msgBoxStyle(buttons);
         CopyableMessageBox box(style.icon, titleOrDefault(title), QString::fromStdU16String(prompt), style.buttons,
                                parent);
@@ -59,8 +60,10 @@ vbs::HostHooks windowDialogHooks(QWidget* parent) {
         QAbstractButton* clicked = box.clickedButton();
         return msgBoxResult(clicked ? box.standardButton(clicked) : QMessageBox::NoButton);
     };
-    hooks.inputBox = [parent](const std::u16string& prompt, const std::u16string& title,
-                              const std::u16string& defaultText, bool& cancelled) {
+    hooks.inputBox = [parent, stopping](const std::u16string& prompt, const std::u16string& title,
+                                        const std::u16string& defaultText, bool& cancelled) {
+        cancelled = true;
+        if (stopping && stopping()) return std::u16string();
         bool ok = false;
         QString text = QInputDialog::getText(parent, titleOrDefault(title), QString::fromStdU16String(prompt),
                                              QLineEdit::Normal, QString::fromStdU16String(defaultText), &ok);

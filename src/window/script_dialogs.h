@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <functional>
 
 #include "engine/script_engine.h"
 
@@ -25,7 +26,8 @@ MsgBoxStyle msgBoxStyle(int buttons);
 int msgBoxResult(QMessageBox::StandardButton pressed);
 
 // MsgBox and InputBox as modal dialogs over `parent`; an empty title is the
-// application's title.
-vbs::HostHooks windowDialogHooks(QWidget* parent);
+// application's title. While `stopping` says the script is being stopped,
+// they show nothing and answer as if cancelled.
+vbs::HostHooks windowDialogHooks(QWidget* parent, std::function<bool()> stopping = {});
 
 }  // namespace talvoro

@@ -347,6 +347,27 @@ private slots:
         QCOMPARE(GetIStr(question(u"s"), box), std::u16string(u"words"));
         QCOMPARE(AnswerList(), listOf({u"10*10", u"words", u""}));
     }
+
+    // A question of a window that stays on top stands over it and stays on
+    // top too; it would otherwise open behind the window.
+    void questionOfATopmostWindowIsTopmost() {
+        QWidget window;
+        bool onTop = false;
+        QWidget* owner = nullptr;
+        auto look = [&](frm_question& d) {
+            onTop = d.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            owner = d.parentWidget();
+            answerWith(d, QStringLiteral("1"));
+        };
+        whenQuestionAppears(look);
+        GetIVal(question(u"plain"), box, &window);
+        QVERIFY(!onTop);
+        QCOMPARE(owner, &window);
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        whenQuestionAppears(look);
+        GetIStr(question(u"on top"), box, &window);
+        QVERIFY(onTop);
+    }
 };
 
 QTEST_MAIN(InputBoxTest)

@@ -97,9 +97,12 @@ focus_window() {
 
 app_is_alive() { kill -0 "$app_pid" 2>/dev/null; }
 
-# Clicks at a point given relative to the main window's client area.
+# Clicks at a point given relative to the main window's client area. The
+# pointer goes to the corner first: a --sync move waits until the pointer has
+# left where it was, forever when it is already at the point.
 click_at() {
-    timeout 10 xdotool mousemove --sync --window "$wid" "$1" "$2" click 1 || fail "click at $1,$2 failed"
+    timeout 10 xdotool mousemove --window "$wid" 0 0 mousemove --sync --window "$wid" "$1" "$2" click 1 ||
+        fail "click at $1,$2 failed"
 }
 
 # The input line, clicked to give it the keyboard back after a button took it.
@@ -270,8 +273,97 @@ scenario_lock_keeps_open() {
     expect_transcript_ends_with '2+2' 'A:4'
 }
 
+# A runaway script leaves the window usable and stops at Escape (and at
+# Ctrl+Break); the engine keeps the script's variables.
+scenario_interrupt() {
+    start_app
+    type_line '!Do: n = n + 1: Loop'
+    # "Output to Clipboard" works while the script runs: the window responds.
+    expect_transcript_ends_with 'E:Do: n = n + 1: Loop'
+    xdotool key Escape || fail "Escape failed"
+    expect_transcript_ends_with 'E:Do: n = n + 1: Loop' 'Error:Script interrupted by the user'
+    type_line '!Do: Loop'
+    expect_transcript_ends_with 'E:Do: Loop'
+    xdotool key ctrl+Break || fail "Ctrl+Break failed"
+    expect_transcript_ends_with 'E:Do: Loop' 'Error:Script interrupted by the user'
+    type_line 'n>0'
+    expect_transcript_ends_with 'n>0' 'A:True'
+}
+
+# The first key typed after a click on "Run" or "Output to Clipboard" reaches
+# the input line.
+scenario_first_key_after_buttons() {
+    start_app
+    click_at 20 345    # "Run" (the quick panel is empty)
+    type_line '12+1'
+    expect_transcript_ends_with '12+1' 'A:13'
+    click_at 264 344   # "Output to Clipboard"
+    type_line '12+2'
+    expect_transcript_ends_with '12+2' 'A:14'
+}
+
+# Position of a window in the window manager's stacking order (bottom first).
+stacking_position() {
+    local hex
+    hex=$(printf '0x%x' "$1")
+    xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep -n -x -i "$hex" | cut -d: -f1
+}
+
+expect_above() {
+    local upper lower
+    upper=$(stacking_position "$1") lower=$(stacking_position "$2")
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ] || fail "$3 (stacking $upper over $lower)"
+}
+
+# With "On Top" the input box opens above the window, and its refusal above it.
+scenario_on_top_input_box() {
+    start_window_manager
+    start_app
+    click_at 28 194    # "On Top"
+    click_input_line
+    type_line 'MainForm.GetIVal("Top?")'
+    local box
+    box=$(timeout $poll_limit_s xdotool search --sync --onlyvisible --name '^Input Box$' | head -1)
+    [ -n "$box" ] || fail "the input box did not appear"
+    expect_above "$box" "$wid" "the input box is not above the window"
+    focus_window "$box"
+    type_line '2*'
+    refusal_is_shown() { [ -n "$(other_visible_window)" ]; }
+    poll refusal_is_shown || fail "no refusal for 2*"
+    local refusal
+    refusal=$(other_visible_window)
+    expect_above "$refusal" "$box" "the refusal is not above the input box"
+    focus_window "$refusal"
+    xdotool key Return
+    focus_window "$box"
+    xdotool key Escape  # stops the script that asks
+    expect_transcript_ends_with 'MainForm.GetIVal("Top?")' 'Error:Script interrupted by the user'
+}
+
+window_size_is() {
+    eval "$(xdotool getwindowgeometry --shell "$wid" | grep -E '^(WIDTH|HEIGHT)=')"
+    [ "$WIDTH" -eq "$1" ] && [ "$HEIGHT" -eq "$2" ]
+}
+window_is_mapped() { xwininfo -id "$wid" | grep -q 'Map State: IsViewable'; }
+window_is_unmapped() { ! window_is_mapped; }
+
+# A size the user gave the window survives minimising and restoring it.
+scenario_minimise_keeps_size() {
+    start_window_manager
+    start_app
+    xdotool windowsize "$wid" 500 420 || fail "windowsize failed"
+    poll window_size_is 500 420 || fail "the window did not take the new size"
+    xdotool windowminimize "$wid" || fail "windowminimize failed"
+    poll window_is_unmapped || fail "the window did not minimise"
+    wmctrl -i -a "$wid" || fail "wmctrl -a failed"
+    poll window_is_mapped || fail "the window did not come back"
+    sleep 1  # let a resize that would undo the size arrive
+    window_size_is 500 420 || fail "the size was lost: $(xdotool getwindowgeometry "$wid" | tail -1)"
+}
+
 case "$scenario" in
-console | quick_panel_draws | input_box | close_writes_settings | lock_keeps_open) "scenario_$scenario" ;;
+console | quick_panel_draws | input_box | close_writes_settings | lock_keeps_open | interrupt | \
+    first_key_after_buttons | on_top_input_box | minimise_keeps_size) "scenario_$scenario" ;;
 *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac
 echo "PASS ($scenario)"

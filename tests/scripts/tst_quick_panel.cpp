@@ -294,6 +294,37 @@ private slots:
         QCOMPARE(dialogs_.messages.size(), 2);
         QVERIFY(dialogs_.messages[1].contains(missing));
         QCOMPARE(text()->toPlainText(), QStringLiteral("keep me"));
+
+        // A folder chosen as the file: neither written nor read.
+        dialogs_.nextFile = dir_.path();
+        panel_->cmd_file_Click(0);
+        panel_->cmd_file_Click(1);
+        QCOMPARE(dialogs_.messages.size(), 4);
+        QCOMPARE(text()->toPlainText(), QStringLiteral("keep me"));
+    }
+
+    // While the window refuses (a script runs), no button does anything;
+    // a run ends by handing the keyboard back.
+    void refusedWhileTheWindowSaysSo() {
+        bool refuse = true;
+        int afterRuns = 0;
+        panel_->setWindowHooks([&] { return refuse; }, [&] { ++afterRuns; });
+        text()->setPlainText(QStringLiteral("MainForm.OPrint 1"));
+        dialogs_.nextFile = dir_.filePath(QStringLiteral("refused.tvo"));
+        dialogs_.answerYes = true;
+        panel_->cmd_quickrun()->click();
+        panel_->cmd_file(0)->click();
+        panel_->cmd_file(1)->click();
+        panel_->cmd_clear()->click();
+        QVERIFY(transcript_.calls.isEmpty());
+        QVERIFY(dialogs_.fileDialogs.isEmpty() && dialogs_.questions.isEmpty());
+        QCOMPARE(text()->toPlainText(), QStringLiteral("MainForm.OPrint 1"));
+        QCOMPARE(afterRuns, 0);
+        refuse = false;
+        text()->setPlainText(QStringLiteral("x = 1"));
+        panel_->cmd_quickrun()->click();
+        QCOMPARE(afterRuns, 1);
+        panel_->setWindowHooks({}, {});
     }
 
     void clearAsksFirst() {

@@ -2,9 +2,12 @@
 // events on a window built without a script library of consequence.
 #include <QApplication>
 #include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "console/command_history.h"
+#include "scripts/quick_panel.h"
 #include "window_rig.h"
 
 using talvoro::testing::WindowRig;
@@ -24,10 +27,12 @@ private slots:
     void oprintContinuesATextWithoutLineEnd();
     void charactersTypedInTranscriptGoToInputEnd();
     void controlKeysInTranscriptPassNothing();
+    void gatheredLinesReadAsAppliedAtOnce();
     void clipboardGetsWholeText();
     void calcScreenSelectionCountsCrLfAsTwo();
     void loneLineBreakIsCleared();
     void typingReachesInputWhenWindowIsActive();
+    void firstKeyAfterAButtonClickIsKept();
 };
 
 void ConsoleKeys::operatorFirstContinuesFromAns() {
@@ -170,12 +175,56 @@ void ConsoleKeys::charactersTypedInTranscriptGoToInputEnd() {
     QCOMPARE(rig.inputText(), QString("+"));
 }
 
+// They do nothing at all: neither the input line nor the focus changes, so
+// a later Enter cannot evaluate the line unasked.
 void ConsoleKeys::controlKeysInTranscriptPassNothing() {
     WindowRig rig("");
+    rig.window->show();
+    rig.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
     rig.window->txt_input()->setText(u"2+");
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Tab})
-        QTest::keyClick(rig.window->txt_output(), key);
+    rig.window->txt_output()->setFocus();
+    const QStringList shown = rig.lines();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Tab,
+                        Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rig.window->txt_output()));
+    }
     QCOMPARE(rig.inputText(), QString("2+"));
+    QCOMPARE(rig.lines(), shown);
+}
+
+// Lines are gathered and put in together; whatever reads the pane sees
+// each line, and the caret, as if it had been applied at once.
+void ConsoleKeys::gatheredLinesReadAsAppliedAtOnce() {
+    WindowRig rig("");
+    auto* pane = rig.window->txt_output();
+    pane->SetText(u"");
+    pane->AppendLine(u"a");
+    pane->SetToTop();
+    pane->AppendLine(u"b");  // after the SetToTop: the caret stays after "a"
+    QCOMPARE(pane->SelStart(), 3);
+    QCOMPARE(pane->Text(), std::u16string(u"a\r\nb\r\n"));
+    QCOMPARE(rig.run("MainForm.OPrint \"xy\" : n = CalcScreen.SelStart : t = Len(CalcScreen.Text)"), QString());
+    QCOMPARE(rig.eval("n & \" \" & t"), QVariant("10 10"));
+
+    // A selection the user made stays while lines arrive without SetToTop.
+    pane->SetSelStart(0);
+    pane->SetSelLength(1);
+    pane->AppendLine(u"c");
+    QCOMPARE(pane->SelText(), std::u16string(u"a"));
+
+    // A new text replaces gathered lines, and their caret with them.
+    pane->AppendLine(u"lost");
+    pane->SetToTop();
+    pane->SetText(u"z");
+    QCOMPARE(pane->Text(), std::u16string(u"z"));
+    QCOMPARE(pane->SelStart(), 0);
+
+    // Without any reader, the lines reach the document once events run.
+    pane->OPrint(u"later");
+    QTRY_COMPARE(pane->toPlainText(), QString("zlater\n"));  // "z" had no line end
+    QCOMPARE(pane->textCursor().position(), int(pane->toPlainText().size()));
 }
 
 void ConsoleKeys::clipboardGetsWholeText() {
@@ -205,6 +254,25 @@ void ConsoleKeys::loneLineBreakIsCleared() {
     QCOMPARE(rig.inputText(), QString());
     rig.window->txt_input()->setText(u"1\r\n");
     QCOMPARE(rig.inputText(), QString("1\r\n"));  // only a line break alone is removed
+}
+
+// A click on "Run" or "Output to Clipboard" leaves the keyboard with the
+// input line: the first key typed after it is not lost.
+void ConsoleKeys::firstKeyAfterAButtonClickIsKept() {
+    WindowRig rig("");
+    rig.window->show();
+    rig.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    for (QPushButton* button : {rig.window->quickPanel()->cmd_quickrun(), rig.window->cmd_clipboard()}) {
+        rig.window->quickPanel()->txt_quick()->setFocus();  // the user was typing the script
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClicks(QApplication::focusWidget(), "12+1");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(rig.lines().mid(rig.lines().size() - 2), QStringList({"12+1", "A:13"}));
+    }
+    // A printable key that reaches the window itself goes on to the line.
+    QTest::keyClick(rig.window.get(), '7');
+    QCOMPARE(rig.inputText(), QString("7"));
 }
 
 // Keys typed "at the window" reach the input line: the focus is there.

@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <functional>
 
 #include "window/copyable_message_box.h"
@@ -55,6 +58,9 @@ private slots:
     void scriptMsgBoxAnswersAndCopies();
     void windowNoticeCopiesWithTheApplicationTitle();
     void copyingLeavesTheBoxOpen();
+    void boxesAreCentredAndWideEnoughForTheirTitle();
+    void boxesShowOverTheDialogBeingAnswered();
+    void clearQuestionHasNoIcon();
 };
 
 void MessageBoxes::buttonSetsIconsAndDefaults_data() {
@@ -146,6 +152,69 @@ void MessageBoxes::copyingLeavesTheBoxOpen() {
     // Other keys still reach the box: Escape closes an OK-only box.
     QTest::keyClick(&box, Qt::Key_Escape);
     QTRY_VERIFY(!box.isVisible());
+}
+
+// Over the screen while the window is not shown yet (the start-up's boxes),
+// over the window once it is; never narrower than the title needs.
+void MessageBoxes::boxesAreCentredAndWideEnoughForTheirTitle() {
+    QWidget window;
+    QtMessageBox notices(&window);
+    QRect place;
+    int needed = 0;
+    auto measure = [&](QMessageBox& box) {
+        place = box.frameGeometry();
+        needed = static_cast<CopyableMessageBox&>(box).titleWidth();
+        box.accept();
+    };
+    whenBoxAppears(measure);
+    notices.showMessage(u"Ok", u"A title much longer than the text");
+    const QRect screen = window.screen()->availableGeometry();
+    QVERIFY(place.width() >= needed);
+    QVERIFY(needed > QFontMetrics(window.font()).horizontalAdvance("A title much longer than the text"));
+    QVERIFY((place.center() - screen.center()).manhattanLength() <= 4);
+
+    window.setGeometry(screen.left() + 40, screen.top() + 60, 300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    whenBoxAppears(measure);
+    notices.showMessage(u"Over the window", u"");
+    QVERIFY((place.center() - window.frameGeometry().center()).manhattanLength() <= 4);
+}
+
+// The input box refusing an answer: the box belongs to the dialog, above
+// it, and stays on top with it.
+void MessageBoxes::boxesShowOverTheDialogBeingAnswered() {
+    QWidget window;
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QDialog question(&window);
+    question.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QtMessageBox notices(&window);
+    QWidget* owner = nullptr;
+    bool onTop = false;
+    QTimer::singleShot(0, &question, [&] {
+        whenBoxAppears([&](QMessageBox& box) {
+            owner = box.parentWidget();
+            onTop = box.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            box.accept();
+        });
+        notices.showMessage(u"You must enter a numeric value or valid expression", u"");
+        question.accept();
+    });
+    question.exec();
+    QCOMPARE(owner, static_cast<QWidget*>(&question));
+    QVERIFY(onTop);
+}
+
+void MessageBoxes::clearQuestionHasNoIcon() {
+    QWidget window;
+    QtWindowDialogs dialogs(&window);
+    int icon = -1;
+    whenBoxAppears([&](QMessageBox& box) {
+        icon = box.icon();
+        box.button(QMessageBox::Yes)->click();
+    });
+    QVERIFY(dialogs.askYesNo("Are you sure you want to clear the box?"));
+    QCOMPARE(icon, int(QMessageBox::NoIcon));
 }
 
 QTEST_MAIN(MessageBoxes)

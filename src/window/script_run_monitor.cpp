@@ -1,0 +1,62 @@
+#include "window/script_run_monitor.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+
+#include "dialogs/question_dialog.h"
+
+namespace talvoro {
+
+ScriptRunMonitor::ScriptRunMonitor(vbs::ScriptEngine& engine, QWidget& window)
+    : engine_(engine), window_(window) {
+    engine_.SetPoll([this](std::chrono::milliseconds running) { poll(running); });
+    qApp->installEventFilter(this);
+}
+
+ScriptRunMonitor::~ScriptRunMonitor() {
+    engine_.SetPoll({});
+    qApp->removeEventFilter(this);
+}
+
+bool ScriptRunMonitor::refuse() const {
+    if (!engine_.Running()) return false;
+    QApplication::beep();
+    return true;
+}
+
+bool ScriptRunMonitor::isInterruptKey(const QKeyEvent& key, bool inWindowOrInputBox) {
+    if (key.key() == Qt::Key_Escape) return inWindowOrInputBox;
+    // Under X11 the keyboard map turns Ctrl+Pause into the keysym Break,
+    // which Qt knows no key for: it arrives as key 0 with that keysym.
+    constexpr quint32 kX11BreakKeysym = 0xff6b;
+    if (key.key() == 0 && key.nativeVirtualKey() == kX11BreakKeysym) return true;
+    // Elsewhere Break arrives as Pause, or as Cancel on some keyboard maps.
+    const bool breakKey = key.key() == Qt::Key_Pause || key.key() == Qt::Key_Cancel;
+    return breakKey && key.modifiers().testFlag(Qt::ControlModifier);
+}
+
+// Only keys can interrupt, and only while a script runs: the rest of the
+// time every key goes where it always goes.
+bool ScriptRunMonitor::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !engine_.Running() || !watched->isWidgetType()) return false;
+    QWidget* window = static_cast<QWidget*>(watched)->window();
+    auto* inputBox = qobject_cast<frm_question*>(window);
+    if (!isInterruptKey(*static_cast<QKeyEvent*>(event), window == &window_ || inputBox != nullptr)) return false;
+    engine_.Interrupt();
+    // A dialog the script waits for closes, so that the script can stop.
+    if (auto* waiting = qobject_cast<QDialog*>(QApplication::activeModalWidget())) waiting->reject();
+    return true;
+}
+
+void ScriptRunMonitor::poll(std::chrono::milliseconds running) {
+    if (running < kResponsiveAfter || inPoll_) return;
+    if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventInterval.count()) return;
+    inPoll_ = true;
+    if (beforeEvents_) beforeEvents_();
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
+    inPoll_ = false;
+}
+
+}  // namespace talvoro

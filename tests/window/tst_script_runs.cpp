@@ -1,0 +1,177 @@
+// A script that runs long on the main engine: the window keeps handling its
+// events, refuses to start another evaluation, and Escape, Ctrl+Break or a
+// close request stop the script. Every script here loops until it is
+// stopped, so nothing depends on how fast the machine is.
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "console/command_history.h"
+#include "dialogs/question_dialog.h"
+#include "scripts/quick_panel.h"
+#include "window_rig.h"
+
+using talvoro::testing::WindowRig;
+
+namespace {
+
+const QString kInterrupted = "Error:Script interrupted by the user";
+
+// Runs `act` once, from inside the running script, as soon as the window
+// handles events again (the engine's poll, after its first 0.3 s).
+void onceTheWindowResponds(std::function<void()> act) { QTimer::singleShot(0, qApp, std::move(act)); }
+
+// Runs `act` on every modal dialog that shows while `scope` lives, counting them.
+void whenModalAppears(QObject& scope, std::function<void(QWidget*)> act, int* count) {
+    auto* poll = new QTimer(&scope);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [act, count] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal->property("seen").toBool()) return;
+        modal->setProperty("seen", true);
+        ++*count;
+        act(modal);
+    });
+    poll->start();
+}
+
+void showAndWait(WindowRig& rig) {
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+}
+
+}  // namespace
+
+class ScriptRuns : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { talvoro::processHistory() = talvoro::CommandHistory(); }
+    void timeLimits();
+    void escapeStopsARunAndRefusesNewEvaluationsMeanwhile();
+    void quickPanelRunReportsTheInterruptWithItsLine();
+    void closingDuringARunStopsItThenCloses();
+    void escapeInTheInputBoxEndsAnEndlessQuestion();
+    void ctrlBreakEndsAMessageBoxLoop();
+    void aLongStartUpShowsTheWindowAndCanBeInterrupted();
+};
+
+void ScriptRuns::timeLimits() {
+    WindowRig rig("");
+    QCOMPARE(rig.window->scr_main().Timeout(), int64_t(1000000000));
+    QCOMPARE(rig.eval("ScriptObject.Timeout"), QVariant("1000000000"));
+    talvoro::testing::RecordingBox box;
+    talvoro::frm_question dialog(u"?", true, box);
+    QCOMPARE(dialog.evalEngine().Timeout(), int64_t(10000));
+}
+
+void ScriptRuns::escapeStopsARunAndRefusesNewEvaluationsMeanwhile() {
+    WindowRig rig("");
+    showAndWait(rig);
+    rig.enter("!keep = 7");
+    rig.window->quickPanel()->txt_quick()->setPlainText("MainForm.OPrint \"quick ran\"");
+    int ticks = 0;
+    connect(rig.window->tmr_clear(), &QTimer::timeout, this, [&ticks] { ++ticks; });
+    bool runningWhenResponding = false;
+    onceTheWindowResponds([&] {
+        runningWhenResponding = rig.window->scr_main().Running();
+        rig.enter("1+1");                                       // refused: stays in the line
+        rig.window->Command1()->click();                        // Reload: refused
+        rig.window->quickPanel()->cmd_quickrun()->click();      // Run: refused
+        // Enough ticks of the 50 ms timer to see the surface kept fresh.
+        QTRY_VERIFY(ticks >= 2);
+        QTest::keyClick(rig.window.get(), Qt::Key_Escape);
+    });
+    rig.enter("!Do: n = n + 1: Loop");
+    QVERIFY(runningWhenResponding);
+    QCOMPARE(rig.lines().mid(rig.lines().size() - 2), QStringList({"E:Do: n = n + 1: Loop", kInterrupted}));
+    QVERIFY(!rig.lines().contains("quick ran"));
+    QCOMPARE(rig.inputText(), QString("1+1"));
+    QCOMPARE(talvoro::processHistory().HistoryCount(), 2);
+    // The engine kept everything: the loop's counter and what came before.
+    QCOMPARE(rig.eval("keep"), QVariant("7"));
+    QVERIFY(rig.eval("n").toString().toLong() > 0);
+    QVERIFY(!rig.window->scr_main().Running());
+    // Escape outside a run is no interrupt of the next one.
+    QTest::keyClick(rig.window.get(), Qt::Key_Escape);
+    rig.window->txt_input()->setText(u"");
+    rig.enter("2+2");
+    QCOMPARE(rig.lines().last(), QString("A:4"));
+}
+
+void ScriptRuns::quickPanelRunReportsTheInterruptWithItsLine() {
+    WindowRig rig("");
+    showAndWait(rig);
+    rig.window->quickPanel()->txt_quick()->setPlainText("n = 0\nDo\nn = n + 1\nLoop");
+    onceTheWindowResponds([&] { QTest::keyClick(rig.window->txt_output(), Qt::Key_Escape); });
+    rig.window->quickPanel()->cmd_quickrun()->click();
+    const QStringList lines = rig.lines();
+    QCOMPARE(lines.at(lines.size() - 2), kInterrupted);
+    QVERIFY(lines.last().startsWith("Line:"));
+    QVERIFY(lines.last().mid(5).toInt() >= 2);
+}
+
+void ScriptRuns::closingDuringARunStopsItThenCloses() {
+    WindowRig rig("");
+    showAndWait(rig);
+    onceTheWindowResponds([&] { rig.window->close(); });
+    rig.enter("!Do: Loop");
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QTRY_VERIFY(!rig.window->isVisible());
+    QVERIFY(QFile::exists(rig.path("defaults.txt")));
+    QVERIFY(rig.box.texts.empty());  // no question asked
+}
+
+void ScriptRuns::escapeInTheInputBoxEndsAnEndlessQuestion() {
+    WindowRig rig("");
+    showAndWait(rig);
+    int shown = 0;
+    QObject scope;
+    whenModalAppears(
+        scope,
+        [](QWidget* dialog) {
+            QVERIFY(qobject_cast<talvoro::frm_question*>(dialog) != nullptr);
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
+        },
+        &shown);
+    rig.enter("!Do: x = MainForm.GetIVal(\"Again?\"): Loop");
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QCOMPARE(shown, 1);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void ScriptRuns::ctrlBreakEndsAMessageBoxLoop() {
+    WindowRig rig("");
+    showAndWait(rig);
+    int shown = 0;
+    QObject scope;
+    whenModalAppears(scope, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Pause, Qt::ControlModifier); }, &shown);
+    rig.enter("!On Error Resume Next: Do: MsgBox \"Once more\": Loop");
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QCOMPARE(shown, 1);
+}
+
+// Main loops at start-up: the window shows while it runs, so that the user
+// can stop it, and the start-up then goes on to its end.
+void ScriptRuns::aLongStartUpShowsTheWindowAndCanBeInterrupted() {
+    bool shownDuringStartUp = false;
+    onceTheWindowResponds([&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<talvoro::MainWindow*>(w); window && window->isVisible()) {
+                shownDuringStartUp = true;
+                QTest::keyClick(window, Qt::Key_Escape);
+            }
+        }
+    });
+    WindowRig rig("Dim started\r\nSub Main\r\nstarted = True\r\nDo: Loop\r\nEnd Sub\r\n");
+    QVERIFY(shownDuringStartUp);
+    QCOMPARE(rig.eval("started"), QVariant("True"));
+    QCOMPARE(rig.window->outerSizeTarget().width(), 207);  // the last step of the start-up ran
+}
+
+QTEST_MAIN(ScriptRuns)
+#include "tst_script_runs.moc"
