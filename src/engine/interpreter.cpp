@@ -457,7 +457,9 @@ dispatch:
         popInlineFrame(done);
         VBS_LOAD_FRAME();
         ip = code + fp->pc;
-        for (int i = 0; i < ip[-1].b; ++i) (--sp)->clear();
+        // The arguments moved into the callee or were references: nothing
+        // in them to release.
+        for (int i = 0; i < ip[-1].b; ++i) std::construct_at(--sp);
         if (!fp->locked.empty()) fp->unlockArrays();
         std::construct_at(sp++, std::move(result));
         VBS_NEXT();

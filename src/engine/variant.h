@@ -5,6 +5,7 @@
 // a tag copy plus, at most, one increment.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -73,7 +74,9 @@ public:
 
     // ---- construction -------------------------------------------------
     static Variant null() { Variant v; v.tag_ = VarType::Null; return v; }
-    static Variant integer(int16_t x) { Variant v; v.tag_ = VarType::Integer; v.u_.i16 = x; return v; }
+    // An Integer is kept widened to 32 bits too, so that asIntOrLong() reads
+    // an Integer and a Long alike.
+    static Variant integer(int16_t x) { Variant v; v.tag_ = VarType::Integer; v.u_.i32 = x; return v; }
     static Variant long_(int32_t x) { Variant v; v.tag_ = VarType::Long; v.u_.i32 = x; return v; }
     static Variant single(float x) { Variant v; v.tag_ = VarType::Single; v.u_.f32 = x; return v; }
     static Variant double_(double x) { Variant v; v.tag_ = VarType::Double; v.u_.f64 = x; return v; }
@@ -107,6 +110,7 @@ public:
 
     int16_t asInteger() const { return u_.i16; }
     int32_t asLong() const { return u_.i32; }
+    int32_t asIntOrLong() const { return u_.i32; }  // an Integer's or a Long's value
     float asSingle() const { return u_.f32; }
     double asDouble() const { return u_.f64; }
     int64_t asCurrencyScaled() const { return u_.i64; }
@@ -162,6 +166,8 @@ private:
 };
 
 static_assert(sizeof(Variant) == 16, "Variant must stay 16 bytes");
+// asInteger() reads the low half of the 32 bits integer() writes.
+static_assert(std::endian::native == std::endian::little, "Integer payloads assume a little-endian machine");
 
 // One dimension of an array: its element count (lower bound is always 0 in
 // VBScript, so UBound = count - 1; an empty dynamic array has count 0).

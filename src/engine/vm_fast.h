@@ -20,7 +20,7 @@ namespace vbs::fast {
 
 inline bool isIntLike(VarType t) { return t == VarType::Integer || t == VarType::Long; }
 inline bool isNumber(VarType t) { return isIntLike(t) || t == VarType::Double; }
-inline int32_t intOf(const Variant& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
+inline int32_t intOf(const Variant& v) { return v.asIntOrLong(); }  // of an Integer or a Long
 inline double doubleOf(const Variant& v) {
     switch (v.type()) {
     case VarType::Integer: return v.asInteger();
