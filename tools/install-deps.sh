@@ -12,6 +12,7 @@ packages=(
   libpcre2-dev                            # the RegExp object
   libgtest-dev                            # unit tests
   qt6-base-dev                            # the window (Widgets, and Qt Test)
+  libxcb1-dev                             # the window: hearing a close request under X11 while a dialog blocks it
   fonts-liberation2                       # Liberation Sans for captions, Mono for "Courier New"
   xvfb xauth xdotool xclip imagemagick    # end-to-end tests: X server (xvfb-run needs xauth), keystrokes,
                                           # clipboard, screenshots

@@ -14,6 +14,7 @@
 #include "settings/cvar_store.h"
 #include "settings/program_paths.h"
 #include "settings/setting_keys.h"
+#include "window/blocked_close_requests.h"
 #include "window/drawing_surface.h"
 #include "window/script_run_monitor.h"
 #include "window/script_dialogs.h"
@@ -66,6 +67,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     // sees it working and can interrupt it.
     monitor_->setBeforeEvents([this] {
         if (formLoading_ && !isVisible()) show();
+    });
+    // A close asked for while the script waits in a dialog it opened.
+    blockedClose_ = std::make_unique<BlockedCloseRequests>(*this, [this] {
+        if (scr_main_.Running()) QTimer::singleShot(0, this, [this] { close(); });
     });
     createControls();
     setTabOrder();
@@ -362,7 +367,7 @@ void MainWindow::cmd_funcs_Click() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (scr_main_.Running()) {
         event->ignore();
-        scr_main_.Interrupt();
+        monitor_->stop();
         closeOnceTheScriptHasStopped();
         return;
     }
@@ -377,12 +382,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // The script ends within a few steps once interrupted; the close waits for
-// the engine to return to the event loop.
+// the engine to return to the event loop (closing again any dialog the
+// script was still opening).
 void MainWindow::closeOnceTheScriptHasStopped() {
     constexpr int kRetryMs = 10;
     QTimer::singleShot(kRetryMs, this, [this] {
-        if (scr_main_.Running()) closeOnceTheScriptHasStopped();
-        else close();
+        if (!scr_main_.Running()) {
+            close();
+            return;
+        }
+        monitor_->stop();
+        closeOnceTheScriptHasStopped();
     });
 }
 

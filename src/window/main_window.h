@@ -24,6 +24,7 @@ namespace talvoro {
 class DrawingSurface;
 class QuickPanel;
 class ScriptRunMonitor;
+class BlockedCloseRequests;
 
 // What a window is built with. Tests give a temporary program directory and
 // recorders for the dialogs; the program passes nothing and gets the real ones.
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<ObjectModel> objects_;
     std::unique_ptr<ScriptLibrary> library_;
     std::unique_ptr<ScriptRunMonitor> monitor_;  // goes before the engine it polls
+    std::unique_ptr<BlockedCloseRequests> blockedClose_;
     bool formLoading_ = false;
     QSize outerTarget_;
     QMargins appliedFrame_;  // the frame the last sizing took off

@@ -43,10 +43,22 @@ bool ScriptRunMonitor::eventFilter(QObject* watched, QEvent* event) {
     QWidget* window = static_cast<QWidget*>(watched)->window();
     auto* inputBox = qobject_cast<frm_question*>(window);
     if (!isInterruptKey(*static_cast<QKeyEvent*>(event), window == &window_ || inputBox != nullptr)) return false;
-    engine_.Interrupt();
-    // A dialog the script waits for closes, so that the script can stop.
-    if (auto* waiting = qobject_cast<QDialog*>(QApplication::activeModalWidget())) waiting->reject();
+    stop();
     return true;
+}
+
+void ScriptRunMonitor::stop() {
+    if (!engine_.Running()) return;
+    engine_.Interrupt();
+    // The dialogs the script waits for close, so that it can stop: every
+    // dialog open during a run is the script's (a question, and the refusal
+    // of an answer over it).
+    QWidget* last = nullptr;
+    while (auto* waiting = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        if (waiting == last) break;  // it refuses to close
+        last = waiting;
+        waiting->reject();
+    }
 }
 
 void ScriptRunMonitor::poll(std::chrono::milliseconds running) {

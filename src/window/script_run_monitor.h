@@ -47,8 +47,9 @@ public:
     bool running() const { return engine_.Running(); }
     // True, with a beep, while a script runs: the caller starts nothing.
     bool refuse() const;
-    // Interrupts the running script; nothing when none runs.
-    void interrupt() { engine_.Interrupt(); }
+    // Interrupts the running script and closes the dialogs it waits for;
+    // nothing when none runs.
+    void stop();
 
     // The keys that interrupt: Escape in the main window or in the input
     // box (`inWindowOrInputBox`), Ctrl+Break anywhere.

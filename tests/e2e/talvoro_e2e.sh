@@ -154,6 +154,10 @@ dark_pixels_in() {
         -negate -format '%[fx:round(mean*w*h)]' info: 2>/dev/null
 }
 
+# The line MainForm.DrawLine 10, 100, 200, 100 draws on the surface: dark
+# pixels along most of it.
+line_is_drawn() { local n; n=$(dark_pixels_in 223 95 170 11) && [ "${n:-0}" -ge 150 ]; }
+
 # ---- the scenarios -------------------------------------------------------------
 
 # Brackets are closed for the user, the answer feeds the next line, and Up
@@ -179,9 +183,6 @@ scenario_quick_panel_draws() {
     click_at 100 270   # into the quick panel's text
     xdotool type --delay 25 -- 'MainForm.DrawLine 10, 100, 200, 100' || fail "typing failed"
     click_at 20 345    # "Run"
-    # A horizontal line at surface y=100 from x=10 to x=200: dark pixels along
-    # most of it, and none well above or below it.
-    line_is_drawn() { local n; n=$(dark_pixels_in 223 95 170 11) && [ "${n:-0}" -ge 150 ]; }
     poll line_is_drawn || fail "no line on the surface (dark pixels: $(dark_pixels_in 223 95 170 11))"
     [ "$(dark_pixels_in 213 20 190 60)" = 0 ] || fail "the surface has marks away from the line"
     import -window root "$out_dir/quick_panel_draws.png"
@@ -282,10 +283,12 @@ scenario_interrupt() {
     expect_transcript_ends_with 'E:Do: n = n + 1: Loop'
     xdotool key Escape || fail "Escape failed"
     expect_transcript_ends_with 'E:Do: n = n + 1: Loop' 'Error:Script interrupted by the user'
-    type_line '!Do: Loop'
-    expect_transcript_ends_with 'E:Do: Loop'
+    # What the running script drew shows on the surface before it ends.
+    type_line '!MainForm.DrawLine 10, 100, 200, 100: Do: Loop'
+    poll line_is_drawn || fail "the drawing did not show while the script ran"
     xdotool key ctrl+Break || fail "Ctrl+Break failed"
-    expect_transcript_ends_with 'E:Do: Loop' 'Error:Script interrupted by the user'
+    expect_transcript_ends_with 'E:MainForm.DrawLine 10, 100, 200, 100: Do: Loop' \
+        'Error:Script interrupted by the user'
     type_line 'n>0'
     expect_transcript_ends_with 'n>0' 'A:True'
 }
@@ -340,6 +343,24 @@ scenario_on_top_input_box() {
     expect_transcript_ends_with 'MainForm.GetIVal("Top?")' 'Error:Script interrupted by the user'
 }
 
+# Closing the window while a script's input box waits stops the script, then
+# closes as any close does: the settings file is written.
+scenario_close_during_question() {
+    start_window_manager
+    start_app
+    type_line 'MainForm.GetIVal("Never answered")'
+    local box
+    box=$(timeout $poll_limit_s xdotool search --sync --onlyvisible --name '^Input Box$' | head -1)
+    [ -n "$box" ] || fail "the input box did not appear"
+    wmctrl -i -c "$wid" || fail "wmctrl -c failed"
+    poll app_has_exited || fail "the program did not exit after the close request"
+    wait "$app_pid"
+    local status=$?
+    app_pid=""
+    [ "$status" -eq 0 ] || fail "the program exited with status $status"
+    settings_file_is_complete || fail "no complete defaults.txt after closing"
+}
+
 window_size_is() {
     eval "$(xdotool getwindowgeometry --shell "$wid" | grep -E '^(WIDTH|HEIGHT)=')"
     [ "$WIDTH" -eq "$1" ] && [ "$HEIGHT" -eq "$2" ]
@@ -363,7 +384,7 @@ scenario_minimise_keeps_size() {
 
 case "$scenario" in
 console | quick_panel_draws | input_box | close_writes_settings | lock_keeps_open | interrupt | \
-    first_key_after_buttons | on_top_input_box | minimise_keeps_size) "scenario_$scenario" ;;
+    first_key_after_buttons | on_top_input_box | minimise_keeps_size | close_during_question) "scenario_$scenario" ;;
 *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac
 echo "PASS ($scenario)"

@@ -55,6 +55,7 @@ private slots:
     void escapeStopsARunAndRefusesNewEvaluationsMeanwhile();
     void quickPanelRunReportsTheInterruptWithItsLine();
     void closingDuringARunStopsItThenCloses();
+    void closingDuringAQuestionStopsTheScriptThenCloses();
     void escapeInTheInputBoxEndsAnEndlessQuestion();
     void ctrlBreakEndsAMessageBoxLoop();
     void aLongStartUpShowsTheWindowAndCanBeInterrupted();
@@ -126,6 +127,21 @@ void ScriptRuns::closingDuringARunStopsItThenCloses() {
     QVERIFY(rig.box.texts.empty());  // no question asked
 }
 
+// The close comes while the script waits in its input box: the box closes,
+// the script stops, then the window closes.
+void ScriptRuns::closingDuringAQuestionStopsTheScriptThenCloses() {
+    WindowRig rig("");
+    showAndWait(rig);
+    int shown = 0;
+    QObject scope;
+    whenModalAppears(scope, [&](QWidget*) { rig.window->close(); }, &shown);
+    rig.enter("!Do: x = MainForm.GetIVal(\"Never answered\"): Loop");
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QCOMPARE(shown, 1);
+    QTRY_VERIFY(!rig.window->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
 void ScriptRuns::escapeInTheInputBoxEndsAnEndlessQuestion() {
     WindowRig rig("");
     showAndWait(rig);
@@ -171,6 +187,19 @@ void ScriptRuns::aLongStartUpShowsTheWindowAndCanBeInterrupted() {
     QVERIFY(shownDuringStartUp);
     QCOMPARE(rig.eval("started"), QVariant("True"));
     QCOMPARE(rig.window->outerSizeTarget().width(), 207);  // the last step of the start-up ran
+    QVERIFY(rig.box.texts.empty());  // errors of Main are ignored
+
+    // A loop in the file's own code: the interrupt is the load's script error.
+    shownDuringStartUp = false;
+    onceTheWindowResponds([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<talvoro::MainWindow*>(w); window && window->isVisible())
+                QTest::keyClick(window, Qt::Key_Escape);
+    });
+    WindowRig loading("x = 1\r\nDo\r\nLoop\r\n");
+    QCOMPARE(loading.box.texts.size(), size_t(1));
+    QVERIFY(loading.box.texts[0].startsWith("Error in script\r\nScript interrupted by the user\r\nAt Line:"));
+    QCOMPARE(loading.eval("x"), QVariant("1"));
 }
 
 QTEST_MAIN(ScriptRuns)
