@@ -220,18 +220,24 @@ expect_default_settings_file() {
 
 app_has_exited() { ! app_is_alive; }
 
-# Closing the window through the window manager writes the settings file.
-scenario_close_writes_settings() {
-    start_window_manager
-    start_app
-    [ ! -e "$program_dir/defaults.txt" ] || fail "defaults.txt exists before the first close"
-    wmctrl -c Talvoro || fail "wmctrl -c failed"
+# After a close request: the program ends with status 0 and has written its
+# settings file.
+expect_exit_with_settings() {
     poll app_has_exited || fail "the program did not exit after the close request"
     wait "$app_pid"
     local status=$?
     app_pid=""
     [ "$status" -eq 0 ] || fail "the program exited with status $status"
     settings_file_is_complete || fail "no complete defaults.txt after closing"
+}
+
+# Closing the window through the window manager writes the settings file.
+scenario_close_writes_settings() {
+    start_window_manager
+    start_app
+    [ ! -e "$program_dir/defaults.txt" ] || fail "defaults.txt exists before the first close"
+    wmctrl -c Talvoro || fail "wmctrl -c failed"
+    expect_exit_with_settings
     expect_default_settings_file
 }
 
@@ -353,12 +359,7 @@ scenario_close_during_question() {
     box=$(timeout $poll_limit_s xdotool search --sync --onlyvisible --name '^Input Box$' | head -1)
     [ -n "$box" ] || fail "the input box did not appear"
     wmctrl -i -c "$wid" || fail "wmctrl -c failed"
-    poll app_has_exited || fail "the program did not exit after the close request"
-    wait "$app_pid"
-    local status=$?
-    app_pid=""
-    [ "$status" -eq 0 ] || fail "the program exited with status $status"
-    settings_file_is_complete || fail "no complete defaults.txt after closing"
+    expect_exit_with_settings
 }
 
 window_size_is() {
