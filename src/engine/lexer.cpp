@@ -315,7 +315,7 @@ private:
         }
         std::string ascii;
         for (size_t i = start; i < at_; ++i) ascii.push_back(static_cast<char>(src_[i]));
-        double value = std::strtod(ascii.c_str(), nullptr);
+        double value = ops::readAsciiDecimal(ascii);
         if (!std::isfinite(value)) return fail(err::InvalidNumber, pos);
         pushLiteral(pos, start, isFloat ? Variant::double_(value) : wholeNumberValue(value));
     }

@@ -166,7 +166,7 @@ bool stripDecorations(std::u16string_view& s, bool& negative) {
 
 // Decimal digits with "," group separators (after the first digit), one
 // ".", an optional exponent.
-// Copies the accepted characters (separators dropped) to `clean` for strtod.
+// Copies the accepted characters (separators dropped) to `clean`.
 bool scanDecimal(std::u16string_view s, std::string& clean) {
     size_t i = 0;
     int mantissaDigits = 0;
@@ -205,7 +205,7 @@ int32_t readNumber(std::u16string_view text, double& out) {
     } else {
         std::string clean;
         if (!scanDecimal(text, clean)) return err::TypeMismatch;
-        value = std::strtod(clean.c_str(), nullptr);
+        value = readAsciiDecimal(clean);
         if (std::isinf(value)) return err::Overflow;
     }
     out = negative ? -value : value;
@@ -232,6 +232,22 @@ std::u16string formatCurrency(int64_t scaled) {
     }
     if (scaled < 0) text.insert(text.begin(), '-');
     return std::u16string(text.begin(), text.end());
+}
+
+double readAsciiDecimal(std::string_view text) {
+    double value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc::result_out_of_range) return value;
+    // Out of range: the power of ten of the first significant digit tells
+    // an overflow from an underflow.
+    size_t exponentAt = text.find_first_of("eE");
+    std::string_view mantissa = text.substr(0, exponentAt);
+    size_t point = mantissa.find('.');
+    size_t firstDigit = mantissa.find_first_of("123456789");
+    long magnitude = static_cast<long>(point == std::string_view::npos ? mantissa.size() : point) -
+                     static_cast<long>(firstDigit) - (firstDigit > point ? 0 : 1);
+    if (exponentAt != std::string_view::npos) magnitude += std::atol(std::string(text.substr(exponentAt + 1)).c_str());
+    return magnitude < 0 ? 0.0 : HUGE_VAL;
 }
 
 bool parseNumber(std::u16string_view text, double& out) {

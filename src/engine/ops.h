@@ -71,6 +71,12 @@ std::u16string formatCurrency(int64_t scaled); // up to 4 decimals
 // a whole day number shows the date only, a value below 1 the time only.
 std::u16string formatDate(double date);
 
+// Reads plain ASCII decimal text ("123.45", "1e-5") with "." as the point,
+// whatever the C library's locale says (a Qt program runs in the desktop's
+// locale, where strtod may expect ","). Magnitudes beyond a Double give
+// infinity, those below its smallest give 0, as strtod's do.
+double readAsciiDecimal(std::string_view text);
+
 // Reads text as VBScript reads a numeric string: blanks around, sign, digits,
 // one ".", exponent, "&H"/"&O" prefixes, "," thousands separators. False if
 // the whole text is not a number.

@@ -1,8 +1,10 @@
 #include "engine/library/decimal_rounding.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+
+#include "engine/ops.h"
 
 namespace vbs::lib {
 
@@ -11,9 +13,10 @@ namespace {
 // All digits of |value| to `significant` places, with the position of the
 // decimal point inside them (may be <= 0 or past the end).
 void significantDigits(double value, int significant, std::string& digits, int& pointPos) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
-    std::string text(buf);
+    char buf[400];
+    auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                             significant - 1).ptr;
+    std::string text(buf, end);
     size_t e = text.find('e');
     int exponent = std::atoi(text.c_str() + e + 1);
     digits.clear();
@@ -85,7 +88,7 @@ RoundedDecimal roundDecimal(double value, int decimals, TieRule tie, int signifi
 double toDouble(const RoundedDecimal& r, bool negative) {
     std::string text = r.integerDigits;
     if (!r.fractionDigits.empty()) text += "." + r.fractionDigits;
-    double v = std::strtod(text.c_str(), nullptr);
+    double v = ops::readAsciiDecimal(text);
     return negative ? -v : v;
 }
 
