@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/error_table.h"
+#include "engine/locale.h"
 #include "engine/object.h"
 #include "engine/ops.h"
 #include "engine/script_error.h"
@@ -37,10 +38,11 @@ int32_t defaultValue(const vbs::Variant& object, vbs::Variant& value, vbs::Inter
     return status == 0 ? 0 : vbs::err::TypeMismatch;
 }
 
-// Text that reads as a number, as that number's result text.
+// Text that reads as a number, as that number's result text. Read with "."
+// as the decimal point whatever locale a script chose, as answers are written.
 int32_t numericTextResult(const vbs::Variant& text, std::u16string& out) {
     double number = 0;
-    int32_t status = vbs::ops::toDouble(text, number);
+    int32_t status = vbs::ops::readInvariantNumber(text.asString(), number);
     if (status != 0) return vbs::err::TypeMismatch;
     out = doubleText(number);
     return 0;

@@ -2,6 +2,7 @@
 
 #include "console/command_evaluator.h"
 #include "engine/error_table.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 
 namespace talvoro {
@@ -46,7 +47,7 @@ int32_t ConsoleMainForm::passtrMember(vbs::InvokeKind kind, vbs::Args& args, vbs
     if (kind == vbs::InvokeKind::Let) {
         if (args.size() != 1) return kWrongArguments;
         std::u16string text;
-        if (int32_t status = vbs::ops::toString(args.at(0), text)) return status;
+        if (int32_t status = vbs::ops::toInvariantString(args.at(0), text)) return status;
         passtr_ = std::move(text);
         return 0;
     }
@@ -59,7 +60,7 @@ int32_t ConsoleMainForm::passtrMember(vbs::InvokeKind kind, vbs::Args& args, vbs
 int32_t ConsoleMainForm::oprint(vbs::Args& args) {
     if (args.size() != 1 || args.missing(0)) return kWrongArguments;
     std::u16string line;
-    if (int32_t status = vbs::ops::toString(args.at(0), line)) return status;
+    if (int32_t status = vbs::ops::toInvariantString(args.at(0), line)) return status;
     transcript_.AppendLine(line);
     transcript_.SetToTop();
     return 0;
@@ -69,7 +70,7 @@ int32_t ConsoleMainForm::oprint(vbs::Args& args) {
 int32_t ConsoleMainForm::fillBrackets(vbs::Args& args) {
     if (args.size() != 1 || args.missing(0)) return kWrongArguments;
     std::u16string text;
-    if (int32_t status = vbs::ops::toString(args.at(0), text)) return status;
+    if (int32_t status = vbs::ops::toInvariantString(args.at(0), text)) return status;
     if (int32_t status = FillBrackets(text)) return status;
     args.at(0) = vbs::Variant::string(std::move(text));
     return 0;

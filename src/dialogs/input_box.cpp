@@ -1,6 +1,7 @@
 #include "dialogs/input_box.h"
 
 #include "dialogs/question_dialog.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 
 namespace talvoro {
@@ -16,7 +17,7 @@ vbs::Variant IValAnswer;
 // one) asks with an empty question rather than not at all.
 std::u16string questionText(const vbs::Variant& messageStr) {
     std::u16string text;
-    if (vbs::ops::toString(messageStr.deref(), text) != 0) text.clear();
+    if (vbs::ops::toInvariantString(messageStr.deref(), text) != 0) text.clear();
     return text;
 }
 

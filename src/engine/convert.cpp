@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/error_table.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 #include "engine/ops_internal.h"
 
@@ -33,6 +34,14 @@ int32_t integralSource(const Variant& v, double& out) {
     if (int32_t e = toDouble(v, out)) return e;
     out = detail::roundHalfEven(out);
     return 0;
+}
+
+// A number's text with the locale's decimal separator in place of ".".
+std::u16string withDecimalSeparator(std::u16string text, const Locale& locale) {
+    if (locale.decimal != u'.')
+        for (char16_t& c : text)
+            if (c == u'.') c = locale.decimal;
+    return text;
 }
 
 bool equalsIgnoringCase(std::u16string_view text, std::u16string_view word) {
@@ -146,7 +155,7 @@ int32_t toDate(const Variant& value, double& out) {
     const Variant& v = value.deref();
     double d = 0;
     if (v.type() == VarType::String) {
-        if (!parseDate(v.asString(), d)) {
+        if (!parseDate(v.asString(), d, activeLocale())) {
             if (int32_t e = detail::readNumber(v.asString(), d)) return e;
         }
     } else if (int32_t e = toDouble(v, d)) {
@@ -168,10 +177,10 @@ int32_t toString(const Variant& value, std::u16string& out) {
     case VarType::Integer: ascii = std::to_string(v.asInteger()); break;
     case VarType::Long: ascii = std::to_string(v.asLong()); break;
     case VarType::Byte: ascii = std::to_string(v.asByte()); break;
-    case VarType::Single: out = formatSingle(v.asSingle()); return 0;
-    case VarType::Double: out = formatDouble(v.asDouble()); return 0;
-    case VarType::Currency: out = formatCurrency(v.asCurrencyScaled()); return 0;
-    case VarType::Date: out = formatDate(v.asDate()); return 0;
+    case VarType::Single: out = withDecimalSeparator(formatSingle(v.asSingle()), activeLocale()); return 0;
+    case VarType::Double: out = withDecimalSeparator(formatDouble(v.asDouble()), activeLocale()); return 0;
+    case VarType::Currency: out = withDecimalSeparator(formatCurrency(v.asCurrencyScaled()), activeLocale()); return 0;
+    case VarType::Date: out = formatDate(v.asDate(), activeLocale()); return 0;
     case VarType::Error: ascii = "Error " + std::to_string(v.asError()); break;
     default: return err::TypeMismatch;
     }

@@ -1,6 +1,6 @@
 // Dates: the calendar arithmetic behind DateSerial, Year, Month..., the
-// English (US) text form CStr gives a Date, and the reading of date texts
-// (CDate, IsDate, date literals).
+// text form CStr gives a Date (in a locale's patterns), and the reading of
+// date texts (CDate, IsDate, date literals).
 //
 // A Date is a count of days since 30 December 1899 with the time of day as
 // the fraction. Before that day the count is negative but the fraction still
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/locale.h"
 #include "engine/ops.h"
 #include "engine/ops_internal.h"
 
@@ -77,18 +78,65 @@ void splitDate(double date, int64_t& day, int& secondOfDay) {
     secondOfDay = static_cast<int>(seconds);
 }
 
-std::string dateText(int64_t day) {
-    int y, m, d;
-    civilFromDays(day + kDayZero, y, m, d);
-    return std::to_string(m) + "/" + std::to_string(d) + "/" + std::to_string(y);
+// ---- writing dates by pattern ------------------------------------------------
+
+std::u16string digitsOf(int64_t n, size_t minWidth) {
+    std::string d = std::to_string(n);
+    if (d.size() < minWidth) d.insert(0, minWidth - d.size(), '0');
+    return std::u16string(d.begin(), d.end());
 }
 
-std::string timeText(int secondOfDay) {
+// 1 = Sunday ... 7 = Saturday; day 0 was a Saturday.
+int weekdayOf(int64_t day) { return static_cast<int>(((day + 6) % 7 + 7) % 7); }
+
+// One run of a pattern letter ("dddd", "MM", "tt") as text.
+std::u16string patternField(char16_t letter, size_t count, int64_t day, int secondOfDay, const Locale& locale) {
+    int y, mo, d;
+    civilFromDays(day + kDayZero, y, mo, d);
     int hour = secondOfDay / 3600, minute = secondOfDay / 60 % 60, second = secondOfDay % 60;
-    int hour12 = hour % 12 == 0 ? 12 : hour % 12;
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", hour12, minute, second, hour < 12 ? "AM" : "PM");
-    return buf;
+    const CalendarNames& names = *locale.names;
+    switch (letter) {
+    case u'd':
+        if (count >= 4) return names.weekdays[weekdayOf(day)];
+        if (count == 3) return names.weekdayAbbreviations[weekdayOf(day)];
+        return digitsOf(d, count);
+    case u'M':
+        if (count >= 4) return names.months[mo - 1];
+        if (count == 3) return names.monthAbbreviations[mo - 1];
+        return digitsOf(mo, count);
+    case u'y': return count <= 2 ? digitsOf(y % 100, count) : digitsOf(y, 1);
+    case u'h': return digitsOf(hour % 12 == 0 ? 12 : hour % 12, count);
+    case u'H': return digitsOf(hour, count);
+    case u'm': return digitsOf(minute, count);
+    case u's': return digitsOf(second, count);
+    case u't': {
+        std::u16string designator = hour < 12 ? locale.am : locale.pm;
+        return count == 1 ? designator.substr(0, 1) : designator;
+    }
+    default: return std::u16string(count, letter);
+    }
+}
+
+std::u16string formatParts(int64_t day, int secondOfDay, std::u16string_view pattern, const Locale& locale) {
+    std::u16string out;
+    for (size_t i = 0; i < pattern.size();) {
+        char16_t c = pattern[i];
+        if (c == u'\'') {  // quoted text, as it stands
+            size_t close = pattern.find(u'\'', i + 1);
+            if (close == std::u16string_view::npos) close = pattern.size();
+            out += pattern.substr(i + 1, close - i - 1);
+            i = close + 1;
+            continue;
+        }
+        size_t run = 1;
+        while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+        bool field = std::u16string_view(u"dMyhHmst").find(c) != std::u16string_view::npos;
+        out += field ? patternField(c, run, day, secondOfDay, locale) : std::u16string(run, c);
+        i += run;
+    }
+    // A 12-hour time whose designator is empty would end in a blank.
+    while (!out.empty() && out.back() == u' ') out.pop_back();
+    return out;
 }
 
 // ---- reading date texts ----------------------------------------------------
@@ -97,10 +145,18 @@ struct Token {
     enum Kind { Number, Word, Colon } kind = Number;
     int value = 0;        // Number
     int digits = 0;       // Number: how many digits were written
-    std::string word;     // Word, lower case
+    std::u16string word;  // Word, lower case
 };
 
-bool tokenize(std::u16string_view text, std::vector<Token>& tokens) {
+bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7); }
+
+char16_t lowerLetter(char16_t c) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char16_t>(c + 32);
+    return c;
+}
+
+// `dotSeparates`: the locale writes dates with "." ("2.1.2020").
+bool tokenize(std::u16string_view text, bool dotSeparates, std::vector<Token>& tokens) {
     size_t i = 0;
     while (i < text.size()) {
         char16_t c = text[i];
@@ -113,21 +169,18 @@ bool tokenize(std::u16string_view text, std::vector<Token>& tokens) {
             }
             if (t.digits > 6) return false;
             tokens.push_back(t);
-        } else if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
+        } else if (isLetter(c)) {
             Token t;
             t.kind = Token::Word;
-            while (i < text.size() && ((text[i] >= u'a' && text[i] <= u'z') || (text[i] >= u'A' && text[i] <= u'Z'))) {
-                char16_t l = text[i] <= u'Z' ? static_cast<char16_t>(text[i] + 32) : text[i];
-                t.word.push_back(static_cast<char>(l));
-                ++i;
-            }
+            while (i < text.size() && isLetter(text[i])) t.word.push_back(lowerLetter(text[i++]));
+            if (i < text.size() && text[i] == u'.') ++i;  // an abbreviation's point: "janv."
             tokens.push_back(t);
         } else if (c == u':') {
             Token colon;
             colon.kind = Token::Colon;
             tokens.push_back(colon);
             ++i;
-        } else if (c == u'/' || c == u'-' || c == u',' || c == u' ' || c == u'\t') {
+        } else if (c == u'/' || c == u'-' || c == u',' || c == u' ' || c == u'\t' || (c == u'.' && dotSeparates)) {
             ++i;  // date separators and blanks only divide numbers
         } else {
             return false;
@@ -136,24 +189,34 @@ bool tokenize(std::u16string_view text, std::vector<Token>& tokens) {
     return true;
 }
 
-// 1-12 for an English month name or its abbreviation ("jan", "sept"), else 0.
-int monthFromWord(const std::string& w) {
-    static const char* names[] = {"january", "february", "march", "april", "may", "june",
-                                  "july", "august", "september", "october", "november", "december"};
-    if (w.size() < 3) return 0;
-    for (int m = 0; m < 12; ++m) {
-        std::string name = names[m];
-        if (w == name || w == name.substr(0, 3) || (m == 8 && w == "sept")) return m + 1;
-    }
+// A calendar name as the tokenizer sees words: lower case, no point.
+std::u16string wordForm(std::u16string_view name) {
+    std::u16string w;
+    for (char16_t c : name)
+        if (c != u'.') w.push_back(lowerLetter(c));
+    return w;
+}
+
+// Whether `w` is `name` written out or abbreviated (`abbreviation`, or the
+// first three letters of an English name: "sept" and "sep" both stand).
+bool namesWord(const std::u16string& w, const char16_t* name, const char16_t* abbreviation) {
+    std::u16string full = wordForm(name);
+    return w == full || w == wordForm(abbreviation) || (w.size() >= 3 && full.compare(0, w.size(), w) == 0 &&
+                                                        w.size() <= 4 && full.size() > w.size());
+}
+
+// 1-12 for a month name or abbreviation, English or the locale's, else 0.
+int monthFromWord(const std::u16string& w, const Locale& locale) {
+    for (const CalendarNames* names : {&*locale.names, &*usEnglishLocale().names})
+        for (int m = 0; m < 12; ++m)
+            if (namesWord(w, names->months[m], names->monthAbbreviations[m])) return m + 1;
     return 0;
 }
 
-bool isWeekdayWord(const std::string& w) {
-    static const char* names[] = {"sunday", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday"};
-    for (const char* n : names) {
-        std::string name = n;
-        if (w == name || w == name.substr(0, 3)) return true;
-    }
+bool isWeekdayWord(const std::u16string& w, const Locale& locale) {
+    for (const CalendarNames* names : {&*locale.names, &*usEnglishLocale().names})
+        for (int d = 0; d < 7; ++d)
+            if (namesWord(w, names->weekdays[d], names->weekdayAbbreviations[d])) return true;
     return false;
 }
 
@@ -166,11 +229,11 @@ struct TimeOfDay {
 // Takes "h:mm[:ss]" out of the tokens, and an AM/PM word anywhere.
 bool extractTime(std::vector<Token>& tokens, TimeOfDay& time) {
     for (size_t i = 0; i < tokens.size();) {
-        const std::string& w = tokens[i].word;
-        bool meridiemWord = tokens[i].kind == Token::Word && (w == "am" || w == "pm" || w == "a" || w == "p");
+        const std::u16string& w = tokens[i].word;
+        bool meridiemWord = tokens[i].kind == Token::Word && (w == u"am" || w == u"pm" || w == u"a" || w == u"p");
         if (!meridiemWord) { ++i; continue; }
         if (time.meridiem != 0) return false;
-        time.meridiem = w[0] == 'a' ? 1 : 2;
+        time.meridiem = w[0] == u'a' ? 1 : 2;
         tokens.erase(tokens.begin() + static_cast<long>(i));
     }
     for (size_t i = 0; i + 2 < tokens.size(); ++i) {
@@ -220,17 +283,25 @@ bool looksLikeYear(const Token& t) { return t.digits >= 3 || t.value > 31; }
 
 int yearOf(const Token& t) { return t.digits <= 2 ? expandTwoDigitYear(t.value) : t.value; }
 
+// Whether the locale writes the day before the month ("dd.MM.yyyy",
+// "yyyy-MM-dd"): its short date pattern tells.
+bool dayBeforeMonth(const Locale& locale) {
+    std::u16string_view pattern = locale.shortDate;
+    return pattern.find(u'd') < pattern.find(u'M') || pattern.find(u'y') < pattern.find(u'M');
+}
+
 // Year, month and day from the numbers (and month name) left once the time
-// is taken out. US order: month before day.
-bool datePartsFromTokens(const std::vector<Token>& tokens, int& y, int& m, int& d) {
+// is taken out, in the locale's order of day and month.
+bool datePartsFromTokens(const std::vector<Token>& tokens, const Locale& locale, int& y, int& m, int& d) {
     std::vector<Token> numbers;
     int namedMonth = 0;
     for (const Token& t : tokens) {
         if (t.kind == Token::Number) { numbers.push_back(t); continue; }
-        int month = monthFromWord(t.word);
+        int month = monthFromWord(t.word, locale);
         if (month != 0 && namedMonth == 0) namedMonth = month;
-        else if (!isWeekdayWord(t.word)) return false;
+        else if (!isWeekdayWord(t.word, locale)) return false;
     }
+    const bool dayFirst = dayBeforeMonth(locale);
     if (namedMonth != 0) {
         m = namedMonth;
         if (numbers.size() == 2) {
@@ -251,13 +322,13 @@ bool datePartsFromTokens(const std::vector<Token>& tokens, int& y, int& m, int& 
         if (looksLikeYear(numbers[0])) {  // "2020-01-02", "2020/1/2"
             y = numbers[0].value, m = numbers[1].value, d = numbers[2].value;
         } else {
-            m = numbers[0].value, d = numbers[1].value, y = yearOf(numbers[2]);
+            m = numbers[dayFirst ? 1 : 0].value, d = numbers[dayFirst ? 0 : 1].value, y = yearOf(numbers[2]);
         }
     } else if (numbers.size() == 2) {
         if (looksLikeYear(numbers[1])) {  // "1/2020"
             m = numbers[0].value, d = 1, y = yearOf(numbers[1]);
         } else {  // "1/2": this year
-            m = numbers[0].value, d = numbers[1].value, y = currentYear();
+            m = numbers[dayFirst ? 1 : 0].value, d = numbers[dayFirst ? 0 : 1].value, y = currentYear();
         }
     } else {
         return false;
@@ -293,7 +364,9 @@ void partsFromDate(double date, int& year, int& month, int& day, int& hour, int&
     second = secondOfDay % 60;
 }
 
-std::u16string formatDate(double date) {
+std::u16string formatDate(double date) { return formatDate(date, usEnglishLocale()); }
+
+std::u16string formatDate(double date, const Locale& locale) {
     int64_t day = 0;
     int secondOfDay = 0;
     splitDate(date, day, secondOfDay);
@@ -301,16 +374,26 @@ std::u16string formatDate(double date) {
     // rounded to whole seconds: 0.99999999 is still a time alone.
     bool hasDay = std::trunc(date) != 0;
     bool hasTime = date != std::trunc(date);
-    std::string text;
-    if (!hasDay) text = timeText(secondOfDay);  // a time alone, midnight included
-    else if (!hasTime) text = dateText(day);    // a whole day
-    else text = dateText(day) + " " + timeText(secondOfDay);
-    return std::u16string(text.begin(), text.end());
+    std::u16string dateText = formatParts(day, secondOfDay, locale.shortDate, locale);
+    std::u16string timeText = formatParts(day, secondOfDay, locale.longTime, locale);
+    if (!hasDay) return timeText;  // a time alone, midnight included
+    if (!hasTime) return dateText;  // a whole day
+    return dateText + u" " + timeText;
 }
 
-bool parseDate(std::u16string_view text, double& out) {
+std::u16string formatDatePattern(double date, std::u16string_view pattern, const Locale& locale) {
+    int64_t day = 0;
+    int secondOfDay = 0;
+    splitDate(date, day, secondOfDay);
+    return formatParts(day, secondOfDay, pattern, locale);
+}
+
+bool parseDate(std::u16string_view text, double& out) { return parseDate(text, out, usEnglishLocale()); }
+
+bool parseDate(std::u16string_view text, double& out, const Locale& locale) {
     std::vector<Token> tokens;
-    if (!tokenize(text, tokens) || tokens.empty()) return false;
+    bool dotSeparates = std::u16string_view(locale.shortDate).find(u'.') != std::u16string_view::npos;
+    if (!tokenize(text, dotSeparates, tokens) || tokens.empty()) return false;
     TimeOfDay time;
     if (!extractTime(tokens, time)) return false;
     double fraction = 0;
@@ -318,7 +401,7 @@ bool parseDate(std::u16string_view text, double& out) {
     double day = 0;
     if (!tokens.empty()) {
         int y = 0, m = 0, d = 0;
-        if (!datePartsFromTokens(tokens, y, m, d)) return false;
+        if (!datePartsFromTokens(tokens, locale, y, m, d)) return false;
         if (y < 100 || y > 9999 || m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m)) return false;
         if (!dateFromParts(y, m, d, day)) return false;
     } else if (!time.present) {

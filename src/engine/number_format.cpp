@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/error_table.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 #include "engine/ops_internal.h"
 
@@ -164,18 +165,18 @@ bool stripDecorations(std::u16string_view& s, bool& negative) {
     return !s.empty();
 }
 
-// Decimal digits with "," group separators (after the first digit), one
-// ".", an optional exponent.
-// Copies the accepted characters (separators dropped) to `clean`.
-bool scanDecimal(std::u16string_view s, std::string& clean) {
+// Decimal digits with the locale's group separators (after the first
+// digit), one decimal separator, an optional exponent. Copies the accepted
+// characters to `clean` as ASCII ("1234.5e3"), group separators dropped.
+bool scanDecimal(std::u16string_view s, const Locale& locale, std::string& clean) {
     size_t i = 0;
     int mantissaDigits = 0;
     bool seenPoint = false;
     for (; i < s.size(); ++i) {
         char16_t c = s[i];
         if (c >= u'0' && c <= u'9') { clean.push_back(static_cast<char>(c)); ++mantissaDigits; }
-        else if (c == u',' && mantissaDigits > 0) continue;  // group separators, wherever they stand
-        else if (c == u'.' && !seenPoint) { clean.push_back('.'); seenPoint = true; }
+        else if (c == locale.group && mantissaDigits > 0) continue;  // wherever they stand
+        else if (c == locale.decimal && !seenPoint) { clean.push_back('.'); seenPoint = true; }
         else break;
     }
     if (mantissaDigits == 0) return false;
@@ -204,7 +205,7 @@ int32_t readNumber(std::u16string_view text, double& out) {
         if (int32_t e = readRadix(text.substr(2), base, value)) return e;
     } else {
         std::string clean;
-        if (!scanDecimal(text, clean)) return err::TypeMismatch;
+        if (!scanDecimal(text, activeLocale(), clean)) return err::TypeMismatch;
         value = readAsciiDecimal(clean);
         if (std::isinf(value)) return err::Overflow;
     }

@@ -10,6 +10,10 @@
 
 #include "engine/variant.h"
 
+namespace vbs {
+struct Locale;
+}
+
 namespace vbs::ops {
 
 // ---- arithmetic and text -------------------------------------------------
@@ -55,7 +59,9 @@ int32_t toSingle(const Variant& v, float& out);
 int32_t toDouble(const Variant& v, double& out);     // Empty -> 0; text read as a number or 13
 int32_t toCurrency(const Variant& v, int64_t& out);  // scaled by 10,000
 int32_t toDate(const Variant& v, double& out);
-int32_t toString(const Variant& v, std::u16string& out);  // Null -> 94; Empty -> ""
+// Null -> 94; Empty -> "". Numbers and dates are written in the running
+// script's locale (locale.h); toInvariantString writes them in English (US).
+int32_t toString(const Variant& v, std::u16string& out);
 
 // Converts to the narrowest numeric subtype that holds the value (used for
 // text operands of arithmetic: "10" + 5 is a Double 15).
@@ -70,6 +76,10 @@ std::u16string formatCurrency(int64_t scaled); // up to 4 decimals
 // English (US) short forms: "1/2/2020", "1:45:00 PM", "1/2/2020 1:45:00 PM";
 // a whole day number shows the date only, a value below 1 the time only.
 std::u16string formatDate(double date);
+// The same in a locale's short date and long time ("02.01.2020 13:45:00").
+std::u16string formatDate(double date, const Locale& locale);
+// A date written by one of the locale's patterns (see Locale).
+std::u16string formatDatePattern(double date, std::u16string_view pattern, const Locale& locale);
 
 // Reads plain ASCII decimal text ("123.45", "1e-5") with "." as the point,
 // whatever the C library's locale says (a Qt program runs in the desktop's
@@ -78,12 +88,16 @@ std::u16string formatDate(double date);
 double readAsciiDecimal(std::string_view text);
 
 // Reads text as VBScript reads a numeric string: blanks around, sign, digits,
-// one ".", exponent, "&H"/"&O" prefixes, "," thousands separators. False if
-// the whole text is not a number.
+// one decimal separator, exponent, "&H"/"&O" prefixes, group separators
+// (the running script's locale: "." and "," in English). False if the whole
+// text is not a number.
 bool parseNumber(std::u16string_view text, double& out);
 // Reads a date/time text (US order: "1/2/2020", "2020-01-02", "January 2, 2020",
-// "13:45", "1:45 PM", combinations). False if it is not a date.
+// "13:45", "1:45 PM", combinations), as date literals are. False if it is not a date.
 bool parseDate(std::u16string_view text, double& out);
+// The same in a locale's order of day, month and year ("2.1.2020" is 2 January
+// in German), with its month names beside the English ones.
+bool parseDate(std::u16string_view text, double& out, const Locale& locale);
 
 // ---- calendar ---------------------------------------------------------------
 // Day numbers: day 0 is 30 December 1899; the fraction is the time of day.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/error_table.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 #include "engine/ops_internal.h"
 
@@ -40,7 +41,7 @@ int32_t orderNumberWithText(const Variant& number, const std::u16string& text, i
     double x = 0, y = 0;
     toDouble(number, x);
     int32_t e = detail::readNumber(text, y);
-    if (e != 0 && number.type() == VarType::Date && parseDate(text, y)) e = 0;
+    if (e != 0 && number.type() == VarType::Date && parseDate(text, y, activeLocale())) e = 0;
     if (e != 0) return e;
     order = sign(x - y);
     return 0;

@@ -7,6 +7,7 @@
 
 #include "engine/error_table.h"
 #include "engine/interpreter.h"
+#include "engine/locale.h"
 
 namespace vbs {
 
@@ -61,6 +62,7 @@ void ScriptEngine::Reset() {
     vm_->setHostHooks(std::move(hooks));
     vm_->setPoll(std::move(poll));
     vm_->setObjectTypes(std::move(objectTypes));
+    locale_ = nullptr;
     error_.clear();
 }
 
@@ -72,16 +74,19 @@ void ScriptEngine::AddObject(std::u16string_view name, Dispatch* object, bool ad
 }
 
 void ScriptEngine::AddCode(std::u16string_view code) {
+    LocaleScope locale(locale_);
     vm_->setTimeout(timeoutMs_);
     check(operation([&] { return vm_->runGlobalText(code); }));
 }
 
 void ScriptEngine::ExecuteStatement(std::u16string_view statement) {
+    LocaleScope locale(locale_);
     vm_->setTimeout(timeoutMs_);
     check(operation([&] { return vm_->runGlobalText(statement); }));
 }
 
 Variant ScriptEngine::Eval(std::u16string_view expression) {
+    LocaleScope locale(locale_);
     vm_->setTimeout(timeoutMs_);
     Variant result;
     check(operation([&] { return vm_->evalGlobalText(expression, result); }));
@@ -89,6 +94,7 @@ Variant ScriptEngine::Eval(std::u16string_view expression) {
 }
 
 Variant ScriptEngine::Run(std::u16string_view name, std::vector<Variant> args) {
+    LocaleScope locale(locale_);
     vm_->setTimeout(timeoutMs_);
     Variant result;
     check(operation([&] { return vm_->runByName(name, args, result); }));

@@ -20,6 +20,7 @@
 namespace vbs {
 
 class Interpreter;
+struct Locale;
 
 // Hooks through which MsgBox and InputBox reach the user. Without a hook the
 // functions raise an error.
@@ -129,6 +130,9 @@ private:
     int32_t operation(Work&& work);
 
     std::unique_ptr<Interpreter> vm_;
+    // The locale this engine's scripts chose with SetLocale (nullptr: the
+    // default); active while one of its operations runs (locale.h).
+    const Locale* locale_ = nullptr;
     int64_t timeoutMs_ = 10000;
     int running_ = 0;  // operations in progress (nested through host objects)
     ScriptError error_;

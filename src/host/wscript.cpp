@@ -9,6 +9,7 @@
 #include "engine/error_table.h"
 #include "engine/interpreter.h"
 #include "engine/library/library_support.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 #include "host/text_stream.h"
 #include "host/windows_path.h"
@@ -61,7 +62,7 @@ int32_t echoText(CallContext& ctx, const Variant& value, std::u16string& out) {
     case vbs::VarType::Null: out = u"null"; return 0;
     case vbs::VarType::Boolean: out = value.asBoolean() ? u"-1" : u"0"; return 0;
     case vbs::VarType::Array: return vbs::err::TypeMismatch;
-    default: return vbs::ops::toString(value, out);
+    default: return vbs::ops::toInvariantString(value, out);  // "." whatever the script's locale
     }
 }
 

@@ -1,6 +1,7 @@
 #include "scripts/object_model.h"
 
 #include "console/command_evaluator.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 
 namespace talvoro {
@@ -26,7 +27,7 @@ vbs::HostObject::Call action(std::function<void()> work) {
 // The first argument as text, the way a String parameter receives it.
 int32_t textArgument(Args& args, int count, std::u16string& text) {
     if (args.size() != count || args.missing(0)) return kWrongArguments;
-    return vbs::ops::toString(args.at(0), text);
+    return vbs::ops::toInvariantString(args.at(0), text);
 }
 
 // A public String variable of the window.
@@ -41,7 +42,7 @@ void textVariable(vbs::HostObject& object, std::u16string_view name, std::functi
         [slot](Args args, const Variant& value, CallContext&) -> int32_t {
             if (args.size() != 0) return kWrongArguments;
             std::u16string text;
-            if (int32_t status = vbs::ops::toString(value.deref(), text)) return status;
+            if (int32_t status = vbs::ops::toInvariantString(value.deref(), text)) return status;
             slot() = std::move(text);
             return 0;
         });
@@ -177,7 +178,7 @@ void addCalcScreenMembers(vbs::HostObject& screen, TranscriptAccess& pane) {
         [&pane](Args args, const Variant& value, CallContext&) -> int32_t {
             std::u16string text;
             if (args.size() != 0) return kWrongArguments;
-            if (int32_t status = vbs::ops::toString(value.deref(), text)) return status;
+            if (int32_t status = vbs::ops::toInvariantString(value.deref(), text)) return status;
             pane.SetText(text);
             return 0;
         });
@@ -201,7 +202,7 @@ void addCalcScreenMembers(vbs::HostObject& screen, TranscriptAccess& pane) {
         [&pane](Args args, const Variant& value, CallContext&) -> int32_t {
             std::u16string text;
             if (args.size() != 0) return kWrongArguments;
-            if (int32_t status = vbs::ops::toString(value.deref(), text)) return status;
+            if (int32_t status = vbs::ops::toInvariantString(value.deref(), text)) return status;
             pane.SetSelText(text);
             return 0;
         });

@@ -3,6 +3,7 @@
 // is added and run through the running interpreter (as ExecuteGlobal does),
 // and Reset, which would destroy that interpreter, is refused.
 #include "engine/interpreter.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 #include "scripts/object_model.h"
 
@@ -104,7 +105,7 @@ void addCodeMembers(vbs::HostObject& control, vbs::ScriptEngine& engine) {
     auto runText = [&engine](Args args, Variant&, CallContext& ctx) -> int32_t {
         std::u16string text;
         if (args.size() != 1 || args.missing(0)) return kWrongArguments;
-        if (int32_t status = vbs::ops::toString(args.at(0), text)) return status;
+        if (int32_t status = vbs::ops::toInvariantString(args.at(0), text)) return status;
         return runningInterpreter(engine, ctx).executeGlobal(text, ctx);
     };
     control.method(u"AddCode", runText);
@@ -112,13 +113,13 @@ void addCodeMembers(vbs::HostObject& control, vbs::ScriptEngine& engine) {
     control.method(u"Eval", [&engine](Args args, Variant& result, CallContext& ctx) -> int32_t {
         std::u16string text;
         if (args.size() != 1 || args.missing(0)) return kWrongArguments;
-        if (int32_t status = vbs::ops::toString(args.at(0), text)) return status;
+        if (int32_t status = vbs::ops::toInvariantString(args.at(0), text)) return status;
         return runningInterpreter(engine, ctx).evalInCurrentScope(text, result, ctx);
     });
     control.method(u"Run", [&engine](Args args, Variant& result, CallContext& ctx) -> int32_t {
         std::u16string name;
         if (args.size() < 1 || args.missing(0)) return kWrongArguments;
-        if (int32_t status = vbs::ops::toString(args.at(0), name)) return status;
+        if (int32_t status = vbs::ops::toInvariantString(args.at(0), name)) return status;
         std::vector<Variant> values;
         for (int i = 1; i < args.size(); ++i) values.push_back(args.at(i));
         return runningInterpreter(engine, ctx).runByName(name, values, result);

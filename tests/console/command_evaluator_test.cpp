@@ -58,6 +58,10 @@ TEST(EvaluateInput, EdgeCaseRows) {
         {{u"4", u"1/0"}, {u"4", u"A:4", u"1/0", u"Error"}, u"4"},
         {{u"!y=2: z=1/0", u"y"}, {u"E:y=2: z=1/0", u"Error", u"y", u"A:2"}, u"2"},
         {{u"\t1 "}, {u"\t1", u"A:1"}, u"1"},
+        // A script's locale changes what the script writes, never the answers.
+        {{u"!SetLocale 1031", u"3/2", u"Ans/2"}, {u"E:SetLocale 1031", u"3/2", u"A:1.5", u"Ans/2", u"A:0.75"}, u"0.75"},
+        {{u"!SetLocale \"fr\"", u"$1/4", u"$1/4 & \"\"", u"CDate(0.5)"},
+         {u"E:SetLocale \"fr\"", u"S:1/4", u"A:0.25", u"S:1/4 & \"\"", u"A:0,25", u"CDate(0.5)", u"A:0.5"}, u"0.5"},
     };
     for (const Row& row : rows) {
         Calculator calc;

@@ -140,6 +140,27 @@ TEST(ScriptEngine, ResetForgetsCodeVariablesAndObjects) {
     EXPECT_EQ(engine.Eval(u"IsObject(Thing)").asBoolean(), false);
 }
 
+// Each engine keeps the locale its scripts chose, also while another one
+// runs inside its call; Reset goes back to the default.
+TEST(ScriptEngine, EachEngineKeepsItsOwnLocale) {
+    ScriptEngine german, plain;
+    german.ExecuteStatement(u"SetLocale 1031");
+    EXPECT_EQ(text(german.Eval(u"CStr(1.5)")), "1,5");
+    EXPECT_EQ(text(plain.Eval(u"CStr(1.5)")), "1.5");
+    EXPECT_EQ(text(plain.Eval(u"GetLocale()")), "1033");
+
+    auto host = vbs::makeHostObject(u"Inner");
+    host->method(u"Text", [&](vbs::Args, Variant& result, vbs::CallContext&) {
+        result = plain.Eval(u"CStr(2.5)");
+        return 0;
+    });
+    german.AddObject(u"Inner", host.get());
+    EXPECT_EQ(text(german.Eval(u"Inner.Text() & \"|\" & CStr(3.5)")), "2.5|3,5");
+
+    german.Reset();
+    EXPECT_EQ(text(german.Eval(u"CStr(1.5)")), "1.5");
+}
+
 TEST(ScriptEngine, LanguageIsVBScriptOnly) {
     ScriptEngine engine;
     EXPECT_EQ(vbs::toUtf8(engine.Language()), "VBScript");

@@ -18,6 +18,7 @@
 
 #include "engine/host_object.h"
 #include "engine/interpreter.h"
+#include "engine/locale.h"
 #include "engine/ops.h"
 #include "engine/script_engine.h"
 
@@ -102,7 +103,7 @@ std::u16string printable(vbs::CallContext& ctx, const vbs::Variant& arg) {
     }
     if (value.isNull()) return u"Null";
     std::u16string text;
-    if (vbs::ops::toString(value, text) != 0) return u"";
+    if (vbs::ops::toInvariantString(value, text) != 0) return u"";
     return text;
 }
 

@@ -2,26 +2,14 @@
 
 #include <cmath>
 
+#include "engine/locale.h"
 #include "engine/ops.h"
 
 namespace vbs::lib {
 
 namespace {
 
-const char16_t* const kMonthNames[12] = {
-    u"January", u"February", u"March", u"April", u"May", u"June",
-    u"July", u"August", u"September", u"October", u"November", u"December"};
-const char16_t* const kMonthAbbreviations[12] = {
-    u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-const char16_t* const kWeekdayNames[7] = {
-    u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"};
-const char16_t* const kWeekdayAbbreviations[7] = {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
-
 int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0); }
-
-std::u16string number(int64_t n) { return toU16(std::to_string(n)); }
-
-std::u16string twoDigits(int64_t n) { return n < 10 ? u"0" + number(n) : number(n); }
 
 }  // namespace
 
@@ -74,34 +62,28 @@ CalendarDay calendarDayOf(double date) {
 }
 
 const char16_t* monthName(int index, bool abbreviate) {
-    return abbreviate ? kMonthAbbreviations[index - 1] : kMonthNames[index - 1];
+    const CalendarNames& names = *activeLocale().names;
+    return abbreviate ? names.monthAbbreviations[index - 1] : names.months[index - 1];
 }
 
 const char16_t* weekdayName(int index, bool abbreviate) {
-    return abbreviate ? kWeekdayAbbreviations[index - 1] : kWeekdayNames[index - 1];
+    const CalendarNames& names = *activeLocale().names;
+    return abbreviate ? names.weekdayAbbreviations[index - 1] : names.weekdays[index - 1];
 }
 
 std::u16string longDateText(double date) {
-    CalendarDay c = calendarDayOf(date);
-    return std::u16string(weekdayName(weekdaySundayFirst(dayOf(date)), false)) + u", " +
-           monthName(c.month, false) + u" " + number(c.day) + u", " + number(c.year);
+    return ops::formatDatePattern(date, activeLocale().longDate, activeLocale());
 }
 
 std::u16string shortDateText(double date) {
-    CalendarDay c = calendarDayOf(date);
-    return number(c.month) + u"/" + number(c.day) + u"/" + number(c.year);
+    return ops::formatDatePattern(date, activeLocale().shortDate, activeLocale());
 }
 
 std::u16string longTimeText(double date) {
-    int64_t s = secondsOfDay(date);
-    int64_t hour = s / 3600, minute = s / 60 % 60, second = s % 60;
-    int64_t hour12 = hour % 12 == 0 ? 12 : hour % 12;
-    return number(hour12) + u":" + twoDigits(minute) + u":" + twoDigits(second) + (hour < 12 ? u" AM" : u" PM");
+    return ops::formatDatePattern(date, activeLocale().longTime, activeLocale());
 }
 
-std::u16string shortTimeText(double date) {
-    int64_t s = secondsOfDay(date);
-    return twoDigits(s / 3600) + u":" + twoDigits(s / 60 % 60);
-}
+// The short time is on the 24-hour clock in every locale.
+std::u16string shortTimeText(double date) { return ops::formatDatePattern(date, u"HH:mm", activeLocale()); }
 
 }  // namespace vbs::lib

@@ -44,12 +44,12 @@ struct CalendarDay {
 };
 CalendarDay calendarDayOf(double date);
 
-// English (US) names; `index` 1-based (January = 1, Sunday = 1).
+// Names in the running script's locale; `index` 1-based (January = 1, Sunday = 1).
 const char16_t* monthName(int index, bool abbreviate);
 const char16_t* weekdayName(int index, bool abbreviate);
 
-// The date parts of FormatDateTime: "Thursday, January 2, 2020", "1/2/2020",
-// "1:45:00 PM", "13:45".
+// The date parts of FormatDateTime in the running script's locale; in
+// English (US) "Thursday, January 2, 2020", "1/2/2020", "1:45:00 PM", "13:45".
 std::u16string longDateText(double date);
 std::u16string shortDateText(double date);
 std::u16string longTimeText(double date);

@@ -4,6 +4,7 @@
 // subtype. Null cannot be converted (94), which ops reports.
 #include "engine/builtins.h"
 #include "engine/library/library_support.h"
+#include "engine/locale.h"
 
 namespace vbs {
 
@@ -98,7 +99,7 @@ int32_t fnIsDate(CallContext&, Args args, Variant& result) {
     bool isDate = v.type() == VarType::Date;
     if (v.isString()) {
         double ignored = 0;
-        isDate = ops::parseDate(v.asString(), ignored);
+        isDate = ops::parseDate(v.asString(), ignored, activeLocale());
     }
     result = Variant::boolean(isDate);
     return 0;

@@ -1,11 +1,13 @@
-// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime, always with
-// English (US) conventions: "." before decimals, "," between groups of three,
-// "$" in front of amounts, whatever locale the script asked for. Null is not
-// a number to format (13), unlike the string functions that pass it through.
+// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime, with the
+// conventions of the running script's locale (locale.h): in English (US) "."
+// before decimals, "," between groups of three, "$" in front of amounts.
+// Null is not a number to format (13), unlike the string functions that
+// pass it through.
 #include "engine/builtins.h"
 #include "engine/library/calendar.h"
 #include "engine/library/decimal_rounding.h"
 #include "engine/library/library_support.h"
+#include "engine/locale.h"
 
 namespace vbs {
 
@@ -22,13 +24,16 @@ struct NumberStyle {
     int32_t decimals = kDefaultDecimals;
     bool leadingZero = true;   // "0.50" rather than ".50"
     bool parentheses = false;  // "(1.00)" rather than "-1.00"
+    bool parenthesesChosen = false;  // by the caller, not left to the default
     bool grouping = true;      // "1,234" rather than "1234"
 };
 
-int32_t readTristate(const Args& args, int i, bool fallback, bool& out) {
+// `chosen`, if given, tells whether the caller decided (not vbUseDefault).
+int32_t readTristate(const Args& args, int i, bool fallback, bool& out, bool* chosen = nullptr) {
     int32_t n = kUseDefault;
     if (int32_t e = lib::readOptionalLong(args, i, kUseDefault, n)) return e;
     out = n == kUseDefault ? fallback : n != 0;
+    if (chosen) *chosen = n != kUseDefault;
     return 0;
 }
 
@@ -39,14 +44,15 @@ int32_t readStyle(const Args& args, bool parenthesesByDefault, NumberStyle& styl
     if (decimals < -1 || decimals > kMaxDecimals) return err::InvalidProcCall;
     style.decimals = decimals == -1 ? kDefaultDecimals : decimals;
     if (int32_t e = readTristate(args, 2, true, style.leadingZero)) return e;
-    if (int32_t e = readTristate(args, 3, parenthesesByDefault, style.parentheses)) return e;
+    if (int32_t e = readTristate(args, 3, parenthesesByDefault, style.parentheses, &style.parenthesesChosen))
+        return e;
     return readTristate(args, 4, true, style.grouping);
 }
 
-std::u16string groupThousands(const std::string& digits) {
+std::u16string groupThousands(const std::string& digits, char16_t separator) {
     std::u16string out;
     for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += u',';
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
         out += static_cast<char16_t>(digits[i]);
     }
     return out;
@@ -58,10 +64,11 @@ std::u16string groupThousands(const std::string& digits) {
 std::u16string formatMagnitude(double value, const NumberStyle& style, bool& negative) {
     lib::RoundedDecimal r = lib::roundDecimal(value, style.decimals, lib::TieRule::HalfAwayFromZero);
     negative = value < 0;
+    const Locale& locale = activeLocale();
     std::u16string text;
     if (r.integerDigits != "0" || style.leadingZero || style.decimals == 0)
-        text = style.grouping ? groupThousands(r.integerDigits) : toU16(r.integerDigits);
-    if (style.decimals > 0) text += u"." + toU16(r.fractionDigits);
+        text = style.grouping ? groupThousands(r.integerDigits, locale.group) : toU16(r.integerDigits);
+    if (style.decimals > 0) text += locale.decimal + toU16(r.fractionDigits);
     return text;
 }
 
@@ -82,16 +89,29 @@ int32_t fnFormatNumber(CallContext&, Args args, Variant& result) {
     return 0;
 }
 
-// US currency: "$1,234.50", negatives in parentheses unless asked otherwise.
+// The locale's money form: "$1,234.50" and "($1,234.50)" in English (US),
+// "1.234,50 €" and "-1.234,50 €" in German. Asked for parentheses, a
+// negative amount is its positive form in them; asked for none, a "-" stands
+// in front where the locale would have parentheses.
+std::u16string currencyText(const std::u16string& digits, bool negative, const NumberStyle& style) {
+    const Locale& locale = activeLocale();
+    std::u16string positive = locale.currency.prefix + digits + locale.currency.suffix;
+    if (!negative) return positive;
+    std::u16string usual = locale.negativeCurrency.prefix + digits + locale.negativeCurrency.suffix;
+    bool usualHasParentheses = usual.front() == u'(';
+    if (!style.parenthesesChosen) return usual;
+    if (style.parentheses) return u"(" + positive + u")";
+    return usualHasParentheses ? u"-" + positive : usual;
+}
+
 int32_t fnFormatCurrency(CallContext&, Args args, Variant& result) {
     NumberStyle style;
     if (int32_t e = readStyle(args, true, style)) return e;
     double value = 0;
     if (int32_t e = readAmount(args, value)) return e;
     bool negative = false;
-    std::u16string amount = u"$" + formatMagnitude(value, style, negative);
-    if (negative) amount = style.parentheses ? u"(" + amount + u")" : u"-" + amount;
-    result = Variant::string(std::move(amount));
+    std::u16string digits = formatMagnitude(value, style, negative);
+    result = Variant::string(currencyText(digits, negative, style));
     return 0;
 }
 
@@ -118,7 +138,7 @@ int32_t fnFormatDateTime(CallContext&, Args args, Variant& result) {
     if (int32_t e = lib::readDate(args, 0, date)) return e;
     std::u16string text;
     switch (format) {
-    case 0: text = ops::formatDate(date); break;
+    case 0: text = ops::formatDate(date, activeLocale()); break;
     case 1: text = lib::longDateText(date); break;
     case 2: text = lib::shortDateText(date); break;
     case 3: text = lib::longTimeText(date); break;

@@ -10,7 +10,4 @@ namespace vbs::lib {
 
 std::span<const BuiltinInfo> scriptInfoBuiltins();
 
-// The locale scripts see: always formatted as English (US) whatever it says.
-constexpr int32_t kDefaultLocaleId = 1033;
-
 }  // namespace vbs::lib

@@ -12,8 +12,8 @@ WScript.Echo FormatDateTime(d, vbLongDate)
 '> Thursday, January 2, 2020
 WScript.Echo FormatDateTime(d, vbShortDate), FormatDateTime(d, vbLongTime), FormatDateTime(d, vbShortTime)
 '> 1/2/2020 1:45:00 PM 13:45
-' SetLocale changes what GetLocale answers, not how numbers look.
+' SetLocale changes what GetLocale answers and how numbers look.
 old = SetLocale("de-de")
 WScript.Echo old, GetLocale(), FormatNumber(1234.5)
-'> 1033 1031 1,234.50
+'> 1033 1031 1.234,50
 x = SetLocale(old)
