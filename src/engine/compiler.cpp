@@ -398,6 +398,18 @@ bool ProcCompiler::emitRef(const Place& place, const std::u16string& name) {
 
 // ---- expressions -------------------------------------------------------------------------
 
+// True when the result of `left op right` depends on the locale a script
+// may choose with SetLocale before the expression runs: a number written as
+// text ("x" & 2.5) or a text read as a number ("2,5" * 2).
+static bool dependsOnLocale(BinaryOp op, const Variant& left, const Variant& right) {
+    auto writtenInLocale = [](const Variant& v) {
+        VarType t = v.type();
+        return t == VarType::Single || t == VarType::Double || t == VarType::Currency || t == VarType::Date;
+    };
+    if (op == BinaryOp::Concat) return writtenInLocale(left) || writtenInLocale(right);
+    return left.type() == VarType::String || right.type() == VarType::String;
+}
+
 // The value of an expression made of literals, constants and the
 // arithmetic operators alone, computed now by the operators the VM uses;
 // false when it needs a variable, or when computing it fails (1 / 0): that
@@ -433,6 +445,7 @@ bool ProcCompiler::foldConstant(const Expr& e, Variant& out) {
     }
     Variant left, right;
     if (!foldConstant(*b.left, left) || !foldConstant(*b.right, right)) return false;
+    if (dependsOnLocale(b.op, left, right)) return false;
     return fold(left, right, out) == 0;
 }
 
