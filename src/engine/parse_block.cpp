@@ -154,9 +154,10 @@ bool Parser::parseSingleLineBody(Block& out) {
             break;
         }
         if (!parseStatement(out)) return false;
-        bool endIf = at(TokenKind::KwEnd) && peekToken(1).kind == TokenKind::KwIf;
-        if (!atEndOfStatement() && !at(TokenKind::KwElse) && !endIf)
-            return fail(err::ExpectedEndOfStatement);
+        // A closing word ends the one-line If with its statement; the block
+        // around it decides whether the word may stand there.
+        if (atEndOfStatement()) continue;
+        return closesBlock(tok().kind) || fail(err::ExpectedEndOfStatement);
     }
 }
 

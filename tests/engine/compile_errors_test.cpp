@@ -97,6 +97,7 @@ const Invalid kBlocks[] = {
     {"For Each x c\nNext", 1046, 1, 12},
     {"For 5 = 1 To 2\nNext", 1040, 1, 5},
     {"For i = 1 To 2\n x = i Next", 1042, 2, 8},
+    {"For i = 1 To 2\n If i Then x = i Next", 1042, 2, 18},
     {"x = 1\nNext", 1055, 2, 1},
     {"Do\n x = 1", 1019, 2, 7},
     {"Do x\nLoop", 1028, 1, 4},

@@ -2,8 +2,9 @@
 ' procedure's or Case's first statement may share its header's line.
 Sub Show(s) WScript.Echo s : End Sub
 Function Twice(n) Twice = 2 * n End Function
-Show Twice(21)
-'> 42
+Function Sign(n) If n < 0 Then Sign = -1 Else Sign = 1 End Function
+Show Twice(21) & Sign(-3)
+'> 42-1
 If x Then y = 1 Else y = 2 End If
 If True Then z = 3 End If
 Show y & z
