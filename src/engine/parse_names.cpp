@@ -138,15 +138,28 @@ private:
         return declareIn(proc.body, local, false);
     }
 
+    // Fields and procedures are kept apart but declared in the order they
+    // were written, so the clash is reported at the later of the two.
     bool checkClass(const ClassStmt& cls) {
         Scope members;
-        for (const auto& field : cls.fields)
-            if (!declareStatement(*field, members, false)) return false;
-        for (const auto& member : cls.members)
-            if (!declare(members, member->name, useOf(member->procKind), member->namePos) ||
-                !checkProcedure(*member))
+        size_t field = 0, member = 0;
+        while (field < cls.fields.size() || member < cls.members.size()) {
+            bool fieldFirst = member == cls.members.size() ||
+                              (field < cls.fields.size() &&
+                               comesBefore(cls.fields[field]->pos, cls.members[member]->pos));
+            if (fieldFirst) {
+                if (!declareStatement(*cls.fields[field++], members, false)) return false;
+                continue;
+            }
+            const ProcedureStmt& proc = *cls.members[member++];
+            if (!declare(members, proc.name, useOf(proc.procKind), proc.namePos) || !checkProcedure(proc))
                 return false;
+        }
         return true;
+    }
+
+    static bool comesBefore(Pos a, Pos b) {
+        return a.line != b.line ? a.line < b.line : a.column < b.column;
     }
 };
 
