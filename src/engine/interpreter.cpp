@@ -432,13 +432,15 @@ dispatch:
         VBS_NEXT();
     }
     VBS_CASE(CaseEqual) {
-        --sp;
-        Variant subject = slots[in->b];
-        Variant v = std::move(*sp);
+        // The comparison runs on the stack: a handler's own Variants are not
+        // destroyed when the indirect jump to the next handler leaves it.
+        std::construct_at(sp, slots[in->b]);
+        if (!fast::binary(Op::Equal, *sp, sp[-1], *sp)) e = binarySlow(Op::Equal, 0, *sp, sp[-1]);
+        bool match = !e && sp->type() == VarType::Boolean && sp->asBoolean();
         sp->clear();
-        if (!fast::binary(Op::Equal, subject, v, subject)) e = binarySlow(Op::Equal, 0, subject, v);
+        (--sp)->clear();
         if (e) goto failed;
-        if (subject.type() == VarType::Boolean && subject.asBoolean()) ip = code + in->a;
+        if (match) ip = code + in->a;
         VBS_NEXT();
     }
     VBS_CASE(ExitProc)

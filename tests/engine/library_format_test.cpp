@@ -61,6 +61,7 @@ TEST(LibraryFormat, CurrencyAndPercent) {
         {u"FormatPercent", {dbl(-0.5), i16(0)}, "String -50%"},
         {u"FormatPercent", {dbl(12.5), i16(1)}, "String 1,250.0%"},
         {u"FormatPercent", {dbl(0.001), i16(2), kFalse}, "String .10%"},
+        {u"FormatPercent", {dbl(1e308)}, "error 6"},  // 100 times it is past a Double
     });
 }
 

@@ -3,6 +3,8 @@
 // before decimals, "," between groups of three, "$" in front of amounts.
 // Null is not a number to format (13), unlike the string functions that
 // pass it through.
+#include <cmath>
+
 #include "engine/builtins.h"
 #include "engine/library/calendar.h"
 #include "engine/library/decimal_rounding.h"
@@ -120,6 +122,8 @@ int32_t fnFormatPercent(CallContext&, Args args, Variant& result) {
     if (int32_t e = readStyle(args, false, style)) return e;
     double value = 0;
     if (int32_t e = readAmount(args, value)) return e;
+    // A Double near its limit has no percentage: 100 times it is Overflow.
+    if (!std::isfinite(value * 100)) return err::Overflow;
     bool negative = false;
     std::u16string percent = formatMagnitude(value * 100, style, negative) + u"%";
     if (negative) percent = style.parentheses ? u"(" + percent + u")" : u"-" + percent;

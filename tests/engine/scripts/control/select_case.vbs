@@ -79,3 +79,16 @@ Function Band(score)
 End Function
 WScript.Echo Band(95), Band(90), Band(80), Band(10)
 '> A A B C
+
+' A Case value is let go once it has been compared: a new object there is
+' terminated before the Case's body runs.
+Class Probe
+    Public Default Function Value() Value = 1 End Function
+    Sub Class_Terminate() WScript.Echo "gone" End Sub
+End Class
+Select Case 1
+Case New Probe
+    WScript.Echo "matched"
+End Select
+'> gone
+'> matched
