@@ -54,11 +54,13 @@ bool canStoreResult(Op op) {
 }
 
 // Built-ins that look at an object itself rather than at its default
-// member's value; every other built-in receives the value.
+// member's value (IsNumeric and IsDate ask for the value themselves, as an
+// object without one is an answer there, not an error); every other
+// built-in receives the value.
 bool takesObjects(std::u16string_view name) {
     static const char16_t* const kNames[] = {u"TypeName", u"VarType", u"IsObject", u"IsEmpty", u"IsNull",
                                              u"IsArray", u"Array", u"GetRef", u"CreateObject", u"GetObject",
-                                             u"UBound", u"LBound", u"Join", u"Filter"};
+                                             u"UBound", u"LBound", u"Join", u"Filter", u"IsNumeric", u"IsDate"};
     for (const char16_t* n : kNames)
         if (namesEqual(name, n)) return true;
     return false;

@@ -113,15 +113,21 @@ int digitValue(char16_t c, int base) {
     return v < base ? v : -1;
 }
 
-// "&H1F", "&O17": the digits after the prefix, read unsigned. Values above
-// the Long range overflow, as the engine's own string conversion does.
-int32_t readRadix(std::u16string_view digits, int base, double& out) {
+// "&H1F", "&O17": the digits after the prefix, read unsigned. A value that
+// needs all `wrapBits` bits is that width's two's complement ("&HFFFF" is -1
+// in 16 bits); values above the Long range overflow, as the engine's own
+// string conversion does.
+int32_t readRadix(std::u16string_view digits, int base, int wrapBits, double& out) {
     if (digits.empty()) return err::TypeMismatch;
     double value = 0;
     for (char16_t c : digits) {
         int v = digitValue(c, base);
         if (v < 0) return err::TypeMismatch;
         value = value * base + v;
+    }
+    if (wrapBits > 0) {
+        double span = std::ldexp(1.0, wrapBits);
+        if (value >= span / 2 && value < span) value -= span;
     }
     if (value > 2147483647.0) return err::Overflow;
     out = value;
@@ -195,14 +201,14 @@ bool scanDecimal(std::u16string_view s, const Locale& locale, std::string& clean
 
 namespace detail {
 
-int32_t readNumber(std::u16string_view text, double& out) {
+int32_t readNumber(std::u16string_view text, double& out, int wrapBits) {
     bool negative = false;
     if (!stripDecorations(text, negative)) return err::TypeMismatch;
     double value = 0;
     char16_t radix = text.size() >= 2 && text[0] == u'&' ? static_cast<char16_t>(text[1] | 0x20) : 0;
     if (radix == u'h' || radix == u'o') {
         int base = radix == u'h' ? 16 : 8;
-        if (int32_t e = readRadix(text.substr(2), base, value)) return e;
+        if (int32_t e = readRadix(text.substr(2), base, wrapBits, value)) return e;
     } else {
         std::string clean;
         if (!scanDecimal(text, activeLocale(), clean)) return err::TypeMismatch;

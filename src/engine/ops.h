@@ -52,9 +52,14 @@ int32_t compareOrder(const Variant& a, const Variant& b, int& order, bool textCo
 
 // ---- conversions (the rules of CBool, CByte, CInt, CLng, CSng, CDbl, CCur, CDate, CStr)
 int32_t toBoolean(const Variant& v, bool& out);
-int32_t toByte(const Variant& v, uint8_t& out);
+int32_t toByte(const Variant& v, uint8_t& out);      // True -> 255
 int32_t toInteger(const Variant& v, int16_t& out);   // rounds half to even; 6 out of range
 int32_t toLong(const Variant& v, int32_t& out);      // rounds half to even; 6 out of range
+// CInt and CLng themselves: as toInteger and toLong, but a hex or octal text
+// that needs all 16 or 32 bits is their two's complement (CInt("&HFFFF") and
+// CLng("&HFFFFFFFF") are -1); operators and arguments read such text unsigned.
+int32_t castToInteger(const Variant& v, int16_t& out);
+int32_t castToLong(const Variant& v, int32_t& out);
 int32_t toSingle(const Variant& v, float& out);
 int32_t toDouble(const Variant& v, double& out);     // Empty -> 0; text read as a number or 13
 int32_t toCurrency(const Variant& v, int64_t& out);  // scaled by 10,000

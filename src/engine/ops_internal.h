@@ -16,7 +16,9 @@ namespace vbs::ops::detail {
 inline double roundHalfEven(double x) { return std::nearbyint(x); }
 
 // Reads a numeric text; returns 0, 13 (not a number) or 6 (too large).
-int32_t readNumber(std::u16string_view text, double& out);
+// With `wrapBits` (16 or 32), a hex or octal text that needs all those bits
+// reads as their two's complement, as CInt and CLng read "&HFFFF".
+int32_t readNumber(std::u16string_view text, double& out, int wrapBits = 0);
 
 // The first and last days a Date may hold: 1 Jan 100 and 31 Dec 9999.
 constexpr double kMinDate = -657434.0;

@@ -47,14 +47,14 @@ int32_t fnCDbl(CallContext&, Args args, Variant& result) {
 
 int32_t fnCInt(CallContext&, Args args, Variant& result) {
     int16_t n = 0;
-    if (int32_t e = ops::toInteger(args.at(0), n)) return e;
+    if (int32_t e = ops::castToInteger(args.at(0), n)) return e;
     result = Variant::integer(n);
     return 0;
 }
 
 int32_t fnCLng(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
-    if (int32_t e = ops::toLong(args.at(0), n)) return e;
+    if (int32_t e = ops::castToLong(args.at(0), n)) return e;
     result = Variant::long_(n);
     return 0;
 }
@@ -89,19 +89,28 @@ bool looksNumeric(const Variant& v) {
     }
 }
 
-int32_t fnIsNumeric(CallContext&, Args args, Variant& result) {
-    result = Variant::boolean(looksNumeric(args.at(0)));
-    return 0;
-}
-
-int32_t fnIsDate(CallContext&, Args args, Variant& result) {
-    const Variant& v = args.at(0);
-    bool isDate = v.type() == VarType::Date;
+bool looksLikeDate(const Variant& v) {
     if (v.isString()) {
         double ignored = 0;
-        isDate = ops::parseDate(v.asString(), ignored, activeLocale());
+        return ops::parseDate(v.asString(), ignored, activeLocale());
     }
-    result = Variant::boolean(isDate);
+    return v.type() == VarType::Date;
+}
+
+// IsNumeric and IsDate ask about a value and do not fail for want of one:
+// Nothing, or an object without a default member, is neither a number nor
+// a date. Other errors that reading the default member raises stand.
+template <bool (*Test)(const Variant&)>
+int32_t askAboutValue(CallContext& ctx, Args args, Variant& result) {
+    if (args.at(0).isObject()) {
+        int32_t e = lib::replaceObjectsByValues(ctx, args);
+        if (e == err::ObjectVariableNotSet || e == err::MemberNotSupported) {
+            result = Variant::boolean(false);
+            return 0;
+        }
+        if (e) return e;
+    }
+    result = Variant::boolean(Test(args.at(0)));
     return 0;
 }
 
@@ -115,8 +124,8 @@ const BuiltinInfo kConversionBuiltins[] = {
     {u"CLng", 1, 1, lib::onValues<fnCLng>},
     {u"CSng", 1, 1, lib::onValues<fnCSng>},
     {u"CStr", 1, 1, lib::onValues<fnCStr>},
-    {u"IsDate", 1, 1, lib::onValues<fnIsDate>},
-    {u"IsNumeric", 1, 1, lib::onValues<fnIsNumeric>},
+    {u"IsDate", 1, 1, askAboutValue<looksLikeDate>},
+    {u"IsNumeric", 1, 1, askAboutValue<looksNumeric>},
 };
 
 }  // namespace

@@ -24,6 +24,16 @@ WScript.Echo CStr(IsNumeric("1e5")), CStr(IsNumeric("&H1F")), CStr(IsNumeric("")
 '> True True False False
 WScript.Echo CStr(IsEmpty(e)), CStr(IsNull(Null)), CStr(IsObject(t)), CStr(IsArray(fixed)), CStr(IsDate(#1/1/2000#))
 '> True True True True True
+' IsNumeric and IsDate read an object's default value; an object without one
+' (Nothing, no default member) is neither, without an error.
+Class Twelve
+    Public Default Property Get Value
+        Value = "12"
+    End Property
+End Class
+Set dozen = New Twelve
+WScript.Echo CStr(IsNumeric(dozen)), CStr(IsNumeric(t)), CStr(IsNumeric(Nothing)), CStr(IsDate(t)), CStr(IsDate(Nothing))
+'> True False False False False
 ' An instance is named after its class; Nothing is an object reference to nothing.
 WScript.Echo TypeName(Nothing), VarType(Nothing)
 '> Nothing 9
