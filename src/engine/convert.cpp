@@ -2,6 +2,7 @@
 // and CStr, used by the operators and the built-in library alike.
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "engine/error_table.h"
@@ -24,25 +25,26 @@ int64_t roundCurrencyToWhole(int64_t scaled) {
 }
 
 // The value of a numeric, Empty or text operand rounded half to even to a
-// whole number in [low, high] (6 outside), for the integer conversions.
+// whole number of type T (6 outside its range), for the integer conversions.
 // Currency is rounded on its exact scaled form rather than through a double;
 // hex and octal text wraps at `wrapBits` (detail::readNumber).
-int32_t wholeNumber(const Variant& v, double low, double high, int wrapBits, double& out) {
+template <typename T>
+int32_t wholeNumber(const Variant& v, int wrapBits, T& out) {
+    double d = 0;
     if (v.type() == VarType::Currency) {
-        out = static_cast<double>(roundCurrencyToWhole(v.asCurrencyScaled()));
+        d = static_cast<double>(roundCurrencyToWhole(v.asCurrencyScaled()));
     } else if (v.type() == VarType::String) {
-        if (int32_t e = detail::readNumber(v.asString(), out, wrapBits)) return e;
-        out = detail::roundHalfEven(out);
+        if (int32_t e = detail::readNumber(v.asString(), d, wrapBits)) return e;
+        d = detail::roundHalfEven(d);
     } else {
-        if (int32_t e = toDouble(v, out)) return e;
-        out = detail::roundHalfEven(out);
+        if (int32_t e = toDouble(v, d)) return e;
+        d = detail::roundHalfEven(d);
     }
-    if (!(out >= low && out <= high)) return err::Overflow;  // -0 from CByte(-0.5) passes
+    // -0 from CByte(-0.5) passes.
+    if (!(d >= std::numeric_limits<T>::min() && d <= std::numeric_limits<T>::max())) return err::Overflow;
+    out = static_cast<T>(d);
     return 0;
 }
-
-constexpr double kLongMin = -2147483648.0, kLongMax = 2147483647.0;
-constexpr double kIntegerMin = -32768.0, kIntegerMax = 32767.0;
 
 // A number's text with the locale's decimal separator in place of ".".
 std::u16string withDecimalSeparator(std::u16string text, const Locale& locale) {
@@ -107,42 +109,19 @@ int32_t toDouble(const Variant& value, double& out) {
     }
 }
 
-int32_t toLong(const Variant& value, int32_t& out) {
-    double d = 0;
-    if (int32_t e = wholeNumber(value.deref(), kLongMin, kLongMax, 0, d)) return e;
-    out = static_cast<int32_t>(d);
-    return 0;
-}
+int32_t toLong(const Variant& value, int32_t& out) { return wholeNumber(value.deref(), 0, out); }
 
-int32_t castToLong(const Variant& value, int32_t& out) {
-    double d = 0;
-    if (int32_t e = wholeNumber(value.deref(), kLongMin, kLongMax, 32, d)) return e;
-    out = static_cast<int32_t>(d);
-    return 0;
-}
+int32_t castToLong(const Variant& value, int32_t& out) { return wholeNumber(value.deref(), 32, out); }
 
-int32_t toInteger(const Variant& value, int16_t& out) {
-    double d = 0;
-    if (int32_t e = wholeNumber(value.deref(), kIntegerMin, kIntegerMax, 0, d)) return e;
-    out = static_cast<int16_t>(d);
-    return 0;
-}
+int32_t toInteger(const Variant& value, int16_t& out) { return wholeNumber(value.deref(), 0, out); }
 
-int32_t castToInteger(const Variant& value, int16_t& out) {
-    double d = 0;
-    if (int32_t e = wholeNumber(value.deref(), kIntegerMin, kIntegerMax, 16, d)) return e;
-    out = static_cast<int16_t>(d);
-    return 0;
-}
+int32_t castToInteger(const Variant& value, int16_t& out) { return wholeNumber(value.deref(), 16, out); }
 
 int32_t toByte(const Variant& value, uint8_t& out) {
     const Variant& v = value.deref();
     // True is all bits set, and a Byte keeps the lowest eight of them.
     if (v.type() == VarType::Boolean) { out = v.asBoolean() ? 255 : 0; return 0; }
-    double d = 0;
-    if (int32_t e = wholeNumber(v, 0.0, 255.0, 0, d)) return e;
-    out = static_cast<uint8_t>(d);
-    return 0;
+    return wholeNumber(v, 0, out);
 }
 
 int32_t toSingle(const Variant& value, float& out) {

@@ -249,10 +249,11 @@ int32_t fnSpace(CallContext&, Args args, Variant& result) {
 // String(n, character): character is text (its first character) or a code
 // (taken modulo 256).
 int32_t fnString(CallContext&, Args args, Variant& result) {
+    // A Null count or character gives Null, as Len and Left do.
+    const Variant& ch = args.at(1);
+    if (lib::isNullArg(args, 0) || ch.isNull()) { result = Variant::null(); return 0; }
     int32_t n = 0;
     if (int32_t e = readCount(args, 0, n)) return e;
-    const Variant& ch = args.at(1);
-    if (ch.isNull()) { result = Variant::null(); return 0; }
     char16_t c = 0;
     if (ch.isString()) {
         if (ch.asString().empty()) return err::InvalidProcCall;

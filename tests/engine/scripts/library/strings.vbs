@@ -48,7 +48,7 @@ x = Join(Null) : WScript.Echo "Join Null", Err.Number : Err.Clear
 x = Mid("abc", Null) : WScript.Echo "Mid start Null", Err.Number : Err.Clear
 '> Mid start Null 94
 ' A Null text gives Null back; Replace converts a Boolean to its number.
-WScript.Echo IsNull(Mid(Null, 2)), IsNull(Mid(Null, 1, 1)), IsNull(Left(Null, 1))
-'> True True True
+WScript.Echo IsNull(Mid(Null, 2)), IsNull(Mid(Null, 1, 1)), IsNull(Left(Null, 1)), IsNull(String(Null, "a")), IsNull(String(2, Null))
+'> True True True True True
 WScript.Echo Replace("a+b", "+", True), Replace("a+b", "+", False), Replace(True, "-", "m"), "x" & True
 '> a-1b a0b m1 xTrue
