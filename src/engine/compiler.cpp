@@ -66,6 +66,15 @@ bool takesObjects(std::u16string_view name) {
     return false;
 }
 
+// The conversion built-ins (CInt, CStr, ...).
+bool isConversion(std::u16string_view name) {
+    static const char16_t* const kNames[] = {u"CBool", u"CByte", u"CCur", u"CDate", u"CDbl",
+                                             u"CInt",  u"CLng",  u"CSng", u"CStr"};
+    for (const char16_t* n : kNames)
+        if (namesEqual(name, n)) return true;
+    return false;
+}
+
 // Compiles one procedure body (or the global code of a unit).
 class ProcCompiler {
 public:
@@ -150,6 +159,10 @@ private:
         return proc_.marks.size() - 1;
     }
     void setResume(size_t mark) { proc_.marks[mark].resumePc = pc(); }
+    void clearSlot(int32_t slot) {
+        emit(Op::PushEmpty);
+        emit(Op::StoreRaw, slot);
+    }
     void fail(int32_t number, Pos pos) {
         if (error.number) return;
         error.number = number;
@@ -173,7 +186,11 @@ private:
     // ---- expressions -----------------------------------------------------------------
     void compileExpr(const Expr& e);
     void compileName(const NameExpr& e);
-    void compileCall(const Expr& target, const std::vector<ExprPtr>& args, InvokeKind kind);
+    void compileCall(const Expr& target, const std::vector<ExprPtr>& args, InvokeKind kind,
+                     bool callKeyword = false);
+    bool namesOwnResult(const Place& p) const {
+        return p.kind == PlaceKind::Local && p.index == proc_.resultSlot && !globalCode_;
+    }
     void compileArgs(const std::vector<ExprPtr>& args, bool byRefCapable);
     void compileArgRef(const Expr& arg);
     void compileObject(const MemberExpr& m);
@@ -268,7 +285,12 @@ void ProcCompiler::declareLocalsIn(const Block& block) {
             for (const auto& v : static_cast<const DimStmt&>(*s).vars) {
                 std::u16string f = foldName(v.name);
                 if (locals_.count(f)) { fail(err::NameRedefined, v.pos); return; }
-                addLocal(f);
+                // Execute "Dim a" where the calling procedure already uses a
+                // implicitly: that variable is the one declared.
+                if (auto it = proc_.implicitLocalSlots.find(f); it != proc_.implicitLocalSlots.end())
+                    locals_[f] = it->second;
+                else
+                    addLocal(f);
             }
             break;
         case StmtKind::If: {
@@ -588,7 +610,8 @@ void ProcCompiler::compileArgRef(const Expr& arg) {
         if (c.target->kind == ExprKind::Name && !c.args.empty()) {
             const auto& n = static_cast<const NameExpr&>(*c.target);
             Place p = resolve(n.name, false);
-            if (p.kind == PlaceKind::Local || p.kind == PlaceKind::Global || p.kind == PlaceKind::Field) {
+            bool variable = p.kind == PlaceKind::Local || p.kind == PlaceKind::Global || p.kind == PlaceKind::Field;
+            if (variable && !namesOwnResult(p)) {
                 emitRef(p, n.name);
                 compileArgs(c.args, false);
                 emit(Op::RefElement, nameIndex(n.name), static_cast<int32_t>(c.args.size()));
@@ -606,14 +629,15 @@ void ProcCompiler::compileArgs(const std::vector<ExprPtr>& args, bool byRefCapab
     }
 }
 
-void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& args, InvokeKind kind) {
+void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& args, InvokeKind kind,
+                               bool callKeyword) {
     int32_t argc = static_cast<int32_t>(args.size());
     if (target.kind == ExprKind::Name) {
         const auto& n = static_cast<const NameExpr&>(target);
         Place p = resolve(n.name, false);
-        // Inside a Function its name is the result variable, but with
-        // arguments it is a (recursive) call of the function itself.
-        if (p.kind == PlaceKind::Local && p.index == proc_.resultSlot && argc > 0 && !globalCode_) {
+        // Inside a Function its name is the result variable, but followed by
+        // brackets or as a statement it is a (recursive) call of the function.
+        if (namesOwnResult(p)) {
             if (cls_) {
                 int32_t id = cls_->findMember(foldName(n.name));
                 if (id != kNoMember) { p.kind = PlaceKind::MeMember; p.index = id; }
@@ -651,6 +675,8 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
         case PlaceKind::Builtin:
             compileArgs(args, false);
             emit(Op::CallBuiltin, p.index, argc, takesObjects(n.name) ? 0 : 1);
+            // A conversion's value is all it gives: Call refuses it.
+            if (callKeyword && isConversion(n.name)) emit(Op::RaiseError, err::UnsupportedAutomationType);
             return;
         case PlaceKind::Constant:
             emit(Op::PushConst, constant(p.constant));
@@ -697,10 +723,10 @@ void ProcCompiler::compileStmt(const Stmt& s) {
         const auto& c = static_cast<const CallStmt&>(s);
         if (c.call->kind == ExprKind::Call) {
             const auto& call = static_cast<const CallExpr&>(*c.call);
-            compileCall(*call.target, call.args, InvokeKind::Method);
+            compileCall(*call.target, call.args, InvokeKind::Method, c.usedCallKeyword);
         } else {
             static const std::vector<ExprPtr> none;
-            compileCall(*c.call, none, InvokeKind::Method);
+            compileCall(*c.call, none, InvokeKind::Method, c.usedCallKeyword);
         }
         emit(Op::Pop);
         setResume(m);
@@ -959,16 +985,18 @@ void ProcCompiler::compileIf(const IfStmt& s) {
     for (int32_t j : toEnd) patch(j);
 }
 
+// Under On Error Resume Next a failing subject runs no Case (it resumes
+// after End Select), and a failing Case value runs that Case's body, as the
+// body is the statement after it.
 void ProcCompiler::compileSelect(const SelectStmt& s) {
-    size_t m = markStatement(s.pos);
+    size_t header = markStatement(s.pos);
     int32_t subject = hiddenSlot();
     compileExpr(*s.subject);
     emit(Op::ToValue);
     emit(Op::StoreRaw, subject);
-    setResume(m);
     std::vector<int32_t> toEnd;
     for (const auto& c : s.cases) {
-        markStatement(c.pos);
+        size_t caseMark = markStatement(c.pos);
         std::vector<int32_t> toBody;
         for (const auto& v : c.values) {
             compileExpr(*v);
@@ -976,12 +1004,14 @@ void ProcCompiler::compileSelect(const SelectStmt& s) {
         }
         int32_t next = emit(Op::Jump);
         for (int32_t j : toBody) patch(j);
+        setResume(caseMark);
         compileBlock(c.body);
         toEnd.push_back(emit(Op::Jump));
         patch(next);
     }
     if (s.hasElse) compileBlock(s.elseBody);
     for (int32_t j : toEnd) patch(j);
+    setResume(header);
 }
 
 bool ProcCompiler::counterPlace(const Expr& variable, CounterKind& kind, int32_t& index) {
@@ -1015,6 +1045,9 @@ void ProcCompiler::compileForNext(const ForNextStmt& s) {
     if (!counterPlace(*s.variable, kind, counter)) return;
     int32_t hidden = hiddenSlot();
     hiddenSlot();
+    // An empty step marks the loop as not set up: a failing header leaves it
+    // so, and its Next raises 92.
+    clearSlot(hidden + 1);
     compileExpr(*s.from);
     compileExpr(*s.to);
     if (s.step) compileExpr(*s.step);
@@ -1034,27 +1067,31 @@ void ProcCompiler::compileForNext(const ForNextStmt& s) {
     exitFor_.pop_back();
 }
 
+// A failing header resumes in the body, which runs once; its Next then
+// finds no items and raises 451 (resuming after the loop).
 void ProcCompiler::compileForEach(const ForEachStmt& s) {
-    size_t m = markStatement(s.pos);
+    size_t header = markStatement(s.pos);
     int32_t hidden = hiddenSlot();
     hiddenSlot();
+    clearSlot(hidden);
     compileExpr(*s.collection);
     int32_t prep = emit(Op::ForEachPrep, 0, hidden);
-    setResume(m);
     int32_t top = pc();
-    markStatement(s.pos);
+    size_t nextMark = markStatement(s.pos);
     int32_t next = emit(Op::ForEachNext, 0, hidden);
     storeToTarget(*s.variable, true);
+    setResume(header);
     exitFor_.emplace_back();
     compileBlock(s.body);
     emit(Op::Jump, top);
     patch(prep);
     patch(next);
+    setResume(nextMark);
     for (int32_t j : exitFor_.back()) patch(j);
     exitFor_.pop_back();
-    markStatement(s.pos);
-    emit(Op::PushEmpty);
-    emit(Op::StoreRaw, hidden);
+    size_t end = markStatement(s.pos);
+    clearSlot(hidden);
+    setResume(end);
 }
 
 void ProcCompiler::compileDoLoop(const DoLoopStmt& s) {
@@ -1095,15 +1132,16 @@ void ProcCompiler::compileWhile(const WhileStmt& s) {
 void ProcCompiler::compileWith(const WithStmt& s) {
     size_t m = markStatement(s.pos);
     int32_t slot = hiddenSlot();
+    clearSlot(slot);  // a failing header leaves no object of an earlier run here
     compileExpr(*s.object);
     emit(Op::StoreRaw, slot);
     setResume(m);
     withSlots_.push_back(slot);
     compileBlock(s.body);
     withSlots_.pop_back();
-    markStatement(s.pos);
-    emit(Op::PushEmpty);
-    emit(Op::StoreRaw, slot);
+    size_t end = markStatement(s.pos);
+    clearSlot(slot);
+    setResume(end);
 }
 
 // ---- units: hoisting procedures and classes ------------------------------------------------
@@ -1262,8 +1300,12 @@ ScriptError UnitCompiler::run() {
     ProcCompiler pc(vm_, main, req_.scopeClass, global, program.optionExplicit);
     pc.globalConsts = &globalConsts_;
     if (!global) {
-        // Execute/Eval inside a procedure: the caller's slots come first.
+        // Execute/Eval inside a procedure: the caller's slots come first,
+        // then the variables earlier Execute text declared in that call. Its
+        // implicit variables stay implicit here, in the same slots.
         for (const auto& n : req_.scope->localNames) pc.addLocal(n);
+        for (const auto& n : req_.executedNames) pc.addLocal(n);
+        main.implicitLocalSlots = req_.scope->implicitLocalSlots;
         main.optionExplicit = req_.scope->optionExplicit || program.optionExplicit;
         pc.declareLocalsIn(program.statements);
     }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/ast.h"
 #include "engine/bytecode.h"
@@ -22,6 +24,9 @@ struct CompileRequest {
     // the caller's variables at run time), and its class's members resolve.
     const Procedure* scope = nullptr;
     ClassInfo* scopeClass = nullptr;
+    // Variables that earlier Execute text declared in that call: they take
+    // the slots after the procedure's own.
+    std::vector<std::u16string> executedNames;
 };
 
 // Declares new globals in `vm` (the caller rolls them back on failure) and

@@ -108,6 +108,8 @@ int32_t Interpreter::fail(Frame& frame, int32_t number) {
         else error_.description = toU16(errorText(number));
         errorNamesItem_ = detail_.namesItem;
         error_.source = detail_.source.empty() ? toU16(kRuntimeSource) : detail_.source;
+        error_.helpFile = detail_.helpFile;
+        error_.helpContext = detail_.helpContext;
     }
     detail_.clear();
     if (!errorPlaced_ && frame.proc->unit && !frame.proc->unit->dynamic) {
@@ -148,6 +150,7 @@ VBS_ALWAYS_INLINE Frame* Interpreter::pushInlineFrame(const Procedure* callee, F
     f->resumeNext = false;
     f->caller = caller;
     f->callerSp = nullptr;
+    f->scopeOwner = nullptr;
     f->locked.clear();
     current_ = f;
     return f;
@@ -157,6 +160,7 @@ VBS_ALWAYS_INLINE void Interpreter::popInlineFrame(Frame* done) {
     if (!done->locked.empty()) done->unlockArrays();
     current_ = done->caller;
     releaseSlots(done->slots, static_cast<size_t>(done->proc->numLocals), done->savedBlock, done->savedUsed);
+    if (done->executed) { auto gone = std::move(done->executed); }
     --callDepth_;
 }
 
@@ -778,8 +782,12 @@ dispatch:
     VBS_CASE(ForEachNext) {
         Variant& items = slots[in->b];
         int32_t index = slots[in->b + 1].asLong();
-        ArrayData* arr = items.isArray() ? items.asArray() : nullptr;
-        if (!arr || static_cast<size_t>(index) >= arr->elems.size()) { ip = code + in->a; VBS_NEXT(); }
+        if (!items.isArray()) {  // the header failed under On Error Resume Next
+            e = err::NotACollection;
+            goto failed;
+        }
+        ArrayData* arr = items.asArray();
+        if (static_cast<size_t>(index) >= arr->elems.size()) { ip = code + in->a; VBS_NEXT(); }
         *sp++ = arr->elems[static_cast<size_t>(index)];
         slots[in->b + 1] = Variant::long_(index + 1);
         VBS_NEXT();
@@ -823,8 +831,9 @@ failed:
         errorPlaced_ = false;
         while (sp > base) (--sp)->clear();
         const StatementMark* m = procp->markAt(static_cast<int32_t>(ip - code) - 1);
-        if (!m || m->resumePc < 0) return 0;
-        ip = code + m->resumePc;
+        // Without a statement to resume at, the procedure ends through its
+        // final Return, which also leaves an inline frame properly.
+        ip = (m && m->resumePc >= 0) ? code + m->resumePc : code + procp->code.size() - 1;
         e = 0;
     }
     VBS_NEXT();

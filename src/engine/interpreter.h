@@ -82,6 +82,18 @@ struct Frame {
     // Arrays whose elements were passed by reference in the statement being
     // run; unlocked when the call returns or the statement fails.
     std::vector<ArrayData*> locked;
+    // Variables that Execute text declared in this call (`Execute "Dim a"`),
+    // by folded name; made on first use, released when the call returns.
+    // Map nodes never move, so references into them stay valid.
+    std::unique_ptr<std::unordered_map<std::u16string, Variant>> executed;
+    // An Execute/Eval frame: the procedure call whose scope it runs in.
+    Frame* scopeOwner = nullptr;
+    Frame& owner() { return scopeOwner ? *scopeOwner : *this; }
+    Variant* executedVariable(const std::u16string& folded) {
+        if (!executed) return nullptr;
+        auto it = executed->find(folded);
+        return it == executed->end() ? nullptr : &it->second;
+    }
     void unlockArrays() {
         for (ArrayData* a : locked) --a->locks;
         locked.clear();
@@ -167,7 +179,7 @@ public:
     // Containers made by this interpreter (class instances, dictionaries)
     // alive now, so the interpreter can break their reference cycles when it
     // goes away. A container tells of its end only while aliveFlag() is true.
-    void objectCreated(Dispatch* object) { liveObjects_.insert(object); }
+    void objectCreated(Dispatch* object) { liveObjects_.emplace(object, objectsMade_++); }
     void objectDestroyed(Dispatch* object) { liveObjects_.erase(object); }
     const std::shared_ptr<bool>& aliveFlag() const { return alive_; }
 
@@ -178,6 +190,7 @@ private:
     int32_t compileAndCommit(std::u16string_view text, bool expression, bool dynamic, const Frame* scope,
                              std::unique_ptr<Procedure>& main);
     int32_t runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame, Variant* result);
+    void bindExecutedVariables(const Procedure& main, int first, Frame& owner, Variant* slots);
     int32_t execute(Frame& frame);
     int32_t enterCall();
     void leaveCall() { --callDepth_; }
@@ -224,7 +237,14 @@ private:
     std::vector<std::shared_ptr<ClassInfo>> classes_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::vector<const Procedure*> definitionOrder_;
-    std::unordered_set<Dispatch*> liveObjects_;
+    // The live containers, each with its place in the order they were made.
+    std::unordered_map<Dispatch*, uint64_t> liveObjects_;
+    uint64_t objectsMade_ = 0;
+    // The end of the script (vm_teardown.cpp).
+    void endScript();
+    bool releaseScriptVariables();
+    bool terminateUnreachable();
+    std::vector<Dispatch*> liveContainers() const;
     void breakObjectCycles();
 
     // Slots and operand stacks of running frames: blocks that never move, so a

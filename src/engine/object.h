@@ -65,7 +65,10 @@ struct ErrorDetail {
     // True when `description` is the table's text with ": 'name'" appended;
     // a script's Err.Description then shows the plain text only.
     bool namesItem = false;
-    void clear() { description.clear(); source.clear(); namesItem = false; }
+    // Err.Raise's help file and context.
+    std::u16string helpFile;
+    int32_t helpContext = 0;
+    void clear() { *this = ErrorDetail{}; }
 };
 
 // Passed to every member invocation and built-in function: the interpreter

@@ -70,11 +70,15 @@ private:
 
 }  // namespace
 
-void freeUnreachableCycles(const std::vector<Dispatch*>& tracked) {
+std::vector<Dispatch*> unreachableContainers(const std::vector<Dispatch*>& tracked) {
     const std::unordered_set<const void*> kept = HeldGraph(tracked).reachable();
     std::vector<Dispatch*> garbage;
     for (Dispatch* c : tracked)
         if (!kept.count(c)) garbage.push_back(c);
+    return garbage;
+}
+
+void emptyContainers(const std::vector<Dispatch*>& garbage) {
     // Held across the emptying, so that none is freed while another still
     // empties itself.
     for (Dispatch* c : garbage) c->addRef();

@@ -10,10 +10,18 @@
 
 namespace vbs {
 
-// Empties every container of `tracked` that nothing outside `tracked` can
-// reach: no reference from the application, a host object, or a variable,
-// directly or through other containers and arrays. The rest are left whole,
-// so a dictionary the application still holds keeps its entries.
-void freeUnreachableCycles(const std::vector<Dispatch*>& tracked);
+// The containers of `tracked` that nothing outside `tracked` can reach: no
+// reference from the application, a host object, or a variable, directly or
+// through other containers and arrays. Only cycles keep them alive.
+std::vector<Dispatch*> unreachableContainers(const std::vector<Dispatch*>& tracked);
+
+// Empties `garbage` (as unreachableContainers found it), which frees it; the
+// rest of the containers are left whole, so a dictionary the application
+// still holds keeps its entries.
+void emptyContainers(const std::vector<Dispatch*>& garbage);
+
+inline void freeUnreachableCycles(const std::vector<Dispatch*>& tracked) {
+    emptyContainers(unreachableContainers(tracked));
+}
 
 }  // namespace vbs

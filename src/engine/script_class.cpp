@@ -41,7 +41,6 @@ int32_t ScriptObject::invokeFromInside(int32_t member, InvokeKind kind, Args arg
 
 int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx,
                                    bool inside) {
-    (void)ctx;
     if (!vm_ || !*vmAlive_) return err::ObjectRequired;
     if (member == kDefaultMember) {
         if (cls_->defaultMember == kNoMember) return err::MemberNotSupported;
@@ -50,51 +49,7 @@ int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, V
     if (member < 1 || static_cast<size_t>(member) > cls_->members.size()) return err::MemberNotSupported;
     ClassMember& m = cls_->member(member);
     if (!m.isPublic && !inside) return err::MemberNotSupported;
-    if (m.field >= 0) {
-        Variant& field = fields_[static_cast<size_t>(m.field)];
-        if (kind == InvokeKind::Let || kind == InvokeKind::Set) {
-            if (args.size() == 1) {
-                field = args.at(0);
-                return 0;
-            }
-            // obj.arr(i) = v: an element of an array field.
-            if (!field.isArray()) return err::WrongArgCount;
-            ArrayData* arr = writableArray(field);
-            if (args.size() - 1 != arr->dims()) return err::SubscriptOutOfRange;
-            size_t offset = 0;
-            for (int i = 0; i + 1 < args.size(); ++i) {
-                const Variant& ix = args.at(i);
-                int32_t index = ix.type() == VarType::Integer ? ix.asInteger()
-                                : ix.type() == VarType::Long  ? ix.asLong()
-                                                              : static_cast<int32_t>(ix.asDouble());
-                if (index < 0 || static_cast<uint32_t>(index) >= arr->counts[static_cast<size_t>(i)])
-                    return err::SubscriptOutOfRange;
-                offset = offset * arr->counts[static_cast<size_t>(i)] + static_cast<size_t>(index);
-            }
-            arr->elems[offset] = args.at(args.size() - 1);
-            return 0;
-        }
-        if (args.size() == 0) { result = field; return 0; }
-        if (!field.isArray()) return err::TypeMismatch;
-        Variant copy = field;
-        Variant* raw = args.raw();
-        std::vector<Variant> indexes(raw, raw + args.size());
-        // Delegate element reading to the interpreter's array rules.
-        Variant out;
-        ArrayData* arr = copy.asArray();
-        if (static_cast<int>(indexes.size()) != arr->dims()) return err::SubscriptOutOfRange;
-        size_t offset = 0;
-        for (size_t i = 0; i < indexes.size(); ++i) {
-            const Variant& ix = indexes[i].deref();
-            int32_t index = ix.type() == VarType::Integer ? ix.asInteger()
-                            : ix.type() == VarType::Long  ? ix.asLong()
-                                                          : static_cast<int32_t>(ix.asDouble());
-            if (index < 0 || static_cast<uint32_t>(index) >= arr->counts[i]) return err::SubscriptOutOfRange;
-            offset = offset * arr->counts[i] + static_cast<size_t>(index);
-        }
-        result = arr->elems[offset];
-        return 0;
-    }
+    if (m.field >= 0) return accessField(fields_[static_cast<size_t>(m.field)], kind, args, result, ctx);
     const Procedure* proc = nullptr;
     switch (kind) {
     case InvokeKind::Method: proc = m.method ? m.method : m.get; break;
@@ -106,10 +61,43 @@ int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, V
     return vm_->callProcedure(proc, this, args.raw(), args.size(), result);
 }
 
+// obj.f, obj.f = v, and with subscripts an element of an array field or the
+// default member of an object field: obj.f(i), obj.f(i) = v.
+int32_t ScriptObject::accessField(Variant& field, InvokeKind kind, Args args, Variant& result, CallContext& ctx) {
+    bool store = kind == InvokeKind::Let || kind == InvokeKind::Set;
+    int subscripts = store ? args.size() - 1 : args.size();
+    if (subscripts == 0) {
+        if (store) field = args.at(0);
+        else result = field;
+        return 0;
+    }
+    if (field.isObject()) {
+        if (field.isNothing()) return err::ObjectVariableNotSet;
+        Variant keep = field;
+        return static_cast<Dispatch*>(field.asObject())->invoke(kDefaultMember, kind, args, result, ctx);
+    }
+    if (!field.isArray()) return err::MemberNotSupported;
+    ArrayData* arr = store ? writableArray(field) : field.asArray();
+    Variant keep = field;  // an index's default member might replace the field
+    size_t offset = 0;
+    if (int32_t e = elementOffset(*arr, args.raw(), subscripts, offset)) return e;
+    if (store) arr->elems[offset] = args.at(subscripts);
+    else result = arr->elems[offset];
+    return 0;
+}
+
 void ScriptObject::dropContents() {
     std::vector<Variant> old(fields_.size());
     old.swap(fields_);
     old.clear();  // may free other instances; this one stays valid meanwhile
+}
+
+void ScriptObject::terminateOnce() {
+    if (terminated_ || !vm_ || !*vmAlive_ || !cls_->terminate) return;
+    terminated_ = true;
+    addRef();
+    vm_->runTerminate(this);
+    releaseRef();
 }
 
 void ScriptObject::destroy() {

@@ -66,6 +66,9 @@ public:
     }
     // Empties every field, keeping their number.
     void dropContents() override;
+    // Runs Class_Terminate now unless it has run: for an instance that only
+    // reference cycles keep, whose count never reaches zero.
+    void terminateOnce();
 
 protected:
     void destroy() override;
@@ -73,6 +76,7 @@ protected:
 private:
     int32_t invokeMember(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx,
                          bool inside);
+    static int32_t accessField(Variant& field, InvokeKind kind, Args args, Variant& result, CallContext& ctx);
 
     std::shared_ptr<ClassInfo> cls_;
     Interpreter* vm_;

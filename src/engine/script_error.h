@@ -15,6 +15,8 @@ struct ScriptError {
     int line = 0;                // from 1; 0 when the error has no position
     int column = 0;              // from 1; 0 when the error has no position
     std::u16string text;         // the source line the error is on, when known
+    std::u16string helpFile;     // what Err.Raise gave, else empty
+    int32_t helpContext = 0;
 
     explicit operator bool() const { return number != 0; }
     void clear() { *this = ScriptError{}; }

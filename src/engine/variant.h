@@ -63,12 +63,25 @@ public:
 
     Variant(const Variant& o) noexcept : tag_(o.tag_), u_(o.u_) { retain(); }
     Variant(Variant&& o) noexcept : tag_(o.tag_), u_(o.u_) { o.tag_ = VarType::Empty; }
+    // The old value is released only after the new one is in place: its
+    // release may run a Class_Terminate that reads this variable, or frees
+    // the array or object this Variant lives in.
     Variant& operator=(const Variant& o) noexcept {
-        if (this != &o) { o.retainCopy(); release(); tag_ = o.tag_; u_ = o.u_; }
+        if (this != &o) {
+            o.retainCopy();
+            Variant old(std::move(*this));
+            tag_ = o.tag_;
+            u_ = o.u_;
+        }
         return *this;
     }
     Variant& operator=(Variant&& o) noexcept {
-        if (this != &o) { release(); tag_ = o.tag_; u_ = o.u_; o.tag_ = VarType::Empty; }
+        if (this != &o) {
+            Variant old(std::move(*this));
+            tag_ = o.tag_;
+            u_ = o.u_;
+            o.tag_ = VarType::Empty;
+        }
         return *this;
     }
 
@@ -137,7 +150,10 @@ public:
     // (cloning it if shared) and returns it.
     ArrayData* uniqueArray();
 
-    void clear() { release(); tag_ = VarType::Empty; u_.i64 = 0; }
+    void clear() {
+        Variant old(std::move(*this));  // released after this one is Empty, as in operator=
+        u_.i64 = 0;
+    }
 
 private:
     bool holdsHeap() const {

@@ -175,7 +175,7 @@ int32_t Interpreter::indexValue(Variant& container, Variant* args, int argc, Var
         if (argc == 0) { out = container; return 0; }
         return callValue(container, args, argc, out);
     }
-    if (argc == 0) { out = container; return 0; }
+    // x() of a plain value is a call of something that cannot be called.
     if (!name.empty()) {
         detail_.description = toU16(errorText(err::TypeMismatch)) + u": '" + std::u16string(name) + u"'";
         detail_.namesItem = true;
@@ -253,7 +253,9 @@ int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view nam
 int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, Variant* valueOut) {
     const std::u16string& name = frame.proc->names[static_cast<size_t>(in.a)];
     if (in.b == -2) { slot = nullptr; return 0; }  // assignment to a constant or procedure
-    int32_t g = findGlobal(foldName(name));
+    const std::u16string folded = foldName(name);
+    if (Variant* v = frame.owner().executedVariable(folded)) { slot = v; return 0; }
+    int32_t g = findGlobal(folded);
     if (g >= 0) {
         GlobalInfo& info = globalInfos_[static_cast<size_t>(g)];
         if (info.kind == GlobalKind::Procedure || info.kind == GlobalKind::Class) {
@@ -296,6 +298,7 @@ int32_t Interpreter::callVariable(Variant& variable, Variant* args, int argc, Va
 int32_t Interpreter::callByName(Frame& frame, const std::u16string& name, Variant* args, int argc, Variant& out,
                                 bool statement) {
     const std::u16string folded = foldName(name);
+    if (Variant* v = frame.owner().executedVariable(folded)) return callVariable(*v, args, argc, out, name, statement);
     int32_t g = findGlobal(folded);
     if (g >= 0) {
         GlobalInfo& info = globalInfos_[static_cast<size_t>(g)];
@@ -370,7 +373,10 @@ int32_t Interpreter::eraseArray(Variant& target) {
     if (arr->locks > 0) return err::ArrayLocked;
     if (arr->fixedSize) {
         arr = target.uniqueArray();
-        for (auto& e : arr->elems) e.clear();
+        // Swapped out first: releasing an element may run a Class_Terminate
+        // that changes this very array.
+        std::vector<Variant> old(arr->elems.size());
+        old.swap(arr->elems);
         return 0;
     }
     target = Variant::adoptArray(new ArrayData());
@@ -418,11 +424,12 @@ int32_t Interpreter::forPrep(Frame& frame, const Instr& in, Variant* vals) {
     int32_t counterIndex = frame.proc->code[static_cast<size_t>(frame.pc)].a;
     Variant* counter = counterSlot(frame, static_cast<CounterKind>(in.c), counterIndex);
     if (!counter) return err::ObjectRequired;
-    frame.slots[in.b] = to;
-    frame.slots[in.b + 1] = step;
     bool again = false;
     if (int32_t e = inRange(from, to, step, again)) return e;
     if (int32_t e = letAssign(*counter, std::move(from))) return e;
+    // Set up only now: until then the empty step tells Next that it failed.
+    frame.slots[in.b] = to;
+    frame.slots[in.b + 1] = step;
     if (!again) frame.pc = -1;
     return 0;
 }
@@ -431,6 +438,7 @@ int32_t Interpreter::forStep(Frame& frame, const Instr& in, bool& again) {
     int32_t counterIndex = frame.proc->code[static_cast<size_t>(frame.pc)].a;
     Variant* counter = counterSlot(frame, static_cast<CounterKind>(in.c), counterIndex);
     if (!counter) return err::ObjectRequired;
+    if (frame.slots[in.b + 1].isEmpty()) return err::ForLoopNotInitialized;
     Variant current, next;
     if (int32_t e = defaultValue(*counter, current)) return e;
     if (int32_t e = ops::add(current, frame.slots[in.b + 1], next)) return e;

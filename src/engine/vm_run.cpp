@@ -38,6 +38,17 @@ private:
     std::shared_ptr<bool> alive_;
 };
 
+// Whether nothing but blanks follows line `line`, column `column` (from 1).
+bool onlyBlanksFrom(std::u16string_view text, int line, int column) {
+    size_t at = 0;
+    for (int l = 1; l < line && at < text.size(); ++at)
+        if (text[at] == u'\n') ++l;
+    at += column > 0 ? static_cast<size_t>(column - 1) : 0;
+    for (; at < text.size(); ++at)
+        if (text[at] != u' ' && text[at] != u'\t' && text[at] != u'\r' && text[at] != u'\n') return false;
+    return true;
+}
+
 }  // namespace
 
 Interpreter::Interpreter() {
@@ -45,36 +56,6 @@ Interpreter::Interpreter() {
     err_ = new ErrObject();
     int32_t g = declareGlobal(u"Err", GlobalKind::Object);
     globalValue(g) = Variant::object(err_);
-}
-
-Interpreter::~Interpreter() {
-    // Releasing the globals first lets Class_Terminate run for objects that
-    // only the script held, as when a script ends; then nothing runs any more.
-    if (callDepth_ == 0) {
-        beginOperation();
-        // Newest first: the script's variables go before the named objects
-        // (WScript, ...) that a Class_Terminate may still use.
-        for (auto it = globalValues_.rbegin(); it != globalValues_.rend(); ++it) {
-            Variant old = std::move(*it);
-            old.clear();
-        }
-    }
-    *alive_ = false;
-    shuttingDown_ = true;
-    for (Dispatch* host : memberHosts_) host->releaseRef();
-    memberHosts_.clear();
-    globalValues_.clear();
-    breakObjectCycles();
-}
-
-// Containers still alive here are held by a cycle (a.Other = b, b.Other = a,
-// d("me") = d), or by the application. Those only cycles hold are emptied,
-// which frees them; with the interpreter marked gone, no Class_Terminate runs
-// while that happens.
-void Interpreter::breakObjectCycles() {
-    std::vector<Dispatch*> live(liveObjects_.begin(), liveObjects_.end());
-    liveObjects_.clear();
-    freeUnreachableCycles(live);
 }
 
 int32_t Interpreter::findGlobal(std::u16string_view foldedName) const {
@@ -171,6 +152,12 @@ int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression,
     ParseResult parsed = parse(text, expression ? ParseMode::Expression : ParseMode::Statements);
     if (parsed.error.number) {
         error_ = parsed.error;
+        // An expression to evaluate that stops short ("1 + ") is a plain
+        // syntax error, as the Windows engine reports it.
+        if (expression && error_.number == err::ExpectedExpression && onlyBlanksFrom(text, error_.line, error_.column)) {
+            error_.number = err::SyntaxError;
+            error_.description = toU16(errorText(err::SyntaxError));
+        }
         if (error_.source.empty()) error_.source = toU16(kCompileSource);
         if (error_.text.empty()) {
             CodeUnit whole;
@@ -190,6 +177,9 @@ int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression,
     if (scope && !scope->proc->isGlobalCode) {
         request.scope = scope->proc;
         request.scopeClass = scope->me ? scope->me->classInfo() : scope->proc->owner;
+        Frame& owner = const_cast<Frame*>(scope)->owner();
+        if (owner.executed)
+            for (const auto& entry : *owner.executed) request.executedNames.push_back(entry.first);
     }
     size_t mark = globalCount();
     CompiledUnit compiled;
@@ -256,6 +246,8 @@ int32_t Interpreter::runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame,
         for (int i = 0; i < outer->numLocals && i < main->numLocals; ++i)
             slots[i] = Variant::ref(&scopeFrame->slots[i].deref());
         frame.me = scopeFrame->me;
+        frame.scopeOwner = &scopeFrame->owner();
+        bindExecutedVariables(*main, outer->numLocals, *frame.scopeOwner, slots);
     }
     current_ = &frame;
     int32_t status = execute(frame);
@@ -265,6 +257,20 @@ int32_t Interpreter::runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame,
     releaseHiddenGlobals(main->hiddenGlobals);
     --callDepth_;
     return status;
+}
+
+// The variables of Execute text run inside a procedure (its Dims, its
+// implicit variables) live on in that procedure's call: slots from `first`
+// on refer to them, made now if new.
+void Interpreter::bindExecutedVariables(const Procedure& main, int first, Frame& owner, Variant* slots) {
+    auto bind = [&](const std::u16string& folded, int slot) {
+        if (!owner.executed) owner.executed = std::make_unique<std::unordered_map<std::u16string, Variant>>();
+        slots[slot] = Variant::ref(&(*owner.executed)[folded]);
+    };
+    for (int i = first; i < main.numLocals; ++i)
+        if (!main.localNames[static_cast<size_t>(i)].empty()) bind(main.localNames[static_cast<size_t>(i)], i);
+    for (const auto& [folded, slot] : main.implicitLocalSlots)
+        if (slot >= first) bind(folded, slot);
 }
 
 int32_t Interpreter::runGlobalText(std::u16string_view text) {

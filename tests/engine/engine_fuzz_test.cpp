@@ -262,6 +262,38 @@ TEST(EngineFuzz, MutatedScriptTests) {
     }
 }
 
+// ---- scripts that once crashed the engine ---------------------------------------------
+
+// Each ran into freed memory or a broken frame; under AddressSanitizer a
+// regression fails here even where a plain build happens to survive.
+const char* const kOnceCrashed[] = {
+    // A failing Case value under Resume Next, inside a procedure.
+    "Function F(v)\nOn Error Resume Next\nSelect Case v\nCase 1 / 0\nF = 1\nEnd Select\nEnd Function\n"
+    "On Error Resume Next\nx = F(2)\nSelect Case 1 / 0\nCase 1\nEnd Select\n",
+    // Headers of For and For Each failing inside procedures.
+    "Sub S()\nOn Error Resume Next\nFor i = 1 To 1 / 0\nNext\nFor Each v In 42\nNext\nEnd Sub\nS\nS\n",
+    // A Class_Terminate that stores a new instance in the global being released.
+    "Class T\nSub Class_Terminate()\nSet g = New T\nEnd Sub\nEnd Class\nSet g = New T\n",
+    // Releasing an element runs a Class_Terminate that replaces the array.
+    "Class T\nSub Class_Terminate()\nReDim a(10)\nEnd Sub\nEnd Class\n"
+    "ReDim a(2)\nSet a(0) = New T\na(0) = 1\nSet a(1) = New T\nErase a\n"
+    "Sub L()\nDim b(2)\nSet b(0) = New T\nb(0) = 2\nEnd Sub\nL\n",
+    // A fixed array erased while an element's Class_Terminate writes to it.
+    "Class T\nSub Class_Terminate()\nf(1) = 5\nErase f\nEnd Sub\nEnd Class\n"
+    "Dim f(2)\nSet f(0) = New T\nErase f\n",
+    // A dictionary changed by the Class_Terminate of the item it drops.
+    "Class T\nSub Class_Terminate()\nd.RemoveAll\nd.Add \"z\", 1\nEnd Sub\nEnd Class\n"
+    "Set d = CreateObject(\"Scripting.Dictionary\")\nd.Add \"k\", New T\nd.Remove \"k\"\n"
+    "d.Add \"k\", New T\nd(\"k\") = 2\nd.Add \"j\", New T\nd.RemoveAll\nd.Add \"i\", New T\n",
+    // Cycles whose Class_Terminate code makes more objects and cycles.
+    "Class N\nPublic o\nSub Class_Terminate()\nSet m = New N\nSet m.o = m\nSet keep = Me\nEnd Sub\n"
+    "End Class\nSet a = New N\nSet a.o = a\nSet a = Nothing\n",
+};
+
+TEST(EngineFuzz, ScriptsThatOnceCrashedRunToTheirEnd) {
+    for (const char* script : kOnceCrashed) runCase(script, Entry::AddCode, "once crashed");
+}
+
 // ---- the time limit against every kind of loop -------------------------------------
 
 struct EndlessCase {

@@ -134,15 +134,19 @@ std::string runScript(const fs::path& path) {
         return 0;
     });
 
-    vbs::ScriptEngine engine;
-    engine.SetTimeout(20000);
-    engine.AddObject(u"WScript", wscript.get());
-    engine.AddObject(u"MainForm", mainForm.get());
     std::optional<vbs::ScriptError> failure;
-    try {
-        engine.AddCode(vbs::toU16(source));
-    } catch (const vbs::ScriptException& e) {
-        failure = e.error();
+    {
+        // The engine goes at the end of this block: what the script's end
+        // prints (Class_Terminate) is part of its output.
+        vbs::ScriptEngine engine;
+        engine.SetTimeout(20000);
+        engine.AddObject(u"WScript", wscript.get());
+        engine.AddObject(u"MainForm", mainForm.get());
+        try {
+            engine.AddCode(vbs::toU16(source));
+        } catch (const vbs::ScriptException& e) {
+            failure = e.error();
+        }
     }
 
     // Editors drop blanks at the end of a line, so they do not count.

@@ -24,17 +24,27 @@ int32_t fnEval(CallContext& ctx, Args args, Variant& result) {
     return ctx.vm->evalInCurrentScope(text, result, ctx);
 }
 
-// Execute statements: run in the caller's scope (its locals are visible).
+// The statements Execute and ExecuteGlobal run: a text (Empty is none).
+// A number is no program, so it is not converted.
+int32_t readStatements(const Args& args, std::u16string& out) {
+    const Variant& v = args.at(0);
+    if (!v.isString() && !v.isEmpty()) return err::TypeMismatch;
+    return readText(args, 0, out);
+}
+
+// Execute statements: run in the caller's scope (its locals are visible, and
+// what they declare stays visible to the rest of the call).
 int32_t fnExecute(CallContext& ctx, Args args, Variant&) {
     std::u16string text;
-    if (int32_t e = readText(args, 0, text)) return e;
+    if (int32_t e = readStatements(args, text)) return e;
     return ctx.vm->executeInCurrentScope(text, ctx);
 }
 
-// ExecuteGlobal statements: run at global scope; what they define is global.
+// ExecuteGlobal statements: run at global scope wherever it is called;
+// what they define is global.
 int32_t fnExecuteGlobal(CallContext& ctx, Args args, Variant&) {
     std::u16string text;
-    if (int32_t e = readText(args, 0, text)) return e;
+    if (int32_t e = readStatements(args, text)) return e;
     return ctx.vm->executeGlobal(text, ctx);
 }
 

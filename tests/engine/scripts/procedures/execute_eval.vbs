@@ -44,6 +44,59 @@ Execute "5 * 4"
 WScript.Echo Err.Number, Err.Description
 '> 1024 Expected statement
 Err.Clear
+' An expression that stops short is a plain syntax error; a missing operand
+' before more text keeps its own number.
 v = Eval("1 +")
 WScript.Echo Err.Number, Err.Description
+'> 1002 Syntax error
+Err.Clear
+v = Eval("1 + * 2")
+WScript.Echo Err.Number, Err.Description
 '> 1023 Expected expression
+Err.Clear
+
+' Execute and ExecuteGlobal run text only: a number is a Type mismatch.
+Execute 42
+WScript.Echo Err.Number
+'> 13
+Err.Clear
+ExecuteGlobal 1.5
+WScript.Echo Err.Number
+'> 13
+Err.Clear
+On Error GoTo 0
+
+' What Execute declares inside a procedure belongs to that call: the rest of
+' the call sees it, later Execute and Eval text too, the globals never.
+Sub Declares()
+    Execute "Dim fresh"
+    fresh = 5
+    Execute "implicit = fresh * 2"
+    WScript.Echo fresh, implicit, Eval("implicit + 1")
+End Sub
+Declares
+'> 5 10 11
+WScript.Echo IsEmpty(fresh), IsEmpty(implicit)
+'> True True
+' Each call has variables of its own.
+Function Counted()
+    Execute "Dim n : n = 1"
+    Execute "Execute ""n = n + 1"""
+    Counted = Eval("n")
+End Function
+WScript.Echo Counted(), Counted()
+'> 2 2
+' ExecuteGlobal from a procedure, from Execute text and from a class method
+' always works on globals.
+Class Maker
+    Private secret
+    Sub Make()
+        Execute "secret = 3 : Dim mine : mine = secret"
+        ExecuteGlobal "fromMethod = " & Eval("mine")
+        Execute "ExecuteGlobal ""nested = 4"""
+    End Sub
+End Class
+Set mk = New Maker
+mk.Make
+WScript.Echo fromMethod, nested
+'> 3 4

@@ -16,8 +16,20 @@ Next
 total = Sum(values)
 WScript.Echo total
 '> 6
+' A Dim run by Execute declares the name for the rest of the call.
+Sub DeclaredLate()
+    Execute "Dim late"
+    late = 7
+    WScript.Echo late
+End Sub
+DeclaredLate
+'> 7
 ' Under Resume Next the undeclared name raises 500 and the script goes on.
 On Error Resume Next
+late = 1
+WScript.Echo Err.Number
+'> 500
+Err.Clear
 total = undeclaredName
 WScript.Echo Err.Number
 '> 500
