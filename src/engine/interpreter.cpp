@@ -662,21 +662,23 @@ dispatch:
     }
     VBS_CASE(StoreMember) {
         Variant* args = sp - in->b - 1;
-        Variant ignored;
         fp->pc = static_cast<int32_t>(ip - code);
-        e = invokeMember(args[-1], procp->names[static_cast<size_t>(in->a)],
-                         in->c ? InvokeKind::Set : InvokeKind::Let, args, in->b + 1, ignored);
+        {
+            Variant ignored;
+            e = invokeMember(args[-1], procp->names[static_cast<size_t>(in->a)],
+                             in->c ? InvokeKind::Set : InvokeKind::Let, args, in->b + 1, ignored);
+        }
         for (int i = 0; i < in->b + 2; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();
     }
     VBS_CASE(StoreMeMember) {
-        Variant ignored;
         fp->pc = static_cast<int32_t>(ip - code);
         if (!fp->me) e = err::ObjectRequired;
         else {
             ctx_.vm = this;
             ctx_.detail = &detail_;
+            Variant ignored;
             e = fp->me->invokeFromInside(in->a, in->c ? InvokeKind::Set : InvokeKind::Let,
                                            Args(sp - in->b - 1, in->b + 1), ignored, ctx_);
         }

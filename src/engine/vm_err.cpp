@@ -37,6 +37,7 @@ constexpr HresultMapping kHresults[] = {
     {0x80070002u, err::FileNotFound},                // ERROR_FILE_NOT_FOUND
     {0x80070003u, err::PathNotFound},                // ERROR_PATH_NOT_FOUND
     {0x80020003u, err::MemberNotSupported},          // DISP_E_MEMBERNOTFOUND
+    {0x80020004u, err::NamedArgNotFound},            // DISP_E_PARAMNOTFOUND
     {0x80020005u, err::TypeMismatch},                // DISP_E_TYPEMISMATCH
     {0x80020006u, err::MemberNotSupported},          // DISP_E_UNKNOWNNAME
     {0x80020008u, err::UnsupportedAutomationType},   // DISP_E_BADVARTYPE
