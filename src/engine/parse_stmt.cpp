@@ -344,12 +344,13 @@ bool Parser::parseOnError(Block& out) {
     return true;
 }
 
-// Option Explicit must come before every other statement of the script.
+// Option Explicit must come before every other statement of the script;
+// anywhere else it is no statement at all (1024, as Windows says).
 bool Parser::parseOption(Block& out) {
     Pos pos = tok().pos;
     advance();
     if (!atWord(u"explicit")) return fail(err::SyntaxError);
-    if (sawOtherStatement_ || !topLevel_) return failAt(err::MustBeFirstStatement, pos);
+    if (sawOtherStatement_ || !topLevel_) return failAt(err::ExpectedStatement, pos);
     advance();
     program_->optionExplicit = true;
     out.push_back(std::make_unique<OptionExplicitStmt>(pos));

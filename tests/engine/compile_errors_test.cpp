@@ -16,6 +16,9 @@ struct Invalid {
     int number, line, column;
 };
 
+// A name of 256 characters is one too many.
+const std::string kLongName = "x = 1\nDim " + std::string(256, 'a');
+
 const Invalid kLexical[] = {
     {"x = 1 ? 2", 1032, 1, 7},
     {"x = 1 $ 2", 1032, 1, 7},
@@ -29,6 +32,7 @@ const Invalid kLexical[] = {
     {"x = &H100000000", 1031, 1, 5},
     {"x = [abc", 1007, 1, 9},
     {"\tx = 1 2", 1025, 1, 8},
+    {kLongName.c_str(), 1030, 2, 5},
 };
 
 const Invalid kSimpleStatements[] = {
@@ -72,7 +76,19 @@ const Invalid kSimpleStatements[] = {
     {"On Error Resume", 1002, 1, 16},
     {"On Error", 1002, 1, 9},
     {"Option Strict", 1002, 1, 8},
-    {"x = 1\nOption Explicit", 1042, 2, 1},
+    {"x = 1\nOption Explicit", 1024, 2, 1},
+    {"Sub s\n Option Explicit\nEnd Sub", 1024, 2, 2},
+    {"Const", 1010, 1, 6},
+    {"ReDim", 1010, 1, 6},
+    {"Call", 1010, 1, 5},
+    {"Dim x, , y", 1010, 1, 8},
+    {"Set x = New", 1010, 1, 12},
+    {"Set x =", 1023, 1, 8},
+    {"x = a(1,", 1023, 1, 9},
+    {"x = Array(1, 2", 1006, 1, 15},
+    {"Dim x(2\nx = 1", 1006, 1, 8},
+    {"Randomize 1 2", 1025, 1, 13},
+    {"x.y.z 1 2", 1025, 1, 9},
     {"Me = 1", 1037, 1, 1},
     {"f(1, 2)", 1044, 1, 7},  // at the closing bracket
     {"  obj.m(1, 2)", 1044, 1, 13},
@@ -97,11 +113,14 @@ const Invalid kBlocks[] = {
     {"Select Case x\nCase\nEnd Select", 1023, 2, 5},
     {"Select Case x\nCase 1\nEnd If", 1022, 3, 5},
     {"Select Case x\nCase 1\n", 1014, 3, 1},
+    {"Select Case x\nCase Else\nCase 1\nEnd Select", 1014, 3, 1},  // Case Else comes last
+    {"If x Then\nElse\nElse\nEnd If", 1014, 3, 1},
     {"Case 1", 1024, 1, 1},
     {"For i = 1 To 3\n x = i\n", 1020, 3, 1},
     {"For i = 1 3\nNext", 1013, 1, 11},
     {"For i 1 To 3\nNext", 1011, 1, 7},
     {"For i = 1 To 2 Step\nNext", 1023, 1, 20},
+    {"For i = To 3\nNext", 1023, 1, 9},
     {"For Each x c\nNext", 1046, 1, 12},
     {"For 5 = 1 To 2\nNext", 1040, 1, 5},
     {"For i = 1 To 2\n x = i Next", 1042, 2, 8},
@@ -110,6 +129,9 @@ const Invalid kBlocks[] = {
     {"Do\n x = 1", 1019, 2, 7},
     {"Do x\nLoop", 1028, 1, 4},
     {"Do While\nLoop", 1023, 1, 9},
+    {"Do Until\nLoop", 1023, 1, 9},
+    {"Do\nLoop While", 1023, 2, 11},
+    {"Do While x Until y\nLoop", 1025, 1, 12},
     {"Do While a\nLoop Until b", 1025, 2, 6},
     {"Do\nLoop Until x y", 1025, 2, 14},
     {"Do\n x = 1 Loop", 1042, 2, 8},
@@ -123,6 +145,7 @@ const Invalid kBlocks[] = {
     {"With\nEnd With", 1023, 1, 5},
     {"Exit Do", 1039, 1, 6},  // at the word after Exit
     {"Exit Loop", 1039, 1, 6},
+    {"Exit", 1039, 1, 5},
     {"For i = 1 To 2\n Exit Do\nNext", 1039, 2, 7},
     {"Function f\n Exit Sub\nEnd Function", 1039, 2, 7},
     {"Sub s\n Exit Property\nEnd Sub", 1039, 2, 7},
@@ -140,6 +163,11 @@ const Invalid kProcedures[] = {
     {"Sub f() 5\nEnd Sub", 1024, 1, 9},
     {"Sub 5\nEnd Sub", 1010, 1, 5},
     {"Sub s(a b)\nEnd Sub", 1006, 1, 9},
+    {"Sub s(a\nEnd Sub", 1006, 1, 8},
+    {"Function f(a,)\nEnd Function", 1010, 1, 14},
+    {"Sub s(ByRef)\nEnd Sub", 1010, 1, 12},
+    {"Public Sub\nEnd Sub", 1010, 1, 11},
+    {"Sub s\n Private Sub t\n End Sub\nEnd Sub", 1024, 2, 2},
     {"Sub s\n Sub t\n End Sub\nEnd Sub", 1024, 2, 2},
     {"If a Then\n Sub t\n End Sub\nEnd If", 1024, 2, 2},
     {"Property Get x\nEnd Property", 1048, 1, 10},
@@ -167,6 +195,9 @@ const Invalid kNames[] = {
 
 const Invalid kClasses[] = {
     {"Class 5\nEnd Class", 1010, 1, 7},
+    {"Class\nEnd Class", 1010, 1, 6},
+    {"Class C\n Public\nEnd Class", 1010, 2, 8},
+    {"Class C\n Public Function\n End Function\nEnd Class", 1010, 2, 17},
     {"Class C D\nEnd Class", 1025, 1, 9},
     {"Class C\n x = 1\nEnd Class", 1024, 2, 2},
     {"Class C\n Const k = 1\nEnd Class", 1024, 2, 2},

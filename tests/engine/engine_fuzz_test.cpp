@@ -59,6 +59,7 @@ const std::vector<std::string> kKeywords = {
     "Property", "Step", "Error", "Explicit", "Get", "Let", "Dim Property", "Dim step", "Case 1 x = 1",
     "Sub s(a) a = 1 End Sub", "Function f() f = 1 End Function", "x = 0 End If", "Else End If",
     "(New C).p", "(New C)(5)", "Call (New C).m()", ".prop", "obj.rem", "obj.if", "obj.end", "Me =",
+    "If x Then y = 1 Next", "If x Then y = 1 Loop", "Case New C", "x = 1 Wend", "Option Explicit x",
 };
 
 const std::vector<std::string> kBuiltins = {
