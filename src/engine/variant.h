@@ -69,17 +69,27 @@ public:
     Variant& operator=(const Variant& o) noexcept {
         if (this != &o) {
             o.retainCopy();
-            Variant old(std::move(*this));
-            tag_ = o.tag_;
-            u_ = o.u_;
+            if (!holdsHeap()) {
+                tag_ = o.tag_;
+                u_ = o.u_;
+            } else {
+                Variant old(std::move(*this));
+                tag_ = o.tag_;
+                u_ = o.u_;
+            }
         }
         return *this;
     }
     Variant& operator=(Variant&& o) noexcept {
         if (this != &o) {
-            Variant old(std::move(*this));
-            tag_ = o.tag_;
-            u_ = o.u_;
+            if (!holdsHeap()) {
+                tag_ = o.tag_;
+                u_ = o.u_;
+            } else {
+                Variant old(std::move(*this));
+                tag_ = o.tag_;
+                u_ = o.u_;
+            }
             o.tag_ = VarType::Empty;
         }
         return *this;
@@ -151,7 +161,10 @@ public:
     ArrayData* uniqueArray();
 
     void clear() {
-        Variant old(std::move(*this));  // released after this one is Empty, as in operator=
+        if (holdsHeap()) {
+            Variant old(std::move(*this));  // released after this one is Empty, as in operator=
+        }
+        tag_ = VarType::Empty;
         u_.i64 = 0;
     }
 
