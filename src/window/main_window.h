@@ -123,7 +123,6 @@ private:
     EditorLauncher& editor_;
 
     MainFormVariables vars_;
-    vbs::ScriptEngine scr_main_;
 
     TranscriptPane* txt_output_ = nullptr;
     InputPane* txt_input_ = nullptr;
@@ -141,6 +140,9 @@ private:
 
     std::unique_ptr<ObjectModel> objects_;
     std::unique_ptr<ScriptLibrary> library_;
+    // The engine is destroyed before the objects it was given: the end of a
+    // script runs Class_Terminate, which may still use MainForm and the rest.
+    vbs::ScriptEngine scr_main_;
     std::unique_ptr<ScriptRunMonitor> monitor_;  // goes before the engine it polls
     std::unique_ptr<BlockedCloseRequests> blockedClose_;
     bool formLoading_ = false;

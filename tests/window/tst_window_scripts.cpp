@@ -2,6 +2,7 @@
 // window: each case builds a window over its own script file.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -45,6 +46,7 @@ private slots:
     void lowerCaseMainRunsAtStartup();
     void mainFailingHalfwayKeepsItsEarlyEffects();
     void topLevelOPrintShowsDuringStartup();
+    void classTerminateAtTheEndStillSeesTheWindow();
     void reloadClearsVariablesButKeepsPublicOnes();
     void loadScriptFromScriptAddsProcedures();
     void loadScriptReportsMissingAndBrokenFiles();
@@ -131,6 +133,24 @@ void WindowScripts::mainFailingHalfwayKeepsItsEarlyEffects() {
 void WindowScripts::topLevelOPrintShowsDuringStartup() {
     WindowRig rig("MainForm.OPrint \"loading\"\r\n");
     QCOMPARE(rig.lines(), QStringList({"loading", "Sub Main not found"}));
+}
+
+void WindowScripts::classTerminateAtTheEndStillSeesTheWindow() {
+    // A global object is let go of when the window goes; its Class_Terminate
+    // reads the window's objects and writes what it saw to a file.
+    QTemporaryDir out;
+    const QString file = out.filePath("seen.txt");
+    {
+        WindowRig rig(("Class Watcher\nSub Class_Terminate\n"
+                       " Set f = CreateObject(\"Scripting.FileSystemObject\").CreateTextFile(\"" + file.toStdString() +
+                       "\")\n f.Write CalcScreen.Text & \"|\" & Screen.Width\n f.Close\nEnd Sub\nEnd Class\n"
+                       "Dim w\nSet w = New Watcher\nSub Main\n MainForm.OPrint \"up\"\nEnd Sub\n").c_str());
+        QCOMPARE(rig.lines(), QStringList{"up"});
+    }
+    QFile seen(file);
+    QVERIFY(seen.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(seen.readAll());
+    QVERIFY2(text.startsWith("up") && text.contains('|') && text.section('|', 1).toInt() > 0, qPrintable(text));
 }
 
 void WindowScripts::reloadClearsVariablesButKeepsPublicOnes() {
