@@ -69,27 +69,13 @@ public:
     Variant& operator=(const Variant& o) noexcept {
         if (this != &o) {
             o.retainCopy();
-            if (!holdsHeap()) {
-                tag_ = o.tag_;
-                u_ = o.u_;
-            } else {
-                Variant old(std::move(*this));
-                tag_ = o.tag_;
-                u_ = o.u_;
-            }
+            replaceWith(o);
         }
         return *this;
     }
     Variant& operator=(Variant&& o) noexcept {
         if (this != &o) {
-            if (!holdsHeap()) {
-                tag_ = o.tag_;
-                u_ = o.u_;
-            } else {
-                Variant old(std::move(*this));
-                tag_ = o.tag_;
-                u_ = o.u_;
-            }
+            replaceWith(o);
             o.tag_ = VarType::Empty;
         }
         return *this;
@@ -174,6 +160,20 @@ private:
     }
     void retain() const;
     void retainCopy() const { retain(); }
+    // Takes o's tag and payload (the caller has retained or moved them). A
+    // value that owns nothing is simply overwritten; one that does is moved
+    // aside and released only once the new value is in place.
+    void replaceWith(const Variant& o) noexcept {
+        if (!holdsHeap()) {
+            tag_ = o.tag_;
+            u_ = o.u_;
+            return;
+        }
+        Variant old(std::move(*this));
+        tag_ = o.tag_;
+        u_ = o.u_;
+    }
+
     void release() {
         if (holdsHeap()) releaseHeap();
     }

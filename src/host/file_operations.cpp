@@ -34,20 +34,20 @@ std::string joined(const std::string& folder, const std::string& name) {
     return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-// The files or folders `spec` names: one, or those its wildcards match,
+// The files or folders `pathPattern` names: one, or those its wildcards match,
 // in name order.
-int32_t expandSpec(std::u16string_view spec, Kind kind, std::vector<std::string>& out) {
+int32_t expandPattern(std::u16string_view pathPattern, Kind kind, std::vector<std::string>& out) {
     out.clear();
-    if (!hasWildcards(spec)) {
-        std::string path = diskPath(spec);
+    if (!hasWildcards(pathPattern)) {
+        std::string path = diskPath(pathPattern);
         if (!isKind(path, kind)) return missing(kind);
         out.push_back(path);
         return 0;
     }
-    std::u16string parent = parentFolderOf(spec);
+    std::u16string parent = parentFolderOf(pathPattern);
     std::string folder = parent.empty() ? "." : diskPath(parent);
     if (!isKind(folder, Kind::Folder)) return vbs::err::PathNotFound;
-    const std::u16string pattern = fileNameOf(spec);
+    const std::u16string pattern = fileNameOf(pathPattern);
     std::error_code failure;
     for (const auto& entry : fs::directory_iterator(folder, failure)) {
         std::string name = entry.path().filename().string();
@@ -108,7 +108,7 @@ int32_t renameOrCopy(const std::string& source, const std::string& target, Kind 
 template <typename Act>
 int32_t eachToTarget(std::u16string_view source, std::u16string_view destination, Kind kind, Act act) {
     std::vector<std::string> sources;
-    if (int32_t e = expandSpec(source, kind, sources)) return e;
+    if (int32_t e = expandPattern(source, kind, sources)) return e;
     for (const std::string& from : sources) {
         std::string to;
         if (int32_t e = targetOf(from, destination, hasWildcards(source), to)) return e;
@@ -124,9 +124,9 @@ bool isExistingFolder(const std::string& path) { return isKind(path, Kind::Folde
 
 std::string diskPath(std::u16string_view scriptPath) { return resolveOnDisk(toLinuxPath(scriptPath)); }
 
-int32_t deleteFiles(std::u16string_view spec, bool force) {
+int32_t deleteFiles(std::u16string_view pathPattern, bool force) {
     std::vector<std::string> files;
-    if (int32_t e = expandSpec(spec, Kind::File, files)) return e;
+    if (int32_t e = expandPattern(pathPattern, Kind::File, files)) return e;
     for (const std::string& file : files) {
         if (!force && ::access(file.c_str(), W_OK) != 0) return vbs::err::PermissionDenied;
         if (::unlink(file.c_str()) != 0) return fileError(errno);
@@ -134,9 +134,9 @@ int32_t deleteFiles(std::u16string_view spec, bool force) {
     return 0;
 }
 
-int32_t deleteFolders(std::u16string_view spec, bool force) {
+int32_t deleteFolders(std::u16string_view pathPattern, bool force) {
     std::vector<std::string> folders;
-    if (int32_t e = expandSpec(spec, Kind::Folder, folders)) return e;
+    if (int32_t e = expandPattern(pathPattern, Kind::Folder, folders)) return e;
     for (const std::string& folder : folders) {
         if (!force && ::access(folder.c_str(), W_OK) != 0) return vbs::err::PermissionDenied;
         std::error_code failure;
