@@ -133,6 +133,11 @@ enum class CounterKind : uint8_t { Local, Global, Field };
 // pushed but Let-assigned to the local slot `d` (the `x = ...` that
 // follows the operator in the source).
 constexpr uint8_t kResultToLocal = 4;
+// Set in the c of a comparison of VBS_FUSED_OPERATORS that the JumpIfFalse
+// or JumpIfTrue of its If or loop follows: when the comparison gives a plain
+// truth, the comparison takes that jump itself and no Boolean is made. Any
+// other result is pushed, for the jump to test as usual.
+constexpr uint8_t kBranchFollows = 8;
 
 struct Instr {
     Op op = Op::Nop;

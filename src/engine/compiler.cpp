@@ -53,6 +53,20 @@ bool canStoreResult(Op op) {
     }
 }
 
+bool isComparisonForm(Op op) {
+    switch (op) {
+#define VBS_COMPARISON_FORMS_OF(_, OP)                                                                 \
+    case Op::OP: case Op::OP##LocalConst: case Op::OP##LocalLocal: case Op::OP##ConstLocal: case Op::OP##Const: \
+    case Op::OP##Local: case Op::OP##LocalTop:
+        VBS_COMPARISON_FORMS_OF(_, Equal) VBS_COMPARISON_FORMS_OF(_, NotEqual) VBS_COMPARISON_FORMS_OF(_, Less)
+        VBS_COMPARISON_FORMS_OF(_, Greater) VBS_COMPARISON_FORMS_OF(_, LessEqual)
+        VBS_COMPARISON_FORMS_OF(_, GreaterEqual)
+#undef VBS_COMPARISON_FORMS_OF
+        return true;
+    default: return false;
+    }
+}
+
 // Built-ins that look at an object itself rather than at its default
 // member's value (IsNumeric and IsDate ask for the value themselves, as an
 // object without one is an answer there, not an error); every other
@@ -111,6 +125,7 @@ private:
     // ---- emitting --------------------------------------------------------------
     int32_t pc() const { return static_cast<int32_t>(proc_.code.size()); }
     int32_t emit(Op op, int32_t a = 0, int32_t b = 0, uint8_t c = 0) {
+        if (op == Op::JumpIfFalse || op == Op::JumpIfTrue) markBranchFollows();
         proc_.code.push_back(Instr{op, c, a, b});
         depth_ += stackEffect(op, b);
         if (depth_ > maxDepth_) maxDepth_ = depth_;
@@ -140,6 +155,13 @@ private:
         last.d = static_cast<int16_t>(slot);
         --depth_;
         return true;
+    }
+    // A conditional jump about to be emitted tests the comparison just
+    // emitted for this statement: that comparison may take it (kBranchFollows).
+    void markBranchFollows() {
+        if (proc_.code.empty() || proc_.marks.empty() || pc() - 1 < proc_.marks.back().pc) return;
+        Instr& last = proc_.code.back();
+        if (isComparisonForm(last.op) && !(last.c & kResultToLocal)) last.c |= kBranchFollows;
     }
     void patch(int32_t at) { proc_.code[static_cast<size_t>(at)].a = pc(); }
     static int stackEffect(Op op, int32_t b);

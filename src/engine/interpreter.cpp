@@ -133,23 +133,27 @@ VBS_ALWAYS_INLINE Frame* Interpreter::pushInlineFrame(const Procedure* callee, F
     Frame* f = framePool_[depth].get();
     size_t count = static_cast<size_t>(callee->numLocals + callee->maxStack);
     Variant* slots = allocateSlots(count, f->savedBlock, f->savedUsed);
-    // The arguments are the caller's temporaries, cleared when the call
-    // returns: values move into the parameters; a ByVal parameter takes a
-    // copy of what a reference names.
-    // (Fresh slots are empty: releaseSlots leaves them so.)
+    // The arguments are the caller's temporaries: values move into the
+    // parameters; a ByVal parameter takes a copy of what a reference names,
+    // and the reference is dropped. So the caller finds them all empty when
+    // the call returns. (Fresh slots are empty: releaseSlots leaves them so.)
     const uint8_t* byVal = callee->paramByVal.data();
     for (int i = 0; i < argc; ++i) {
-        if (byVal[i] && args[i].isRef()) std::construct_at(&slots[i], args[i].deref());
-        else std::construct_at(&slots[i], std::move(args[i]));
+        if (byVal[i] && args[i].isRef()) {
+            std::construct_at(&slots[i], args[i].deref());
+            std::construct_at(&args[i]);
+        } else {
+            std::construct_at(&slots[i], std::move(args[i]));
+        }
     }
+    // pc and callerSp are written before anything reads them: at the
+    // frame's first call or failure.
     f->proc = callee;
     f->slots = slots;
     f->stack = slots + callee->numLocals;
     f->me = nullptr;
-    f->pc = 0;
     f->resumeNext = false;
     f->caller = caller;
-    f->callerSp = nullptr;
     f->scopeOwner = nullptr;
     f->locked.clear();
     current_ = f;
@@ -167,18 +171,30 @@ VBS_ALWAYS_INLINE void Interpreter::popInlineFrame(Frame* done) {
 // Dispatch: with GCC and Clang each handler ends in its own indirect jump
 // to the next one (labels as values), which the branch predictor follows far
 // better than one shared switch; other compilers get the switch.
+// `ip` is the instruction being run: VBS_DISPATCH runs the one ip points
+// at (after a jump), VBS_NEXT the one after it.
 #if defined(__GNUC__) && !defined(VBS_SWITCH_DISPATCH)
 #define VBS_THREADED_DISPATCH 1
 #define VBS_CASE(name) L_##name:
-#define VBS_NEXT()                                                 \
-    do {                                                           \
-        in = ip++;                                                 \
-        goto* kHandlers[static_cast<size_t>(in->op)];              \
-    } while (0)
+#define VBS_DISPATCH() goto* kHandlers[static_cast<size_t>(ip->op)]
 #else
 #define VBS_THREADED_DISPATCH 0
 #define VBS_CASE(name) case Op::name:
-#define VBS_NEXT() goto dispatch
+#define VBS_DISPATCH() goto dispatch
+#endif
+#define VBS_NEXT() \
+    do {           \
+        ++ip;      \
+        VBS_DISPATCH(); \
+    } while (0)
+
+// GCC does not keep ip in a register in a function this large, and every
+// dispatch then waits for ip to be stored and loaded again. On x86-64 it is
+// given a register of its own (one the calls out of the loop preserve).
+#if VBS_THREADED_DISPATCH && defined(__x86_64__) && !defined(__clang__)
+#define VBS_PIN_IP 1
+#else
+#define VBS_PIN_IP 0
 #endif
 
 namespace {
@@ -207,8 +223,11 @@ int32_t Interpreter::execute(Frame& entry) {
     Variant* slots = fp->slots;
     Variant* base = fp->stack;
     Variant* sp = base;
+#if VBS_PIN_IP
+    register const Instr* ip __asm__("r15") = code;
+#else
     const Instr* ip = code;
-    const Instr* in = ip;
+#endif
     int32_t e = 0;
 #define VBS_LOAD_FRAME()                          \
     do {                                          \
@@ -218,15 +237,20 @@ int32_t Interpreter::execute(Frame& entry) {
         slots = fp->slots;                        \
         base = fp->stack;                         \
     } while (0)
-// A jump backwards counts towards the next reading of the clock.
+// The frame's pc is the index of the instruction after the running one
+// (its return address while it calls).
+#define VBS_SAVE_PC() (fp->pc = static_cast<int32_t>(ip + 1 - code))
+// Goes on at `target`; a jump backwards counts towards the next reading of
+// the clock.
 #define VBS_JUMP_TO(target)                                                         \
     do {                                                                            \
         const Instr* to = code + (target);                                          \
-        if (to < ip && --ticks_ <= 0 && clockExpired()) {                           \
+        if (to <= ip && --ticks_ <= 0 && clockExpired()) {                          \
             e = stopStatus_;                                                        \
             goto failed;                                                            \
         }                                                                           \
         ip = to;                                                                    \
+        VBS_DISPATCH();                                                             \
     } while (0)
 
 #if VBS_THREADED_DISPATCH
@@ -235,46 +259,45 @@ int32_t Interpreter::execute(Frame& entry) {
         VBS_OPCODES(VBS_HANDLER_ADDRESS)
 #undef VBS_HANDLER_ADDRESS
     };
-    VBS_NEXT();
+    VBS_DISPATCH();
 #else
 dispatch:
-    in = ip++;
-    switch (in->op) {
+    switch (ip->op) {
 #endif
 
     VBS_CASE(Nop) VBS_NEXT();
-    VBS_CASE(PushConst) std::construct_at(sp++, constants[in->a]); VBS_NEXT();
+    VBS_CASE(PushConst) std::construct_at(sp++, constants[ip->a]); VBS_NEXT();
     VBS_CASE(PushEmpty) sp++->clear(); VBS_NEXT();
     VBS_CASE(PushMissing) *sp++ = missingArg(); VBS_NEXT();
     VBS_CASE(PushMe) *sp++ = Variant::object(fp->me); VBS_NEXT();
     VBS_CASE(Pop) (--sp)->clear(); VBS_NEXT();
     VBS_CASE(Dup) *sp = sp[-1]; ++sp; VBS_NEXT();
 
-    VBS_CASE(LoadLocal) std::construct_at(sp++, slots[in->a].deref()); VBS_NEXT();
-    VBS_CASE(LoadGlobal) std::construct_at(sp++, globalValues_[static_cast<size_t>(in->a)]); VBS_NEXT();
+    VBS_CASE(LoadLocal) std::construct_at(sp++, slots[ip->a].deref()); VBS_NEXT();
+    VBS_CASE(LoadGlobal) std::construct_at(sp++, globalValues_[static_cast<size_t>(ip->a)]); VBS_NEXT();
     VBS_CASE(LoadField)
         if (!fp->me) { e = err::ObjectRequired; goto failed; }
-        *sp++ = fp->me->fields()[in->a];
+        *sp++ = fp->me->fields()[ip->a];
         VBS_NEXT();
     VBS_CASE(StoreLocal) {
-        Variant& dst = slots[in->a].deref();
+        Variant& dst = slots[ip->a].deref();
         --sp;
-        if ((in->c & 2) || (!sp->isObject() && !dst.isArray())) { dst = std::move(*sp); VBS_NEXT(); }
+        if ((ip->c & 2) || (!sp->isObject() && !dst.isArray())) { dst = std::move(*sp); VBS_NEXT(); }
         e = letAssign(dst, std::move(*sp));
         sp->clear();
         if (e) goto failed;
         VBS_NEXT();
     }
-    VBS_CASE(StoreRaw) --sp; slots[in->a] = std::move(*sp); VBS_NEXT();
+    VBS_CASE(StoreRaw) --sp; slots[ip->a] = std::move(*sp); VBS_NEXT();
     VBS_CASE(StoreGlobal) VBS_CASE(StoreField) {
         Variant* dst;
-        if (in->op == Op::StoreGlobal) dst = &globalValues_[static_cast<size_t>(in->a)];
+        if (ip->op == Op::StoreGlobal) dst = &globalValues_[static_cast<size_t>(ip->a)];
         else {
             if (!fp->me) { e = err::ObjectRequired; goto failed; }
-            dst = &fp->me->fields()[in->a];
+            dst = &fp->me->fields()[ip->a];
         }
         --sp;
-        if ((in->c & 2) || (!sp->isObject() && !dst->isArray())) { *dst = std::move(*sp); VBS_NEXT(); }
+        if ((ip->c & 2) || (!sp->isObject() && !dst->isArray())) { *dst = std::move(*sp); VBS_NEXT(); }
         e = letAssign(*dst, std::move(*sp));
         sp->clear();
         if (e) goto failed;
@@ -282,11 +305,11 @@ dispatch:
     }
     VBS_CASE(SetLocal) VBS_CASE(SetGlobal) VBS_CASE(SetField) {
         Variant* dst;
-        if (in->op == Op::SetLocal) dst = &slots[in->a].deref();
-        else if (in->op == Op::SetGlobal) dst = &globalValues_[static_cast<size_t>(in->a)];
+        if (ip->op == Op::SetLocal) dst = &slots[ip->a].deref();
+        else if (ip->op == Op::SetGlobal) dst = &globalValues_[static_cast<size_t>(ip->a)];
         else {
             if (!fp->me) { e = err::ObjectRequired; goto failed; }
-            dst = &fp->me->fields()[in->a];
+            dst = &fp->me->fields()[ip->a];
         }
         --sp;
         e = setAssign(*dst, std::move(*sp));
@@ -296,7 +319,7 @@ dispatch:
     }
     VBS_CASE(AppendLocal) VBS_CASE(AppendGlobal) {
         Variant& dst =
-            in->op == Op::AppendLocal ? slots[in->a].deref() : globalValues_[static_cast<size_t>(in->a)];
+            ip->op == Op::AppendLocal ? slots[ip->a].deref() : globalValues_[static_cast<size_t>(ip->a)];
         --sp;
         if (dst.ownsStringUniquely() && sp->isString() &&
             dst.asString().size() + sp->asString().size() <= kMaxStringLength)
@@ -306,32 +329,32 @@ dispatch:
         if (e) goto failed;
         VBS_NEXT();
     }
-    VBS_CASE(RefLocal) std::construct_at(sp++, Variant::ref(&slots[in->a].deref())); VBS_NEXT();
-    VBS_CASE(RefGlobal) std::construct_at(sp++, Variant::ref(&globalValues_[static_cast<size_t>(in->a)])); VBS_NEXT();
+    VBS_CASE(RefLocal) std::construct_at(sp++, Variant::ref(&slots[ip->a].deref())); VBS_NEXT();
+    VBS_CASE(RefGlobal) std::construct_at(sp++, Variant::ref(&globalValues_[static_cast<size_t>(ip->a)])); VBS_NEXT();
     VBS_CASE(RefField)
         if (!fp->me) { e = err::ObjectRequired; goto failed; }
-        *sp++ = Variant::ref(&fp->me->fields()[in->a]);
+        *sp++ = Variant::ref(&fp->me->fields()[ip->a]);
         VBS_NEXT();
 
     VBS_CASE(LoadName) VBS_CASE(RefName) {
         Variant* slot = nullptr;
         Variant value;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = resolveName(*fp, *in, slot, in->op == Op::LoadName ? &value : nullptr);
+        VBS_SAVE_PC();
+        e = resolveName(*fp, *ip, slot, ip->op == Op::LoadName ? &value : nullptr);
         if (e) goto failed;
-        if (in->op == Op::RefName) *sp++ = slot ? Variant::ref(slot) : Variant();
+        if (ip->op == Op::RefName) *sp++ = slot ? Variant::ref(slot) : Variant();
         else *sp++ = slot ? slot->deref() : std::move(value);
         VBS_NEXT();
     }
     VBS_CASE(StoreName) VBS_CASE(SetName) {
         Variant* slot = nullptr;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = resolveName(*fp, *in, slot, nullptr);
+        VBS_SAVE_PC();
+        e = resolveName(*fp, *ip, slot, nullptr);
         if (e) goto failed;
         --sp;
         if (!slot) { sp->clear(); e = err::IllegalAssignmentShort; goto failed; }
-        if (in->op == Op::SetName) e = setAssign(slot->deref(), std::move(*sp));
-        else if (in->c & 2) slot->deref() = std::move(*sp);
+        if (ip->op == Op::SetName) e = setAssign(slot->deref(), std::move(*sp));
+        else if (ip->c & 2) slot->deref() = std::move(*sp);
         else e = letAssign(slot->deref(), std::move(*sp));
         sp->clear();
         if (e) goto failed;
@@ -342,29 +365,36 @@ dispatch:
 // `out = x OP y` through the fast path, else the general operators.
 #define VBS_OPERATE(OP, X, Y, OUT)                                                    \
     if (!fast::binary(Op::OP, X, Y, OUT)) {                                           \
-        fp->pc = static_cast<int32_t>(ip - code);                                     \
-        if ((e = binaryInto(Op::OP, in->c, X, Y, OUT))) goto failed;                  \
+        VBS_SAVE_PC();                                     \
+        if ((e = binaryInto(Op::OP, ip->c, X, Y, OUT))) goto failed;                  \
     }
-// A comparison is nearly always followed by the jump of its If or loop: when
-// it gives a Boolean, that jump is taken here, saving a dispatch and a trip
-// of the Boolean through the stack.
+// A comparison with kBranchFollows takes the jump after it itself when it
+// has a plain truth (its POPS stack operands are dropped first: two strings
+// or two numbers, and only strings need releasing); anything else goes on to
+// VBS_OPERATE, whose result the jump then tests.
+#define VBS_BRANCH(OP, X, Y, POPS)                                                    \
+    if (fast::isComparison(Op::OP) && (ip->c & kBranchFollows)) {                     \
+        bool truth;                                                                   \
+        if (fast::compare(Op::OP, X, Y, truth)) {                                     \
+            if ((POPS) > 0 && (X).isString())                                         \
+                for (int i = 0; i < (POPS); ++i) (--sp)->clear();                     \
+            else                                                                      \
+                for (int i = 0; i < (POPS); ++i) std::construct_at(--sp);             \
+            ++ip; /* the jump */                                                     \
+            if (truth == (ip->op == Op::JumpIfTrue)) VBS_JUMP_TO(ip->a);              \
+            VBS_NEXT();                                                               \
+        }                                                                             \
+    }
 #define VBS_AFTER_OPERATOR(OP)                                                        \
-    if (in->c & kResultToLocal) {                                                     \
+    if (ip->c & kResultToLocal) {                                                     \
         --sp;                                                                         \
-        if ((e = storeResult(slots[in->d].deref(), *sp))) goto failed;                \
-        VBS_NEXT();                                                                   \
-    }                                                                                 \
-    if (fast::isComparison(Op::OP) && sp[-1].type() == VarType::Boolean &&           \
-        (ip->op == Op::JumpIfFalse || ip->op == Op::JumpIfTrue)) {                    \
-        bool truth = sp[-1].asBoolean();                                              \
-        std::construct_at(--sp);                                                      \
-        const Instr* jump = ip++;                                                     \
-        if (truth == (jump->op == Op::JumpIfTrue)) VBS_JUMP_TO(jump->a);              \
+        if ((e = storeResult(slots[ip->d].deref(), *sp))) goto failed;                \
     }                                                                                 \
     VBS_NEXT();
 // The forms that push their result, and those that replace the top.
 #define VBS_PUSH_FORM(OP, X, Y)                                                       \
     {                                                                                 \
+        VBS_BRANCH(OP, X, Y, 0)                                                       \
         VBS_OPERATE(OP, X, Y, *sp)                                                    \
         ++sp;                                                                         \
         VBS_AFTER_OPERATOR(OP)                                                        \
@@ -372,33 +402,36 @@ dispatch:
 #define VBS_TOP_FORM(OP, X, Y)                                                        \
     {                                                                                 \
         Variant& top = sp[-1];                                                        \
+        VBS_BRANCH(OP, X, Y, 1)                                                       \
         VBS_OPERATE(OP, X, Y, top)                                                    \
         VBS_AFTER_OPERATOR(OP)                                                        \
     }
 #define VBS_OPERATOR_HANDLERS(_, OP)                                                  \
     VBS_CASE(OP) {                                                                    \
         Variant& left = sp[-2];                                                       \
+        VBS_BRANCH(OP, left, sp[-1], 2)                                               \
         VBS_OPERATE(OP, left, sp[-1], left)                                           \
         (--sp)->clear();                                                              \
         VBS_AFTER_OPERATOR(OP)                                                        \
     }                                                                                 \
-    VBS_CASE(OP##LocalConst) VBS_PUSH_FORM(OP, slots[in->a].deref(), constants[in->b]) \
-    VBS_CASE(OP##LocalLocal) VBS_PUSH_FORM(OP, slots[in->a].deref(), slots[in->b].deref()) \
-    VBS_CASE(OP##ConstLocal) VBS_PUSH_FORM(OP, constants[in->a], slots[in->b].deref()) \
-    VBS_CASE(OP##Const) VBS_TOP_FORM(OP, top, constants[in->a])                       \
-    VBS_CASE(OP##Local) VBS_TOP_FORM(OP, top, slots[in->a].deref())                   \
-    VBS_CASE(OP##LocalTop) VBS_TOP_FORM(OP, slots[in->a].deref(), top)
+    VBS_CASE(OP##LocalConst) VBS_PUSH_FORM(OP, slots[ip->a].deref(), constants[ip->b]) \
+    VBS_CASE(OP##LocalLocal) VBS_PUSH_FORM(OP, slots[ip->a].deref(), slots[ip->b].deref()) \
+    VBS_CASE(OP##ConstLocal) VBS_PUSH_FORM(OP, constants[ip->a], slots[ip->b].deref()) \
+    VBS_CASE(OP##Const) VBS_TOP_FORM(OP, top, constants[ip->a])                       \
+    VBS_CASE(OP##Local) VBS_TOP_FORM(OP, top, slots[ip->a].deref())                   \
+    VBS_CASE(OP##LocalTop) VBS_TOP_FORM(OP, slots[ip->a].deref(), top)
     VBS_FUSED_OPERATORS(VBS_OPERATOR_HANDLERS, _)
 #undef VBS_OPERATOR_HANDLERS
 #undef VBS_TOP_FORM
 #undef VBS_PUSH_FORM
 #undef VBS_AFTER_OPERATOR
+#undef VBS_BRANCH
 #undef VBS_OPERATE
 
     VBS_CASE(Concat) {
         --sp;
         if (!fast::concat(sp[-1], *sp)) {
-            e = binarySlow(Op::Concat, in->c, sp[-1], *sp);
+            e = binarySlow(Op::Concat, ip->c, sp[-1], *sp);
             if (e) { sp->clear(); goto failed; }
         }
         sp->clear();
@@ -406,7 +439,7 @@ dispatch:
     }
     VBS_CASE(Power) VBS_CASE(Is) VBS_CASE(And) VBS_CASE(Or) VBS_CASE(Xor) VBS_CASE(Eqv) VBS_CASE(Imp) {
         --sp;
-        e = binarySlow(in->op, in->c, sp[-1], *sp);
+        e = binarySlow(ip->op, ip->c, sp[-1], *sp);
         sp->clear();
         if (e) goto failed;
         VBS_NEXT();
@@ -417,34 +450,37 @@ dispatch:
         else if (a.type() == VarType::Long && a.asLong() != INT32_MIN) a = Variant::long_(-a.asLong());
         else if (a.type() == VarType::Integer && a.asInteger() != -32768)
             a = Variant::integer(static_cast<int16_t>(-a.asInteger()));
-        else if ((e = unarySlow(in->op, a))) goto failed;
+        else if ((e = unarySlow(ip->op, a))) goto failed;
         VBS_NEXT();
     }
     VBS_CASE(UnaryPlus) VBS_CASE(Not)
-        if ((e = unarySlow(in->op, sp[-1]))) goto failed;
+        if ((e = unarySlow(ip->op, sp[-1]))) goto failed;
         VBS_NEXT();
 
     // ---- control ---------------------------------------------------------------
-    VBS_CASE(Jump) VBS_JUMP_TO(in->a); VBS_NEXT();
+    VBS_CASE(Jump) VBS_JUMP_TO(ip->a); VBS_NEXT();
     VBS_CASE(JumpIfFalse) VBS_CASE(JumpIfTrue) {
         --sp;
         bool truth;
         if (sp->type() == VarType::Boolean) truth = sp->asBoolean();
         else if ((e = conditionValue(*sp, truth))) { sp->clear(); goto failed; }
         sp->clear();
-        if (truth == (in->op == Op::JumpIfTrue)) VBS_JUMP_TO(in->a);
+        if (truth == (ip->op == Op::JumpIfTrue)) VBS_JUMP_TO(ip->a);
         VBS_NEXT();
     }
     VBS_CASE(CaseEqual) {
         // The comparison runs on the stack: a handler's own Variants are not
         // destroyed when the indirect jump to the next handler leaves it.
-        std::construct_at(sp, slots[in->b]);
+        std::construct_at(sp, slots[ip->b]);
         if (!fast::binary(Op::Equal, *sp, sp[-1], *sp)) e = binarySlow(Op::Equal, 0, *sp, sp[-1]);
         bool match = !e && sp->type() == VarType::Boolean && sp->asBoolean();
         sp->clear();
         (--sp)->clear();
         if (e) goto failed;
-        if (match) ip = code + in->a;
+        if (match) {
+            ip = code + ip->a;
+            VBS_DISPATCH();
+        }
         VBS_NEXT();
     }
     VBS_CASE(ExitProc)
@@ -454,55 +490,52 @@ dispatch:
     returning: {
         while (sp > base) (--sp)->clear();
         if (fp == &entry) return 0;
-        // Back to the caller in this same loop, with the callee's value.
-        Variant result;
-        if (procp->resultSlot >= 0) result = std::move(slots[procp->resultSlot]);
+        // Back to the caller in this same loop. Its arguments are empty
+        // now (pushInlineFrame); the callee's value takes the first one's place.
         Frame* done = fp;
         fp = done->caller;
-        sp = fp->callerSp;
-        popInlineFrame(done);
         VBS_LOAD_FRAME();
-        ip = code + fp->pc;
-        // The arguments moved into the callee or were references: nothing
-        // in them to release.
-        for (int i = 0; i < ip[-1].b; ++i) std::construct_at(--sp);
+        ip = code + fp->pc - 1;  // the call
+        sp = fp->callerSp - ip->b;
+        if (done->proc->resultSlot >= 0) std::construct_at(sp, std::move(done->slots[done->proc->resultSlot]));
+        ++sp;
+        popInlineFrame(done);
         if (!fp->locked.empty()) fp->unlockArrays();
-        std::construct_at(sp++, std::move(result));
         VBS_NEXT();
     }
 
     // ---- calls ---------------------------------------------------------------------
     VBS_CASE(CallProc) {
-        const Procedure* callee = globalInfos_[static_cast<size_t>(in->a)].proc;
-        fp->pc = static_cast<int32_t>(ip - code);
+        const Procedure* callee = globalInfos_[static_cast<size_t>(ip->a)].proc;
+        VBS_SAVE_PC();
         // enterCall()'s checks but the C++ stack's: this call uses none.
-        if (callee && in->b == callee->numParams && callDepth_ < kMaxCallDepth && --ticks_ > 0) {
+        if (callee && ip->b == callee->numParams && callDepth_ < kMaxCallDepth && --ticks_ > 0) {
             ++callDepth_;
         } else {
             if (!callee) e = err::SubNotDefined;
-            else if (in->b != callee->numParams) e = err::WrongArgCount;
+            else if (ip->b != callee->numParams) e = err::WrongArgCount;
             else e = enterCall();
             if (e) {
-                for (int i = 0; i < in->b; ++i) (--sp)->clear();
+                for (int i = 0; i < ip->b; ++i) (--sp)->clear();
                 if (!fp->locked.empty()) fp->unlockArrays();
                 goto failed;
             }
         }
         fp->callerSp = sp;
-        fp = pushInlineFrame(callee, fp, sp - in->b, in->b);
+        fp = pushInlineFrame(callee, fp, sp - ip->b, ip->b);
         VBS_LOAD_FRAME();
         sp = base;
         ip = code;
-        VBS_NEXT();
+        VBS_DISPATCH();
     }
     VBS_CASE(CallBuiltin) {
-        const BuiltinInfo* bi = procp->builtins[static_cast<size_t>(in->a)];
+        const BuiltinInfo* bi = procp->builtins[static_cast<size_t>(ip->a)];
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
-        if (in->b < bi->minArgs || (bi->maxArgs >= 0 && in->b > bi->maxArgs)) e = err::WrongArgCount;
+        VBS_SAVE_PC();
+        if (ip->b < bi->minArgs || (bi->maxArgs >= 0 && ip->b > bi->maxArgs)) e = err::WrongArgCount;
         else {
-            if (in->c) {
-                for (Variant* arg = sp - in->b; arg < sp && !e; ++arg) {
+            if (ip->c) {
+                for (Variant* arg = sp - ip->b; arg < sp && !e; ++arg) {
                     if (!arg->isObject()) continue;
                     Variant plain;
                     if (!(e = defaultValue(*arg, plain))) *arg = std::move(plain);
@@ -510,20 +543,20 @@ dispatch:
             }
             ctx_.vm = this;
             ctx_.detail = &detail_;
-            if (!e) e = bi->fn(ctx_, Args(sp - in->b, in->b), result);
+            if (!e) e = bi->fn(ctx_, Args(sp - ip->b, ip->b), result);
         }
-        for (int i = 0; i < in->b; ++i) (--sp)->clear();
+        for (int i = 0; i < ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
     }
     VBS_CASE(CallMember) {
-        Variant* args = sp - in->b;
+        Variant* args = sp - ip->b;
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = invokeMember(args[-1], procp->names[static_cast<size_t>(in->a)], static_cast<InvokeKind>(in->c), args,
-                         in->b, result);
-        for (int i = 0; i <= in->b; ++i) (--sp)->clear();
+        VBS_SAVE_PC();
+        e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)], static_cast<InvokeKind>(ip->c), args,
+                         ip->b, result);
+        for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (!fp->locked.empty()) fp->unlockArrays();
         if (e) goto failed;
         *sp++ = std::move(result);
@@ -531,37 +564,37 @@ dispatch:
     }
     VBS_CASE(CallMeMember) {
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
+        VBS_SAVE_PC();
         if (!fp->me) e = err::ObjectRequired;
         else {
             ctx_.vm = this;
             ctx_.detail = &detail_;
             Object* keep = fp->me;
             keep->addRef();
-            e = fp->me->invokeFromInside(in->a, static_cast<InvokeKind>(in->c), Args(sp - in->b, in->b), result,
+            e = fp->me->invokeFromInside(ip->a, static_cast<InvokeKind>(ip->c), Args(sp - ip->b, ip->b), result,
                                            ctx_);
             keep->releaseRef();
         }
-        for (int i = 0; i < in->b; ++i) (--sp)->clear();
+        for (int i = 0; i < ip->b; ++i) (--sp)->clear();
         if (!fp->locked.empty()) fp->unlockArrays();
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
     }
     VBS_CASE(CallValue) {
-        Variant* args = sp - in->b;
+        Variant* args = sp - ip->b;
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = callValue(args[-1], args, in->b, result, in->c == 1 ? InvokeKind::Method : InvokeKind::Get);
-        for (int i = 0; i <= in->b; ++i) (--sp)->clear();
+        VBS_SAVE_PC();
+        e = callValue(args[-1], args, ip->b, result, ip->c == 1 ? InvokeKind::Method : InvokeKind::Get);
+        for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
     }
     VBS_CASE(IndexRef) {
-        Variant* args = sp - in->b;
+        Variant* args = sp - ip->b;
         Variant& container = args[-1].deref();
-        if (in->b == 1) {
+        if (ip->b == 1) {
             if (Variant* el = fast::element(container, args[0])) {
                 Variant v = *el;
                 (--sp)->clear();
@@ -570,47 +603,47 @@ dispatch:
             }
         }
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = indexValue(container, args, in->b, result, procp->names[static_cast<size_t>(in->a)]);
-        for (int i = 0; i <= in->b; ++i) (--sp)->clear();
+        VBS_SAVE_PC();
+        e = indexValue(container, args, ip->b, result, procp->names[static_cast<size_t>(ip->a)]);
+        for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
     }
     VBS_CASE(IndexLocal) {
-        Variant& container = slots[in->a].deref();
+        Variant& container = slots[ip->a].deref();
         if (Variant* el = fast::element(container, sp[-1])) {
             sp[-1] = *el;
             VBS_NEXT();
         }
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = indexValue(container, sp - 1, 1, result, procp->names[static_cast<size_t>(in->b)]);
+        VBS_SAVE_PC();
+        e = indexValue(container, sp - 1, 1, result, procp->names[static_cast<size_t>(ip->b)]);
         (--sp)->clear();
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
     }
     VBS_CASE(IndexLocalAt) {
-        Variant& container = slots[in->a].deref();
-        const Variant& index = slots[in->b].deref();
+        Variant& container = slots[ip->a].deref();
+        const Variant& index = slots[ip->b].deref();
         if (Variant* el = fast::element(container, index)) {
             std::construct_at(sp++, *el);
             VBS_NEXT();
         }
         std::construct_at(sp++, index);
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = indexValue(container, sp - 1, 1, result, procp->names[in->c]);
+        VBS_SAVE_PC();
+        e = indexValue(container, sp - 1, 1, result, procp->names[ip->c]);
         (--sp)->clear();
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
     }
     VBS_CASE(StoreIndexLocal) {
-        Variant& container = slots[in->a].deref();
+        Variant& container = slots[ip->a].deref();
         Variant* index = sp - 2;
-        fp->pc = static_cast<int32_t>(ip - code);
+        VBS_SAVE_PC();
         Variant* el = nullptr;
         if (!sp[-1].isObject() && container.isArray() && container.asArray()->refs == 1)
             el = fast::element(container, *index);
@@ -622,75 +655,75 @@ dispatch:
         VBS_NEXT();
     }
     VBS_CASE(RefElement) {
-        Variant* args = sp - in->b;
+        Variant* args = sp - ip->b;
         Variant& container = args[-1].deref();
         Variant element;
-        fp->pc = static_cast<int32_t>(ip - code);
+        VBS_SAVE_PC();
         if (container.isArray()) {
             ArrayData* arr = writableArray(container);
             size_t offset = 0;
-            e = elementOffset(*arr, args, in->b, offset);
+            e = elementOffset(*arr, args, ip->b, offset);
             if (!e) {
                 ++arr->locks;
                 fp->locked.push_back(arr);
                 element = Variant::ref(&arr->elems[offset]);
             }
         } else {
-            e = indexValue(container, args, in->b, element, procp->names[static_cast<size_t>(in->a)]);
+            e = indexValue(container, args, ip->b, element, procp->names[static_cast<size_t>(ip->a)]);
         }
-        for (int i = 0; i <= in->b; ++i) (--sp)->clear();
+        for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
         *sp++ = std::move(element);
         VBS_NEXT();
     }
     VBS_CASE(StoreIndex) {
-        Variant* args = sp - in->b - 1;
+        Variant* args = sp - ip->b - 1;
         Variant& container = args[-1].deref();
-        fp->pc = static_cast<int32_t>(ip - code);
-        if (in->b == 1 && in->c == 0 && !sp[-1].isObject() && container.isArray() &&
+        VBS_SAVE_PC();
+        if (ip->b == 1 && ip->c == 0 && !sp[-1].isObject() && container.isArray() &&
             container.asArray()->refs == 1) {
             if (Variant* el = fast::element(container, args[0])) {
                 *el = std::move(sp[-1]);
-                for (int i = 0; i < in->b + 2; ++i) (--sp)->clear();
+                for (int i = 0; i < ip->b + 2; ++i) (--sp)->clear();
                 VBS_NEXT();
             }
         }
-        e = storeIndexed(container, args, in->b, std::move(sp[-1]), in->c != 0);
-        for (int i = 0; i < in->b + 2; ++i) (--sp)->clear();
+        e = storeIndexed(container, args, ip->b, std::move(sp[-1]), ip->c != 0);
+        for (int i = 0; i < ip->b + 2; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();
     }
     VBS_CASE(StoreMember) {
-        Variant* args = sp - in->b - 1;
-        fp->pc = static_cast<int32_t>(ip - code);
+        Variant* args = sp - ip->b - 1;
+        VBS_SAVE_PC();
         {
             Variant ignored;
-            e = invokeMember(args[-1], procp->names[static_cast<size_t>(in->a)],
-                             in->c ? InvokeKind::Set : InvokeKind::Let, args, in->b + 1, ignored);
+            e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)],
+                             ip->c ? InvokeKind::Set : InvokeKind::Let, args, ip->b + 1, ignored);
         }
-        for (int i = 0; i < in->b + 2; ++i) (--sp)->clear();
+        for (int i = 0; i < ip->b + 2; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();
     }
     VBS_CASE(StoreMeMember) {
-        fp->pc = static_cast<int32_t>(ip - code);
+        VBS_SAVE_PC();
         if (!fp->me) e = err::ObjectRequired;
         else {
             ctx_.vm = this;
             ctx_.detail = &detail_;
             Variant ignored;
-            e = fp->me->invokeFromInside(in->a, in->c ? InvokeKind::Set : InvokeKind::Let,
-                                           Args(sp - in->b - 1, in->b + 1), ignored, ctx_);
+            e = fp->me->invokeFromInside(ip->a, ip->c ? InvokeKind::Set : InvokeKind::Let,
+                                           Args(sp - ip->b - 1, ip->b + 1), ignored, ctx_);
         }
-        for (int i = 0; i < in->b + 1; ++i) (--sp)->clear();
+        for (int i = 0; i < ip->b + 1; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();
     }
     VBS_CASE(CallName) {
         Variant result;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = callByName(*fp, procp->names[static_cast<size_t>(in->a)], sp - in->b, in->b, result, in->c == 1);
-        for (int i = 0; i < in->b; ++i) (--sp)->clear();
+        VBS_SAVE_PC();
+        e = callByName(*fp, procp->names[static_cast<size_t>(ip->a)], sp - ip->b, ip->b, result, ip->c == 1);
+        for (int i = 0; i < ip->b; ++i) (--sp)->clear();
         if (!fp->locked.empty()) fp->unlockArrays();
         if (e) goto failed;
         *sp++ = std::move(result);
@@ -699,32 +732,32 @@ dispatch:
     VBS_CASE(ToValue)
         if (sp[-1].isObject()) {
             Variant v;
-            fp->pc = static_cast<int32_t>(ip - code);
+            VBS_SAVE_PC();
             if ((e = defaultValue(sp[-1], v))) goto failed;
             sp[-1] = std::move(v);
         }
         VBS_NEXT();
     VBS_CASE(New) {
         Variant obj;
-        fp->pc = static_cast<int32_t>(ip - code);
-        if ((e = newInstance(globalInfos_[static_cast<size_t>(in->a)].cls, obj))) goto failed;
+        VBS_SAVE_PC();
+        if ((e = newInstance(globalInfos_[static_cast<size_t>(ip->a)].cls, obj))) goto failed;
         *sp++ = std::move(obj);
         VBS_NEXT();
     }
     VBS_CASE(NewName) {
         Variant obj;
-        fp->pc = static_cast<int32_t>(ip - code);
-        if ((e = newByName(procp->names[static_cast<size_t>(in->a)], obj))) goto failed;
+        VBS_SAVE_PC();
+        if ((e = newByName(procp->names[static_cast<size_t>(ip->a)], obj))) goto failed;
         *sp++ = std::move(obj);
         VBS_NEXT();
     }
 
     // ---- statements -----------------------------------------------------------------
     VBS_CASE(DimArray) VBS_CASE(ReDim) {
-        Variant* bounds = sp - in->b;
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = dimArray(bounds[-1].deref(), bounds, in->b, in->op == Op::ReDim, in->c != 0);
-        for (int i = 0; i <= in->b; ++i) (--sp)->clear();
+        Variant* bounds = sp - ip->b;
+        VBS_SAVE_PC();
+        e = dimArray(bounds[-1].deref(), bounds, ip->b, ip->op == Op::ReDim, ip->c != 0);
+        for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();
     }
@@ -742,23 +775,23 @@ dispatch:
         if (err_) err_->clear();
         VBS_NEXT();
     VBS_CASE(ForPrep) {
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = forPrep(*fp, *in, sp - 3);
+        VBS_SAVE_PC();
+        e = forPrep(*fp, *ip, sp - 3);
         for (int i = 0; i < 3; ++i) (--sp)->clear();
         if (e) goto failed;
-        if (fp->pc < 0) ip = code + in->a;  // the loop runs no time
-        else ++ip;                          // skip the counter operand
-        VBS_NEXT();
+        if (fp->pc < 0) ip = code + ip->a;  // the loop runs no time
+        else ip += 2;                       // past the counter operand
+        VBS_DISPATCH();
     }
     VBS_CASE(ForStep) {
         // A local Integer/Long counter with an Integer/Long end and step is
         // stepped here; anything else by forStep.
         bool again = false;
-        Variant* counter = in->c == static_cast<uint8_t>(CounterKind::Local)
-                               ? &slots[ip->a].deref()
-                               : counterSlot(*fp, static_cast<CounterKind>(in->c), ip->a);
-        const Variant& step = slots[in->b + 1];
-        const Variant& end = slots[in->b];
+        Variant* counter = ip->c == static_cast<uint8_t>(CounterKind::Local)
+                               ? &slots[ip[1].a].deref()
+                               : counterSlot(*fp, static_cast<CounterKind>(ip->c), ip[1].a);
+        const Variant& step = slots[ip->b + 1];
+        const Variant& end = slots[ip->b];
         if (counter && fast::isIntLike(counter->type()) && fast::isIntLike(step.type()) &&
             fast::isIntLike(end.type())) {
             int64_t next = static_cast<int64_t>(fast::intOf(*counter)) + fast::intOf(step);
@@ -766,50 +799,56 @@ dispatch:
             fast::setPlain(*counter, fast::widenInt(next, bothInteger));
             again = fast::intOf(step) >= 0 ? next <= fast::intOf(end) : next >= fast::intOf(end);
         } else {
-            fp->pc = static_cast<int32_t>(ip - code);
-            if ((e = forStep(*fp, *in, again))) goto failed;
+            VBS_SAVE_PC();
+            if ((e = forStep(*fp, *ip, again))) goto failed;
         }
-        if (again) VBS_JUMP_TO(in->a);
-        else ++ip;
-        VBS_NEXT();
+        if (again) VBS_JUMP_TO(ip->a);
+        ip += 2;  // past the counter operand
+        VBS_DISPATCH();
     }
     VBS_CASE(ForEachPrep) {
-        fp->pc = static_cast<int32_t>(ip - code);
-        e = forEachPrep(*fp, *in, sp[-1].deref());
+        VBS_SAVE_PC();
+        e = forEachPrep(*fp, *ip, sp[-1].deref());
         (--sp)->clear();
         if (e) goto failed;
-        if (fp->pc < 0) ip = code + in->a;
+        if (fp->pc < 0) {
+            ip = code + ip->a;
+            VBS_DISPATCH();
+        }
         VBS_NEXT();
     }
     VBS_CASE(ForEachNext) {
-        Variant& items = slots[in->b];
-        int32_t index = slots[in->b + 1].asLong();
+        Variant& items = slots[ip->b];
+        int32_t index = slots[ip->b + 1].asLong();
         if (!items.isArray()) {  // the header failed under On Error Resume Next
             e = err::NotACollection;
             goto failed;
         }
         ArrayData* arr = items.asArray();
-        if (static_cast<size_t>(index) >= arr->elems.size()) { ip = code + in->a; VBS_NEXT(); }
+        if (static_cast<size_t>(index) >= arr->elems.size()) {
+            ip = code + ip->a;
+            VBS_DISPATCH();
+        }
         *sp++ = arr->elems[static_cast<size_t>(index)];
-        slots[in->b + 1] = Variant::long_(index + 1);
+        slots[ip->b + 1] = Variant::long_(index + 1);
         VBS_NEXT();
     }
     VBS_CASE(RaiseUndefined)
-        fp->pc = static_cast<int32_t>(ip - code);
+        VBS_SAVE_PC();
         detail_.description = toU16(errorText(err::VariableUndefined)) + u": '" +
-                              procp->names[static_cast<size_t>(in->a)] + u"'";
+                              procp->names[static_cast<size_t>(ip->a)] + u"'";
         detail_.namesItem = true;
         e = err::VariableUndefined;
         goto failed;
     VBS_CASE(RaiseError)
-        e = in->a;
+        e = ip->a;
         goto failed;
 #if !VBS_THREADED_DISPATCH
     }
 #endif
 
 failed:
-    fp->pc = static_cast<int32_t>(ip - code);
+    VBS_SAVE_PC();
     if (!fp->locked.empty()) fp->unlockArrays();
     e = fail(*fp, e);
     if (err::endsScript(e) || !fp->resumeNext) {
@@ -821,8 +860,8 @@ failed:
         sp = fp->callerSp;
         popInlineFrame(done);
         VBS_LOAD_FRAME();
-        ip = code + fp->pc;
-        for (int i = 0; i < ip[-1].b; ++i) (--sp)->clear();
+        ip = code + fp->pc - 1;  // the call
+        for (int i = 0; i < ip->b; ++i) (--sp)->clear();
         goto failed;
     }
     {
@@ -832,18 +871,21 @@ failed:
         error_.clear();
         errorPlaced_ = false;
         while (sp > base) (--sp)->clear();
-        const StatementMark* m = procp->markAt(static_cast<int32_t>(ip - code) - 1);
+        const StatementMark* m = procp->markAt(static_cast<int32_t>(ip - code));
         // Without a statement to resume at, the procedure ends through its
         // final Return, which also leaves an inline frame properly.
         ip = (m && m->resumePc >= 0) ? code + m->resumePc : code + procp->code.size() - 1;
         e = 0;
     }
-    VBS_NEXT();
+    VBS_DISPATCH();
 #undef VBS_JUMP_TO
+#undef VBS_SAVE_PC
 #undef VBS_LOAD_FRAME
 }
 #undef VBS_NEXT
+#undef VBS_DISPATCH
 #undef VBS_CASE
+#undef VBS_PIN_IP
 #undef VBS_THREADED_DISPATCH
 
 }  // namespace vbs

@@ -64,9 +64,30 @@ VBS_ALWAYS_INLINE bool compareNumbers(Op op, T x, T y) {
     }
 }
 
+// The truth of the comparison x op y of two numbers or of two strings
+// compared with = or <>; false for anything else (the general path).
+VBS_ALWAYS_INLINE bool compare(Op op, const Variant& x, const Variant& y, bool& truth) {
+    VarType tx = x.type(), ty = y.type();
+    if (isIntLike(tx) && isIntLike(ty)) { truth = compareNumbers(op, intOf(x), intOf(y)); return true; }
+    if (isNumber(tx) && isNumber(ty)) { truth = compareNumbers(op, doubleOf(x), doubleOf(y)); return true; }
+    if ((op == Op::Equal || op == Op::NotEqual) && tx == VarType::String && ty == VarType::String) {
+        truth = (x.asString() == y.asString()) == (op == Op::Equal);
+        return true;
+    }
+    return false;
+}
+
 // out = x op y for the operators of VBS_FUSED_OPERATORS. `out` may be `x`
 // or `y` itself, or a free stack slot; x and y are values (no Ref).
 VBS_ALWAYS_INLINE bool binary(Op op, const Variant& x, const Variant& y, Variant& out) {
+    if (isComparison(op)) {
+        bool truth;
+        if (!compare(op, x, y, truth)) return false;
+        // Two strings or two numbers: only a string needs releasing.
+        if (x.isString()) out = Variant::boolean(truth);
+        else setPlain(out, Variant::boolean(truth));
+        return true;
+    }
     VarType tx = x.type(), ty = y.type();
     if (isIntLike(tx) && isIntLike(ty)) {
         // Counters and indexes: the commonest case, exact in 64 bits.
@@ -88,7 +109,7 @@ VBS_ALWAYS_INLINE bool binary(Op op, const Variant& x, const Variant& y, Variant
                                                                     : Variant::long_(static_cast<int32_t>(r)));
             return true;
         }
-        default: setPlain(out, Variant::boolean(compareNumbers(op, a, b))); return true;
+        default: return false;
         }
     }
     if (isNumber(tx) && isNumber(ty)) {
@@ -98,15 +119,8 @@ VBS_ALWAYS_INLINE bool binary(Op op, const Variant& x, const Variant& y, Variant
         case Op::Subtract: return setFinite(out, a - b);
         case Op::Multiply: return setFinite(out, a * b);
         case Op::Divide: return b != 0 && setFinite(out, a / b);
-        case Op::Modulo: case Op::IntDivide: return false;  // rounding to Long first: the general path
-        default: setPlain(out, Variant::boolean(compareNumbers(op, a, b))); return true;
+        default: return false;  // Modulo, IntDivide: rounding to Long first, on the general path
         }
-    }
-    // The = and <> of two strings compare their code units exactly.
-    if ((op == Op::Equal || op == Op::NotEqual) && tx == VarType::String && ty == VarType::String) {
-        bool same = x.asString() == y.asString();
-        out = Variant::boolean(same == (op == Op::Equal));
-        return true;
     }
     return false;
 }
