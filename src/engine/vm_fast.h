@@ -18,15 +18,12 @@ namespace vbs::fast {
 
 #define VBS_ALWAYS_INLINE inline __attribute__((always_inline))
 
-inline bool isIntLike(VarType t) { return t == VarType::Integer || t == VarType::Long; }
-inline bool isNumber(VarType t) { return isIntLike(t) || t == VarType::Double; }
-inline int32_t intOf(const Variant& v) { return v.asIntOrLong(); }  // of an Integer or a Long
-inline double doubleOf(const Variant& v) {
-    switch (v.type()) {
-    case VarType::Integer: return v.asInteger();
-    case VarType::Long: return v.asLong();
-    default: return v.asDouble();
-    }
+VBS_ALWAYS_INLINE bool isIntLike(VarType t) { return t == VarType::Integer || t == VarType::Long; }
+VBS_ALWAYS_INLINE bool isNumber(VarType t) { return isIntLike(t) || t == VarType::Double; }
+VBS_ALWAYS_INLINE int32_t intOf(const Variant& v) { return v.asIntOrLong(); }  // of an Integer or a Long
+// Of an Integer, a Long or a Double (an Integer is kept widened, as a Long).
+VBS_ALWAYS_INLINE double doubleOf(const Variant& v) {
+    return v.type() == VarType::Double ? v.asDouble() : static_cast<double>(v.asIntOrLong());
 }
 
 // Writes a number over a Variant known to hold no heap value (a number, or
@@ -68,6 +65,10 @@ VBS_ALWAYS_INLINE bool compareNumbers(Op op, T x, T y) {
 // compared with = or <>; false for anything else (the general path).
 VBS_ALWAYS_INLINE bool compare(Op op, const Variant& x, const Variant& y, bool& truth) {
     VarType tx = x.type(), ty = y.type();
+    if (tx == VarType::Double && ty == VarType::Double) {
+        truth = compareNumbers(op, x.asDouble(), y.asDouble());
+        return true;
+    }
     if (isIntLike(tx) && isIntLike(ty)) { truth = compareNumbers(op, intOf(x), intOf(y)); return true; }
     if (isNumber(tx) && isNumber(ty)) { truth = compareNumbers(op, doubleOf(x), doubleOf(y)); return true; }
     if ((op == Op::Equal || op == Op::NotEqual) && tx == VarType::String && ty == VarType::String) {
@@ -75,6 +76,17 @@ VBS_ALWAYS_INLINE bool compare(Op op, const Variant& x, const Variant& y, bool& 
         return true;
     }
     return false;
+}
+
+// out = a op b for the arithmetic operators on Doubles.
+VBS_ALWAYS_INLINE bool doubleArith(Op op, double a, double b, Variant& out) {
+    switch (op) {
+    case Op::Add: return setFinite(out, a + b);
+    case Op::Subtract: return setFinite(out, a - b);
+    case Op::Multiply: return setFinite(out, a * b);
+    case Op::Divide: return b != 0 && setFinite(out, a / b);
+    default: return false;  // Modulo, IntDivide: rounding to Long first, on the general path
+    }
 }
 
 // out = x op y for the operators of VBS_FUSED_OPERATORS. `out` may be `x`
@@ -89,6 +101,8 @@ VBS_ALWAYS_INLINE bool binary(Op op, const Variant& x, const Variant& y, Variant
         return true;
     }
     VarType tx = x.type(), ty = y.type();
+    // Floating-point loops first: one test for two Doubles.
+    if (tx == VarType::Double && ty == VarType::Double) return doubleArith(op, x.asDouble(), y.asDouble(), out);
     if (isIntLike(tx) && isIntLike(ty)) {
         // Counters and indexes: the commonest case, exact in 64 bits.
         int64_t a = intOf(x), b = intOf(y);
@@ -112,16 +126,7 @@ VBS_ALWAYS_INLINE bool binary(Op op, const Variant& x, const Variant& y, Variant
         default: return false;
         }
     }
-    if (isNumber(tx) && isNumber(ty)) {
-        double a = doubleOf(x), b = doubleOf(y);
-        switch (op) {
-        case Op::Add: return setFinite(out, a + b);
-        case Op::Subtract: return setFinite(out, a - b);
-        case Op::Multiply: return setFinite(out, a * b);
-        case Op::Divide: return b != 0 && setFinite(out, a / b);
-        default: return false;  // Modulo, IntDivide: rounding to Long first, on the general path
-        }
-    }
+    if (isNumber(tx) && isNumber(ty)) return doubleArith(op, doubleOf(x), doubleOf(y), out);
     return false;
 }
 
