@@ -22,8 +22,8 @@ bool isExistingFile(const std::string& path);    // anything but a folder
 bool isExistingFolder(const std::string& path);
 
 // `force` also deletes read-only files (ones we may not write); without it they are 70.
-int32_t deleteFiles(std::u16string_view spec, bool force);
-int32_t deleteFolders(std::u16string_view spec, bool force);
+int32_t deleteFiles(std::u16string_view pathPattern, bool force);
+int32_t deleteFolders(std::u16string_view pathPattern, bool force);
 // Copies replace the destination file in one step (or leave it as it was).
 int32_t copyFiles(std::u16string_view source, std::u16string_view destination, bool overwrite);
 // A move never replaces an existing file (58).
