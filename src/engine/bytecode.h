@@ -139,6 +139,14 @@ constexpr uint8_t kResultToLocal = 4;
 // other result is pushed, for the jump to test as usual.
 constexpr uint8_t kBranchFollows = 8;
 
+// Set in the c of an instruction compiled in plain mode (ScriptEngine::
+// SetPlain): its handler skips the inline fast path and takes the general
+// one. Operators (plain forms), Concat, Negate, CaseEqual, IndexRef,
+// StoreIndex, ForStep, the Let stores and the conditional jumps carry it.
+constexpr uint8_t kGeneralPath = 16;
+// The bits of ForPrep's and ForStep's c that hold the CounterKind.
+constexpr uint8_t kCounterKindMask = 3;
+
 struct Instr {
     Op op = Op::Nop;
     uint8_t c = 0;
@@ -169,6 +177,12 @@ struct CodeUnit {
     std::u16string lineText(int line) const;
 };
 
+// Consecutive nameless globals that global code uses as hidden slots.
+struct HiddenRun {
+    int32_t first;
+    int32_t count;
+};
+
 struct Procedure {
     std::u16string name;                 // as written
     ast::ProcKind kind = ast::ProcKind::Sub;
@@ -192,9 +206,11 @@ struct Procedure {
     ClassInfo* owner = nullptr;          // the class of a method
     bool optionExplicit = false;
     bool isGlobalCode = false;           // the statements of a unit, run at global scope
+    // Global code addressing the globals as its slots (all but plain mode).
+    bool globalsAsSlots = false;
     // Global code: its slots are the globals; these nameless ones are its
     // hidden slots, given back when it has run.
-    std::vector<int32_t> hiddenGlobals;
+    std::vector<HiddenRun> hiddenGlobals;
 
     bool hasReturnValue() const {
         return kind == ast::ProcKind::Function || kind == ast::ProcKind::PropertyGet;

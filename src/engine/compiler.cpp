@@ -67,6 +67,21 @@ bool isComparisonForm(Op op) {
     }
 }
 
+// The instructions whose handler has an inline fast path beside the
+// general one (kGeneralPath chooses the general one).
+bool hasGeneralPath(Op op) {
+    switch (op) {
+#define VBS_PLAIN_OPERATOR(_, OP) case Op::OP:
+        VBS_FUSED_OPERATORS(VBS_PLAIN_OPERATOR, _)
+#undef VBS_PLAIN_OPERATOR
+    case Op::Concat: case Op::Negate: case Op::CaseEqual: case Op::IndexRef: case Op::StoreIndex:
+    case Op::ForStep: case Op::StoreLocal: case Op::StoreGlobal: case Op::StoreField: case Op::JumpIfFalse:
+    case Op::JumpIfTrue:
+        return true;
+    default: return false;
+    }
+}
+
 // Built-ins that look at an object itself rather than at its default
 // member's value (IsNumeric and IsDate ask for the value themselves, as an
 // object without one is an answer there, not an error); every other
@@ -93,8 +108,9 @@ bool isConversion(std::u16string_view name) {
 class ProcCompiler {
 public:
     ProcCompiler(Interpreter& vm, Procedure& proc, ClassInfo* cls, bool globalCode, bool optionExplicit)
-        : vm_(vm), proc_(proc), cls_(cls), globalCode_(globalCode) {
+        : vm_(vm), proc_(proc), cls_(cls), globalCode_(globalCode), plain_(vm.plain()) {
         proc_.optionExplicit = optionExplicit;
+        if (globalCode) proc_.globalsAsSlots = !plain_;
     }
 
     ScriptError error;
@@ -105,13 +121,18 @@ public:
         if (!folded.empty()) locals_[folded] = proc_.numLocals;
         return proc_.numLocals++;
     }
-    // A slot for the compiler's own use (a For's end and step, a With's
-    // object). Global code's slots are the globals, so it takes a nameless one.
-    int32_t hiddenSlot() {
-        if (!globalCode_) return addLocal(u"");
-        int32_t g = vm_.takeHiddenGlobal();
-        proc_.hiddenGlobals.push_back(g);
-        return g;
+    // `count` consecutive slots for the compiler's own use (a For's end and
+    // step, a With's object); returns the first. Global code's slots are the
+    // globals, so it takes nameless ones.
+    int32_t hiddenSlots(int32_t count = 1) {
+        if (!proc_.globalsAsSlots) {
+            int32_t first = addLocal(u"");
+            for (int32_t i = 1; i < count; ++i) addLocal(u"");
+            return first;
+        }
+        int32_t first = vm_.takeHiddenGlobals(count);
+        proc_.hiddenGlobals.push_back(HiddenRun{first, count});
+        return first;
     }
     void declareLocalsIn(const Block& block);
     void compileBlock(const Block& block);
@@ -126,6 +147,7 @@ private:
     int32_t pc() const { return static_cast<int32_t>(proc_.code.size()); }
     int32_t emit(Op op, int32_t a = 0, int32_t b = 0, uint8_t c = 0) {
         if (op == Op::JumpIfFalse || op == Op::JumpIfTrue) markBranchFollows();
+        if (plain_ && hasGeneralPath(op)) c |= kGeneralPath;
         proc_.code.push_back(Instr{op, c, a, b});
         depth_ += stackEffect(op, b);
         if (depth_ > maxDepth_) maxDepth_ = depth_;
@@ -147,7 +169,7 @@ private:
     // `x = <operator expression>` with x a local: the operator just emitted
     // for this statement assigns its result itself (kResultToLocal).
     bool storeFromOperator(int32_t slot) {
-        if (proc_.code.empty() || slot > INT16_MAX || proc_.marks.empty() || pc() - 1 < proc_.marks.back().pc)
+        if (plain_ || proc_.code.empty() || slot > INT16_MAX || proc_.marks.empty() || pc() - 1 < proc_.marks.back().pc)
             return false;
         Instr& last = proc_.code.back();
         if (!canStoreResult(last.op)) return false;
@@ -159,7 +181,7 @@ private:
     // A conditional jump about to be emitted tests the comparison just
     // emitted for this statement: that comparison may take it (kBranchFollows).
     void markBranchFollows() {
-        if (proc_.code.empty() || proc_.marks.empty() || pc() - 1 < proc_.marks.back().pc) return;
+        if (plain_ || proc_.code.empty() || proc_.marks.empty() || pc() - 1 < proc_.marks.back().pc) return;
         Instr& last = proc_.code.back();
         if (isComparisonForm(last.op) && !(last.c & kResultToLocal)) last.c |= kBranchFollows;
     }
@@ -198,7 +220,7 @@ private:
     // Global code runs with the globals as its slots (Interpreter::runMain),
     // so there a global variable is addressed as a local is, and every
     // instruction for locals serves it.
-    PlaceKind globalVariableKind() const { return globalCode_ ? PlaceKind::Local : PlaceKind::Global; }
+    PlaceKind globalVariableKind() const { return proc_.globalsAsSlots ? PlaceKind::Local : PlaceKind::Global; }
     Place resolve(const std::u16string& name, bool forAssignment);
     Place dynamicPlace(const std::u16string& folded);
     void emitLoad(const Place& place, const std::u16string& name);
@@ -245,6 +267,9 @@ private:
     Procedure& proc_;
     ClassInfo* cls_;
     bool globalCode_;
+    // Plain mode: only the general instructions, each marked kGeneralPath
+    // where its handler has an inline fast path; no constant folding.
+    bool plain_;
     std::unordered_map<std::u16string, int32_t> locals_;
     std::unordered_map<std::u16string, Variant> consts_;
     std::vector<std::vector<int32_t>> exitDo_, exitFor_;
@@ -538,7 +563,7 @@ void ProcCompiler::compileBinary(const BinaryExpr& b) {
     Op op = table[static_cast<int>(b.op)];
     uint8_t flags = static_cast<uint8_t>((isLiteral(*b.left) ? 1 : 0) | (isLiteral(*b.right) ? 2 : 0));
     Form forms;
-    if (!fusedForms(op, forms)) {
+    if (plain_ || !fusedForms(op, forms)) {
         compileExpr(*b.left);
         compileExpr(*b.right);
         emit(op, 0, 0, flags);
@@ -585,13 +610,13 @@ void ProcCompiler::compileExpr(const Expr& e) {
     case ExprKind::Paren: compileExpr(*static_cast<const ParenExpr&>(e).inner); break;
     case ExprKind::Unary: {
         const auto& u = static_cast<const UnaryExpr&>(e);
-        if (Variant folded; foldConstant(e, folded)) { emit(Op::PushConst, constant(folded)); break; }
+        if (Variant folded; !plain_ && foldConstant(e, folded)) { emit(Op::PushConst, constant(folded)); break; }
         compileExpr(*u.operand);
         emit(u.op == UnaryOp::Negate ? Op::Negate : u.op == UnaryOp::Plus ? Op::UnaryPlus : Op::Not);
         break;
     }
     case ExprKind::Binary:
-        if (Variant folded; foldConstant(e, folded)) { emit(Op::PushConst, constant(folded)); break; }
+        if (Variant folded; !plain_ && foldConstant(e, folded)) { emit(Op::PushConst, constant(folded)); break; }
         compileBinary(static_cast<const BinaryExpr&>(e));
         break;
     case ExprKind::New: {
@@ -677,7 +702,7 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
                 emit(Op::CallValue, 0, 0, 1);
                 return;
             }
-            if (p.kind == PlaceKind::Local && argc == 1) {
+            if (p.kind == PlaceKind::Local && argc == 1 && !plain_) {
                 compileArgs(args, false);
                 emitIndexLocal(p.index, nameIndex(n.name));
                 return;
@@ -837,7 +862,7 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
         const auto& n = static_cast<const NameExpr&>(t);
         Place p = resolve(n.name, true);
         // `s = s & x`: append in place when the string has one holder.
-        if (!s.isSet && (p.kind == PlaceKind::Local || p.kind == PlaceKind::Global) &&
+        if (!s.isSet && !plain_ && (p.kind == PlaceKind::Local || p.kind == PlaceKind::Global) &&
             compileAppended(*s.value, n.name)) {
             emit(p.kind == PlaceKind::Local ? Op::AppendLocal : Op::AppendGlobal, p.index);
             return;
@@ -879,7 +904,7 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
                 emit(Op::StoreMeMember, p.index, argc, s.isSet ? 1 : 0);
                 return;
             }
-            if (p.kind == PlaceKind::Local && argc == 1 && !s.isSet) {
+            if (p.kind == PlaceKind::Local && argc == 1 && !s.isSet && !plain_) {
                 compileArgs(c.args, false);
                 compileExpr(*s.value);
                 emit(Op::StoreIndexLocal, p.index);
@@ -1012,7 +1037,7 @@ void ProcCompiler::compileIf(const IfStmt& s) {
 // body is the statement after it.
 void ProcCompiler::compileSelect(const SelectStmt& s) {
     size_t header = markStatement(s.pos);
-    int32_t subject = hiddenSlot();
+    int32_t subject = hiddenSlots();
     compileExpr(*s.subject);
     emit(Op::ToValue);
     emit(Op::StoreRaw, subject);
@@ -1065,8 +1090,7 @@ void ProcCompiler::compileForNext(const ForNextStmt& s) {
     CounterKind kind;
     int32_t counter;
     if (!counterPlace(*s.variable, kind, counter)) return;
-    int32_t hidden = hiddenSlot();
-    hiddenSlot();
+    int32_t hidden = hiddenSlots(2);
     // An empty step marks the loop as not set up: a failing header leaves it
     // so, and its Next raises 92.
     clearSlot(hidden + 1);
@@ -1093,8 +1117,7 @@ void ProcCompiler::compileForNext(const ForNextStmt& s) {
 // finds no items and raises 451 (resuming after the loop).
 void ProcCompiler::compileForEach(const ForEachStmt& s) {
     size_t header = markStatement(s.pos);
-    int32_t hidden = hiddenSlot();
-    hiddenSlot();
+    int32_t hidden = hiddenSlots(2);
     clearSlot(hidden);
     compileExpr(*s.collection);
     int32_t prep = emit(Op::ForEachPrep, 0, hidden);
@@ -1153,7 +1176,7 @@ void ProcCompiler::compileWhile(const WhileStmt& s) {
 
 void ProcCompiler::compileWith(const WithStmt& s) {
     size_t m = markStatement(s.pos);
-    int32_t slot = hiddenSlot();
+    int32_t slot = hiddenSlots();
     clearSlot(slot);  // a failing header leaves no object of an earlier run here
     compileExpr(*s.object);
     emit(Op::StoreRaw, slot);
@@ -1333,7 +1356,7 @@ ScriptError UnitCompiler::run() {
     }
     if (program.expression) {
         pc.compileExprTop(*program.expression);
-        main.resultSlot = pc.hiddenSlot();
+        main.resultSlot = pc.hiddenSlots();
         // The value is left on the stack; the VM stores it in the result slot.
         main.code.push_back(Instr{Op::StoreRaw, 0, main.resultSlot, 0});
     } else {

@@ -282,7 +282,10 @@ dispatch:
     VBS_CASE(StoreLocal) {
         Variant& dst = slots[ip->a].deref();
         --sp;
-        if ((ip->c & 2) || (!sp->isObject() && !dst.isArray())) { dst = std::move(*sp); VBS_NEXT(); }
+        if ((ip->c & 2) || (!sp->isObject() && !dst.isArray() && !(ip->c & kGeneralPath))) {
+            dst = std::move(*sp);
+            VBS_NEXT();
+        }
         e = letAssign(dst, std::move(*sp));
         sp->clear();
         if (e) goto failed;
@@ -297,7 +300,10 @@ dispatch:
             dst = &fp->me->fields()[ip->a];
         }
         --sp;
-        if ((ip->c & 2) || (!sp->isObject() && !dst->isArray())) { *dst = std::move(*sp); VBS_NEXT(); }
+        if ((ip->c & 2) || (!sp->isObject() && !dst->isArray() && !(ip->c & kGeneralPath))) {
+            *dst = std::move(*sp);
+            VBS_NEXT();
+        }
         e = letAssign(*dst, std::move(*sp));
         sp->clear();
         if (e) goto failed;
@@ -410,7 +416,11 @@ dispatch:
     VBS_CASE(OP) {                                                                    \
         Variant& left = sp[-2];                                                       \
         VBS_BRANCH(OP, left, sp[-1], 2)                                               \
-        VBS_OPERATE(OP, left, sp[-1], left)                                           \
+        if (ip->c & kGeneralPath) {                                                   \
+            VBS_SAVE_PC();                                                            \
+            if ((e = binaryInto(Op::OP, ip->c, left, sp[-1], left))) goto failed;     \
+        } else                                                                        \
+            VBS_OPERATE(OP, left, sp[-1], left)                                       \
         (--sp)->clear();                                                              \
         VBS_AFTER_OPERATOR(OP)                                                        \
     }                                                                                 \
@@ -430,7 +440,7 @@ dispatch:
 
     VBS_CASE(Concat) {
         --sp;
-        if (!fast::concat(sp[-1], *sp)) {
+        if ((ip->c & kGeneralPath) || !fast::concat(sp[-1], *sp)) {
             e = binarySlow(Op::Concat, ip->c, sp[-1], *sp);
             if (e) { sp->clear(); goto failed; }
         }
@@ -446,7 +456,9 @@ dispatch:
     }
     VBS_CASE(Negate) {
         Variant& a = sp[-1];
-        if (a.type() == VarType::Double) a = Variant::double_(-a.asDouble());
+        if (ip->c & kGeneralPath) {
+            if ((e = unarySlow(ip->op, a))) goto failed;
+        } else if (a.type() == VarType::Double) a = Variant::double_(-a.asDouble());
         else if (a.type() == VarType::Long && a.asLong() != INT32_MIN) a = Variant::long_(-a.asLong());
         else if (a.type() == VarType::Integer && a.asInteger() != -32768)
             a = Variant::integer(static_cast<int16_t>(-a.asInteger()));
@@ -462,7 +474,7 @@ dispatch:
     VBS_CASE(JumpIfFalse) VBS_CASE(JumpIfTrue) {
         --sp;
         bool truth;
-        if (sp->type() == VarType::Boolean) truth = sp->asBoolean();
+        if (sp->type() == VarType::Boolean && !(ip->c & kGeneralPath)) truth = sp->asBoolean();
         else if ((e = conditionValue(*sp, truth))) { sp->clear(); goto failed; }
         sp->clear();
         if (truth == (ip->op == Op::JumpIfTrue)) VBS_JUMP_TO(ip->a);
@@ -472,7 +484,7 @@ dispatch:
         // The comparison runs on the stack: a handler's own Variants are not
         // destroyed when the indirect jump to the next handler leaves it.
         std::construct_at(sp, slots[ip->b]);
-        if (!fast::binary(Op::Equal, *sp, sp[-1], *sp)) e = binarySlow(Op::Equal, 0, *sp, sp[-1]);
+        if ((ip->c & kGeneralPath) || !fast::binary(Op::Equal, *sp, sp[-1], *sp)) e = binarySlow(Op::Equal, 0, *sp, sp[-1]);
         bool match = !e && sp->type() == VarType::Boolean && sp->asBoolean();
         sp->clear();
         (--sp)->clear();
@@ -594,7 +606,7 @@ dispatch:
     VBS_CASE(IndexRef) {
         Variant* args = sp - ip->b;
         Variant& container = args[-1].deref();
-        if (ip->b == 1) {
+        if (ip->b == 1 && !(ip->c & kGeneralPath)) {
             if (Variant* el = fast::element(container, args[0])) {
                 Variant v = *el;
                 (--sp)->clear();
@@ -688,7 +700,7 @@ dispatch:
                 VBS_NEXT();
             }
         }
-        e = storeIndexed(container, args, ip->b, std::move(sp[-1]), ip->c != 0);
+        e = storeIndexed(container, args, ip->b, std::move(sp[-1]), (ip->c & 1) != 0);
         for (int i = 0; i < ip->b + 2; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();
@@ -789,10 +801,10 @@ dispatch:
         bool again = false;
         Variant* counter = ip->c == static_cast<uint8_t>(CounterKind::Local)
                                ? &slots[ip[1].a].deref()
-                               : counterSlot(*fp, static_cast<CounterKind>(ip->c), ip[1].a);
+                               : counterSlot(*fp, static_cast<CounterKind>(ip->c & kCounterKindMask), ip[1].a);
         const Variant& step = slots[ip->b + 1];
         const Variant& end = slots[ip->b];
-        if (counter && fast::isIntLike(counter->type()) && fast::isIntLike(step.type()) &&
+        if (counter && !(ip->c & kGeneralPath) && fast::isIntLike(counter->type()) && fast::isIntLike(step.type()) &&
             fast::isIntLike(end.type())) {
             int64_t next = static_cast<int64_t>(fast::intOf(*counter)) + fast::intOf(step);
             bool bothInteger = counter->type() == VarType::Integer && step.type() == VarType::Integer;

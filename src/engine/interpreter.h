@@ -124,10 +124,13 @@ public:
     size_t globalCount() const { return globalInfos_.size(); }
     // Forgets globals declared after `mark` (a compilation that failed).
     void rollbackGlobals(size_t mark);
-    // A nameless global for global code's hidden slots (Procedure::hiddenGlobals),
-    // and their return, emptied, once that code has run or failed to compile.
-    int32_t takeHiddenGlobal();
-    void releaseHiddenGlobals(const std::vector<int32_t>& indexes);
+    // `count` consecutive nameless globals for global code's hidden slots
+    // (Procedure::hiddenGlobals), and their return, emptied, once that code
+    // has run or failed to compile. Instructions address a group of hidden
+    // slots by its first (a For's end and step), so a group never comes
+    // from two places.
+    int32_t takeHiddenGlobals(int32_t count);
+    void releaseHiddenGlobals(const std::vector<HiddenRun>& runs);
     // Objects added with their members reachable as bare names.
     bool hostMemberExists(std::u16string_view name);
 
@@ -143,6 +146,10 @@ public:
     void setHostHooks(HostHooks hooks) { hooks_ = std::move(hooks); }
     void setPoll(ScriptEngine::Poll poll) { poll_ = std::move(poll); }
     const ScriptEngine::Poll& poll() const { return poll_; }
+    // Plain mode: later compilations use no fused or specialised
+    // instruction, and their handlers no inline fast path.
+    void setPlain(bool plain) { plain_ = plain; }
+    bool plain() const { return plain_; }
     // Stops the running operation at its next backward jump or call.
     void interrupt();
     bool stopping() const { return stopStatus_ != 0; }
@@ -230,7 +237,7 @@ private:
     // Reserved once for kMaxGlobals and never moved: ByRef references and
     // the frames of global code point into it.
     std::vector<Variant> globalValues_;
-    std::vector<int32_t> freeHiddenGlobals_;  // nameless globals that global code may take
+    std::vector<HiddenRun> freeHiddenRuns_;  // nameless globals that global code may take
     std::unordered_map<std::u16string, int32_t> globalIndex_;  // folded name -> index
     std::vector<Dispatch*> memberHosts_;  // AddObject(..., addMembers = true), each holding a reference
     std::vector<std::unique_ptr<Procedure>> procedures_;
@@ -291,6 +298,7 @@ private:
     int32_t stopStatus_ = 0;
     ScriptEngine::Poll poll_;
     bool shuttingDown_ = false;
+    bool plain_ = false;
 
     ErrorDetail detail_;
     ScriptError error_;         // the error being raised or last raised

@@ -3,7 +3,9 @@
 // it is reported as error 7 "Out of memory".
 #include "engine/script_engine.h"
 
+#include <cstdlib>
 #include <new>
+#include <string_view>
 
 #include "engine/error_table.h"
 #include "engine/interpreter.h"
@@ -11,7 +13,16 @@
 
 namespace vbs {
 
-ScriptEngine::ScriptEngine() : vm_(std::make_unique<Interpreter>()) {}
+namespace {
+
+bool plainFromEnvironment() {
+    const char* value = std::getenv("TALVORO_PLAIN");
+    return value && std::string_view(value) == "1";
+}
+
+}  // namespace
+
+ScriptEngine::ScriptEngine() : vm_(std::make_unique<Interpreter>()) { vm_->setPlain(plainFromEnvironment()); }
 ScriptEngine::~ScriptEngine() = default;
 
 void ScriptEngine::check(int32_t status) {
@@ -58,7 +69,9 @@ void ScriptEngine::Reset() {
     HostHooks hooks = vm_->hostHooks();
     auto objectTypes = vm_->objectTypes();
     Poll poll = vm_->poll();
+    bool plain = vm_->plain();
     vm_ = std::make_unique<Interpreter>();
+    vm_->setPlain(plain);
     vm_->setHostHooks(std::move(hooks));
     vm_->setPoll(std::move(poll));
     vm_->setObjectTypes(std::move(objectTypes));
@@ -102,6 +115,10 @@ Variant ScriptEngine::Run(std::u16string_view name, std::vector<Variant> args) {
 }
 
 std::vector<ProcedureInfo> ScriptEngine::Procedures() const { return vm_->procedures(); }
+
+void ScriptEngine::SetPlain(bool plain) { vm_->setPlain(plain); }
+
+bool ScriptEngine::Plain() const { return vm_->plain(); }
 
 void ScriptEngine::SetHostHooks(HostHooks hooks) { vm_->setHostHooks(std::move(hooks)); }
 

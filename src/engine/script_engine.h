@@ -82,6 +82,15 @@ public:
     // anything long, such as asking the user.
     bool Stopping() const;
 
+    // Plain mode compiles without any fused or specialised instruction and
+    // runs every operation through the general path: slower, and meant to
+    // give the same output and errors as the normal mode in every case, so
+    // tests compare the two. Applies to text compiled after the call; kept
+    // across Reset. An engine starts plain when the environment variable
+    // TALVORO_PLAIN is "1".
+    void SetPlain(bool plain);
+    bool Plain() const;
+
     // Discards all code, variables and named objects.
     void Reset();
 

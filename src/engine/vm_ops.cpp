@@ -422,7 +422,7 @@ int32_t Interpreter::forPrep(Frame& frame, const Instr& in, Variant* vals) {
         if (int32_t e = forNumber(plain, dst)) return e;
     }
     int32_t counterIndex = frame.proc->code[static_cast<size_t>(frame.pc)].a;
-    Variant* counter = counterSlot(frame, static_cast<CounterKind>(in.c), counterIndex);
+    Variant* counter = counterSlot(frame, static_cast<CounterKind>(in.c & kCounterKindMask), counterIndex);
     if (!counter) return err::ObjectRequired;
     bool again = false;
     if (int32_t e = inRange(from, to, step, again)) return e;
@@ -436,7 +436,7 @@ int32_t Interpreter::forPrep(Frame& frame, const Instr& in, Variant* vals) {
 
 int32_t Interpreter::forStep(Frame& frame, const Instr& in, bool& again) {
     int32_t counterIndex = frame.proc->code[static_cast<size_t>(frame.pc)].a;
-    Variant* counter = counterSlot(frame, static_cast<CounterKind>(in.c), counterIndex);
+    Variant* counter = counterSlot(frame, static_cast<CounterKind>(in.c & kCounterKindMask), counterIndex);
     if (!counter) return err::ObjectRequired;
     if (frame.slots[in.b + 1].isEmpty()) return err::ForLoopNotInitialized;
     Variant current, next;

@@ -85,18 +85,28 @@ void Interpreter::rollbackGlobals(size_t mark) {
     }
 }
 
-int32_t Interpreter::takeHiddenGlobal() {
-    if (freeHiddenGlobals_.empty()) return declareGlobal(u"", GlobalKind::Variable);
-    int32_t g = freeHiddenGlobals_.back();
-    freeHiddenGlobals_.pop_back();
-    return g;
+int32_t Interpreter::takeHiddenGlobals(int32_t count) {
+    for (size_t i = 0; i < freeHiddenRuns_.size(); ++i) {
+        HiddenRun& run = freeHiddenRuns_[i];
+        if (run.count < count) continue;
+        int32_t first = run.first;
+        run.first += count;
+        run.count -= count;
+        if (run.count == 0) freeHiddenRuns_.erase(freeHiddenRuns_.begin() + static_cast<std::ptrdiff_t>(i));
+        return first;
+    }
+    int32_t first = declareGlobal(u"", GlobalKind::Variable);
+    for (int32_t i = 1; i < count; ++i) declareGlobal(u"", GlobalKind::Variable);
+    return first;
 }
 
-void Interpreter::releaseHiddenGlobals(const std::vector<int32_t>& indexes) {
-    for (int32_t g : indexes) {
-        if (static_cast<size_t>(g) >= globalValues_.size()) continue;  // rolled back with its compilation
-        Variant old = std::move(globalValues_[static_cast<size_t>(g)]);
-        freeHiddenGlobals_.push_back(g);
+void Interpreter::releaseHiddenGlobals(const std::vector<HiddenRun>& runs) {
+    for (const HiddenRun& run : runs) {
+        if (static_cast<size_t>(run.first) >= globalValues_.size()) continue;  // rolled back with its compilation
+        for (int32_t g = run.first; g < run.first + run.count; ++g) {
+            Variant old = std::move(globalValues_[static_cast<size_t>(g)]);
+        }
+        freeHiddenRuns_.push_back(run);
     }
 }
 
@@ -234,7 +244,7 @@ int32_t Interpreter::runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame,
     size_t savedBlock, savedUsed;
     Variant* block = allocateSlots(count, savedBlock, savedUsed);
     // Global code has no slots of its own: its variables are the globals.
-    Variant* slots = main->isGlobalCode ? globalValues_.data() : block;
+    Variant* slots = main->globalsAsSlots ? globalValues_.data() : block;
     Frame frame;
     frame.proc = main.get();
     frame.slots = slots;
