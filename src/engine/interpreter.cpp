@@ -5,6 +5,7 @@
 #include "engine/interpreter.h"
 
 #include <memory>
+#include <new>
 
 #include "engine/builtins.h"
 #include "engine/error_table.h"
@@ -213,6 +214,32 @@ VBS_ALWAYS_INLINE int32_t storeResult(Variant& dst, Variant& result) {
 }  // namespace
 
 int32_t Interpreter::execute(Frame& entry) {
+    try {
+        return dispatch(entry);
+    } catch (const std::bad_alloc&) {
+        return abandonFrames(entry, err::OutOfMemory);
+    }
+}
+
+// The frames an exception left behind in the loop, from the innermost
+// (current_) out to `entry`: their operand stacks are emptied, their arrays
+// unlocked and the calls made inside the loop popped, as the loop's own
+// failure path does, so the next operation finds no trace of them.
+int32_t Interpreter::abandonFrames(Frame& entry, int32_t number) {
+    Frame* f = current_;
+    int32_t status = fail(*f, number);
+    for (;;) {
+        for (int i = 0; i < f->proc->maxStack; ++i) f->stack[i].clear();
+        if (!f->locked.empty()) f->unlockArrays();
+        if (f == &entry) break;
+        Frame* caller = f->caller;
+        popInlineFrame(f);
+        f = caller;
+    }
+    return status;
+}
+
+int32_t Interpreter::dispatch(Frame& entry) {
     // The running frame and its registers. Script procedure calls switch
     // them to the callee's frame without a C++ call (see CallProc), so deep
     // script recursion does not use the C++ stack.

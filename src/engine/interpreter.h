@@ -198,7 +198,11 @@ private:
                              std::unique_ptr<Procedure>& main);
     int32_t runMain(std::unique_ptr<Procedure> main, Frame* scopeFrame, Variant* result);
     void bindExecutedVariables(const Procedure& main, int first, Frame& owner, Variant* slots);
+    // Runs `frame` to its end through dispatch(); an exception out of the
+    // loop (an allocation that failed) is an error like any other.
     int32_t execute(Frame& frame);
+    int32_t dispatch(Frame& frame);
+    int32_t abandonFrames(Frame& entry, int32_t number);
     int32_t enterCall();
     void leaveCall() { --callDepth_; }
     bool clockExpired();

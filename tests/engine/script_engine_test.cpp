@@ -2,6 +2,7 @@
 // state kept after failures, and the limits (time, recursion, memory).
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -241,6 +242,43 @@ TEST(ScriptEngine, RunawayRecursionIsOutOfStackSpace) {
     // Deep but finite recursion is fine.
     engine.AddCode(u"Function Sum(n)\nIf n = 0 Then Sum = 0 Else Sum = n + Sum(n - 1)\nEnd Function\n");
     EXPECT_EQ(text(engine.Eval(u"Sum(1000)")), "500500");
+}
+
+// Global code of one operation takes hidden slots (a For's end and step, a
+// With's object, Eval's result) that the operation before it gave back: in
+// either mode, and whatever came first, every loop runs every pass.
+TEST(ScriptEngine, LoopsAfterEarlierOperationsRunEveryPass) {
+    const char16_t* before[] = {u"1", u"2+2", u"\"x\"", u"1 = 1"};
+    for (bool plain : {false, true}) {
+        for (const char16_t* first : before) {
+            ScriptEngine engine;
+            engine.SetPlain(plain);
+            engine.ExecuteStatement(u"Class C\nPublic v\nEnd Class\nSet o = New C");
+            engine.Eval(first);
+            engine.ExecuteStatement(u"Ans = 4");
+            engine.ExecuteStatement(
+                u"t = 0: For k = 1 To 100: t = t + k: Next\n"
+                u"For Each x In Array(1, 2, 3): Select Case x: Case 2: t = t + 20: End Select: Next\n"
+                u"With o: .v = 7: For j = 10 To 1 Step -3: t = t + .v: Next: End With");
+            EXPECT_EQ(text(engine.Eval(u"t")), "5098") << "plain " << plain << " after " << vbs::toUtf8(first);
+        }
+    }
+}
+
+// An allocation that fails deep inside a run (here a host member that
+// throws) ends the operation with error 7 and leaves nothing behind: no
+// call depth, no locked array, no stale operand.
+TEST(ScriptEngine, AFailedAllocationLeavesNoTraceForTheNextOperation) {
+    ScriptEngine engine;
+    vbs::HostObjectRef host = vbs::makeHostObject(u"Host");
+    host->method(u"Grow", [](vbs::Args, Variant&, vbs::CallContext&) -> int32_t { throw std::bad_alloc(); });
+    engine.AddObject(u"Host", host.get());
+    engine.AddCode(u"Dim a(2)\nSub Deep(n, x)\nIf n > 0 Then Deep n - 1, x Else Host.Grow\nEnd Sub\n");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(failure([&] { engine.ExecuteStatement(u"Deep 5, a(1)"); }).number, 7);
+    engine.ExecuteStatement(u"ReDim a(5)");  // not locked by the abandoned calls
+    EXPECT_EQ(text(engine.Eval(u"UBound(a)")), "5");
+    engine.AddCode(u"Function Sum(n)\nIf n = 0 Then Sum = 0 Else Sum = n + Sum(n - 1)\nEnd Function\n");
+    EXPECT_EQ(text(engine.Eval(u"Sum(2490)")), "3101295");  // the full call depth is there again
 }
 
 TEST(ScriptEngine, HugeArraysFailWithoutCrashing) {
