@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "console/file_reading.h"
+#include "common/file_reading.h"
 #include "engine/error_table.h"
 #include "engine/host_object.h"
 #include "engine/script_engine.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/runner_file.h"
-#include "console/terminal_console.h"
+#include "terminal/terminal_console.h"
 
 namespace {
 

@@ -5,9 +5,8 @@
 #include <string>
 
 #include "engine/error_table.h"
-#include "engine/locale.h"
+#include "engine/conversions.h"
 #include "engine/object.h"
-#include "engine/ops.h"
 #include "engine/script_error.h"
 
 namespace talvoro {
@@ -29,11 +28,11 @@ std::u16string doubleText(double d) { return vbs::ops::formatDouble(d == 0 ? 0.0
 
 // The value an object result stands for: its default member, as VBScript
 // uses it where a number is wanted.
-int32_t defaultValue(const vbs::Variant& object, vbs::Variant& value, vbs::Interpreter* vm) {
+int32_t defaultValue(const vbs::Variant& object, vbs::Variant& value, vbs::CallContext* engine) {
     if (object.isNothing()) return vbs::err::ObjectVariableNotSet;
     auto* dispatch = static_cast<vbs::Dispatch*>(object.asObject());
     vbs::ErrorDetail detail;
-    vbs::CallContext ctx{vm, &detail};
+    vbs::CallContext ctx{engine ? engine->vm : nullptr, &detail};
     int32_t status = dispatch->invoke(vbs::kDefaultMember, vbs::InvokeKind::Get, vbs::Args(nullptr, 0), value, ctx);
     return status == 0 ? 0 : vbs::err::TypeMismatch;
 }
@@ -48,7 +47,7 @@ int32_t numericTextResult(const vbs::Variant& text, std::u16string& out) {
     return 0;
 }
 
-int32_t untrimmedResultText(const vbs::Variant& value, std::u16string& out, vbs::Interpreter* vm,
+int32_t untrimmedResultText(const vbs::Variant& value, std::u16string& out, vbs::CallContext* engine,
                             bool followObject) {
     using vbs::VarType;
     switch (value.type()) {
@@ -66,8 +65,8 @@ int32_t untrimmedResultText(const vbs::Variant& value, std::u16string& out, vbs:
     case VarType::Object: {
         if (!followObject) return vbs::err::TypeMismatch;
         vbs::Variant inner;
-        int32_t status = defaultValue(value, inner, vm);
-        return status != 0 ? status : untrimmedResultText(inner.deref(), out, vm, false);
+        int32_t status = defaultValue(value, inner, engine);
+        return status != 0 ? status : untrimmedResultText(inner.deref(), out, engine, false);
     }
     default: return vbs::err::TypeMismatch;  // arrays, error values
     }
@@ -94,7 +93,8 @@ std::optional<std::u16string> runCommand(EvaluationHost& host, const std::u16str
         host.transcript.AppendLine(filled);
         vbs::Variant value = host.engine.Eval(filled);
         std::u16string shown;
-        if (int32_t status = resultText(value.deref(), shown, &host.engine.interpreter())) return errorDescription(status);
+        vbs::CallContext engine = host.engine.HostContext();
+        if (int32_t status = resultText(value.deref(), shown, &engine)) return errorDescription(status);
         host.engine.ExecuteStatement(u"Ans=" + shown);
         host.transcript.AppendLine(u"A:" + shown);
         return std::nullopt;
@@ -125,9 +125,9 @@ int32_t FillBrackets(std::u16string& InpStr) {
     return 0;
 }
 
-int32_t resultText(const vbs::Variant& value, std::u16string& text, vbs::Interpreter* vm) {
+int32_t resultText(const vbs::Variant& value, std::u16string& text, vbs::CallContext* engine) {
     std::u16string untrimmed;
-    int32_t status = untrimmedResultText(value, untrimmed, vm, true);
+    int32_t status = untrimmedResultText(value, untrimmed, engine, true);
     if (status != 0) return status;
     text = std::u16string(trimSpaces(untrimmed));
     return 0;

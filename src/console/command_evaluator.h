@@ -42,9 +42,9 @@ int32_t FillBrackets(std::u16string& InpStr);
 // significant digits, "." always, no thousands separators, no blanks; True
 // and False as words, Empty as 0, a date as its day number, text that reads as
 // a number as that number, an object as its default member's value. Returns
-// 0, or 13 (not a number) or 94 (Null). `vm` runs a script object's default
-// member.
-int32_t resultText(const vbs::Variant& value, std::u16string& text, vbs::Interpreter* vm = nullptr);
+// 0, or 13 (not a number) or 94 (Null). `engine` (ScriptEngine::HostContext)
+// runs a script object's default member.
+int32_t resultText(const vbs::Variant& value, std::u16string& text, vbs::CallContext* engine = nullptr);
 
 // The input line as a command: every CR LF pair removed (a pasted line break
 // joins its parts), then spaces, and only spaces, trimmed from both ends.

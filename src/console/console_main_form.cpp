@@ -2,8 +2,7 @@
 
 #include "console/command_evaluator.h"
 #include "engine/error_table.h"
-#include "engine/locale.h"
-#include "engine/ops.h"
+#include "engine/conversions.h"
 
 namespace talvoro {
 

@@ -1,8 +1,7 @@
 #include "dialogs/input_box.h"
 
 #include "dialogs/question_dialog.h"
-#include "engine/locale.h"
-#include "engine/ops.h"
+#include "engine/conversions.h"
 
 namespace talvoro {
 

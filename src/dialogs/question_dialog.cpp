@@ -8,7 +8,7 @@
 
 #include "dialogs/input_box.h"
 #include "settings/message_box.h"
-#include "window/window_font.h"
+#include "dialogs/caption_font.h"
 
 namespace talvoro {
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/conversions.h"
 #include "engine/variant.h"
 
 namespace vbs {
@@ -77,14 +78,5 @@ public:
 private:
     const Locale** previous_;
 };
-
-namespace ops {
-
-// CStr's text of a value, and the reading of numeric text, in English (US)
-// whatever locale the running script chose: for what the application shows.
-int32_t toInvariantString(const Variant& v, std::u16string& out);
-int32_t readInvariantNumber(std::u16string_view text, double& out);
-
-}  // namespace ops
 
 }  // namespace vbs

@@ -16,6 +16,7 @@
 namespace vbs {
 
 class Interpreter;
+struct ScriptError;
 
 // What the caller wants from a member.
 enum class InvokeKind : uint8_t {
@@ -84,6 +85,20 @@ struct CallContext {
         if (detail) { detail->description = std::move(description); detail->source = std::move(source); }
         return number;
     }
+
+    // What a member may ask of the engine that called it (`vm` set; from a
+    // context without one each returns 424 Object required). Each returns 0
+    // or an error number, whose record lastError() then holds.
+    // The value an object stands for: its default member's (a non-object as is).
+    int32_t defaultValue(const Variant& v, Variant& out);
+    // ExecuteGlobal of `text`, Eval of it in the calling scope, a call of
+    // the global Sub or Function `name` with `args` by value.
+    int32_t executeGlobal(std::u16string_view text);
+    int32_t eval(std::u16string_view text, Variant& result);
+    int32_t run(std::u16string_view name, std::vector<Variant>& args, Variant& result);
+    // CreateObject(progId), the progId read as the built-in reads it.
+    int32_t createObject(Variant progId, Variant& result);
+    const ScriptError& lastError() const;
 };
 
 // The interface of every object a script can hold.

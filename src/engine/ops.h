@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/conversions.h"
 #include "engine/variant.h"
 
 namespace vbs {
@@ -50,34 +51,11 @@ int32_t compare(CompareOp op, const Variant& a, const Variant& b, Variant& out,
 // sets `order` to -1, 0 or 1. Returns 94 for Null operands.
 int32_t compareOrder(const Variant& a, const Variant& b, int& order, bool textCompare = false);
 
-// ---- conversions (the rules of CBool, CByte, CInt, CLng, CSng, CDbl, CCur, CDate, CStr)
-int32_t toBoolean(const Variant& v, bool& out);
-int32_t toByte(const Variant& v, uint8_t& out);      // True -> 255
-int32_t toInteger(const Variant& v, int16_t& out);   // rounds half to even; 6 out of range
-int32_t toLong(const Variant& v, int32_t& out);      // rounds half to even; 6 out of range
-// CInt and CLng themselves: as toInteger and toLong, but a hex or octal text
-// that needs all 16 or 32 bits is their two's complement (CInt("&HFFFF") and
-// CLng("&HFFFFFFFF") are -1); operators and arguments read such text unsigned.
-int32_t castToInteger(const Variant& v, int16_t& out);
-int32_t castToLong(const Variant& v, int32_t& out);
-int32_t toSingle(const Variant& v, float& out);
-int32_t toDouble(const Variant& v, double& out);     // Empty -> 0; text read as a number or 13
-int32_t toCurrency(const Variant& v, int64_t& out);  // scaled by 10,000
-int32_t toDate(const Variant& v, double& out);
-// Null -> 94; Empty -> "". Numbers and dates are written in the running
-// script's locale (locale.h); toInvariantString writes them in English (US).
-int32_t toString(const Variant& v, std::u16string& out);
-
 // Converts to the narrowest numeric subtype that holds the value (used for
 // text operands of arithmetic: "10" + 5 is a Double 15).
 int32_t toNumber(const Variant& v, Variant& out);
 
-// ---- number <-> text -------------------------------------------------------
-// At most 15 significant digits, "." always, exponent form from 1E+15 and
-// below 1E-04 ("1E+15", "1E-05", "1.23456789012346E+17"), "-" for negatives.
-std::u16string formatDouble(double d);
-std::u16string formatSingle(float f);          // at most 7 significant digits
-std::u16string formatCurrency(int64_t scaled); // up to 4 decimals
+// ---- number <-> text (formatDouble and its kin are in conversions.h) --------
 // English (US) short forms: "1/2/2020", "1:45:00 PM", "1/2/2020 1:45:00 PM";
 // a whole day number shows the date only, a value below 1 the time only.
 std::u16string formatDate(double date);

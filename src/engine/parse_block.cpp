@@ -78,6 +78,7 @@ bool Parser::expectEnd(TokenKind what, int errorIfOther) {
     return expect(what, errorIfOther);
 }
 
+// If cond Then NEWLINE block {ElseIf cond Then block} [Else block] End If  | one-line If
 bool Parser::parseIf(Block& out) {
     auto stmt = std::make_unique<IfStmt>(tok().pos);
     NestedScope nested(topLevel_);
@@ -161,6 +162,7 @@ bool Parser::parseSingleLineBody(Block& out) {
     }
 }
 
+// Select Case expr NEWLINE {Case expr {, expr} block} [Case Else block] End Select
 bool Parser::parseSelect(Block& out) {
     auto stmt = std::make_unique<SelectStmt>(tok().pos);
     NestedScope nested(topLevel_);
@@ -197,6 +199,7 @@ bool Parser::parseSelect(Block& out) {
     return true;
 }
 
+// For name = from To to [Step step] block Next [name]  | For Each (parseForEach)
 bool Parser::parseFor(Block& out) {
     Pos pos = tok().pos;
     advance();
@@ -226,6 +229,7 @@ bool Parser::parseFor(Block& out) {
     return true;
 }
 
+// For Each name In expr block Next [name]
 bool Parser::parseForEach(Block& out, Pos pos) {
     auto stmt = std::make_unique<ForEachStmt>(pos);
     NestedScope nested(topLevel_);
@@ -252,6 +256,7 @@ bool Parser::parseNext() {
     return true;
 }
 
+// Do [(While|Until) cond] block Loop  | Do block Loop [(While|Until) cond]
 bool Parser::parseDo(Block& out) {
     auto stmt = std::make_unique<DoLoopStmt>(tok().pos);
     NestedScope nested(topLevel_);
@@ -283,6 +288,7 @@ bool Parser::parseDo(Block& out) {
     return true;
 }
 
+// While cond block Wend
 bool Parser::parseWhile(Block& out) {
     auto stmt = std::make_unique<WhileStmt>(tok().pos);
     NestedScope nested(topLevel_);
@@ -297,6 +303,7 @@ bool Parser::parseWhile(Block& out) {
     return true;
 }
 
+// With expr block End With
 bool Parser::parseWith(Block& out) {
     auto stmt = std::make_unique<WithStmt>(tok().pos);
     NestedScope nested(topLevel_);

@@ -77,10 +77,12 @@ bool Parser::startsExpression(const Token& t) {
     }
 }
 
+// expr := binary(lowest precedence): Imp, Eqv, Xor, Or, And, Not, comparisons, &, +-, Mod, \, */, unary -, ^
 ExprPtr Parser::parseExpression() {
     return parseBinary(kLowestPrecedence);
 }
 
+// binary(p) := operand {op binary(precedence(op) + 1)} for every op of precedence >= p
 ExprPtr Parser::parseBinary(int minPrecedence) {
     ExprPtr left = parseOperand();
     if (!left) return nullptr;
@@ -122,6 +124,7 @@ ExprPtr Parser::parseOperand() {
     return parseSigned();
 }
 
+// signed := {- | +} primary
 ExprPtr Parser::parseSigned() {
     if (!at(TokenKind::Minus) && !at(TokenKind::Plus)) return parsePrimary();
     NestingGuard guard(*this);
@@ -134,6 +137,7 @@ ExprPtr Parser::parseSigned() {
     return std::make_unique<UnaryExpr>(pos, op, std::move(operand));
 }
 
+// primary := literal | ( expr ) | New name | chain {. name | ( args )}
 ExprPtr Parser::parsePrimary() {
     Pos pos = tok().pos;
     switch (tok().kind) {

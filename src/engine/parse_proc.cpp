@@ -35,6 +35,7 @@ struct ContextSnapshot {
 
 }  // namespace
 
+// (Sub | Function | Property (Get | Let | Set)) name [( params )] block End (Sub | Function | Property)
 bool Parser::parseProcedure(Block& out, Visibility visibility, bool isDefault, Pos pos) {
     auto proc = parseProcedureNode(visibility, isDefault, pos);
     if (!proc) return false;
@@ -42,6 +43,7 @@ bool Parser::parseProcedure(Block& out, Visibility visibility, bool isDefault, P
     return true;
 }
 
+// The same, as a node of its own (parseProcedure adds it to the block).
 std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility, bool isDefault, Pos pos) {
     // Procedures stand at the top of a script or directly in a class.
     if (procedure_ || !topLevel_) return fail(err::ExpectedStatement), nullptr;
@@ -123,6 +125,7 @@ bool Parser::parseParams(std::vector<Param>& params) {
     return expect(TokenKind::RParen, err::ExpectedRParen);
 }
 
+// Class name NEWLINE {member} End Class
 bool Parser::parseClass(Block& out) {
     Pos pos = tok().pos;
     if (procedure_ || !topLevel_ || inClass_) return fail(err::ExpectedStatement);

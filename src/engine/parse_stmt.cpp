@@ -6,6 +6,7 @@
 
 namespace vbs::detail {
 
+// statement := Dim | ReDim | Erase | Const | Set | Call | If | Select | For | Do | While | With | Exit | On Error | Option | Sub | Function | Class | name-statement
 bool Parser::parseStatement(Block& out) {
     if (!at(TokenKind::KwOption)) sawOtherStatement_ = true;
     Pos pos = tok().pos;
@@ -126,6 +127,7 @@ bool Parser::parseCallKeyword(Block& out) {
     return true;
 }
 
+// Set target = expr
 bool Parser::parseSet(Block& out) {
     Pos pos = tok().pos;
     advance();
@@ -176,6 +178,7 @@ bool Parser::parseVarDecl(VarDecl& decl) {
     return expect(TokenKind::RParen, err::ExpectedRParen);
 }
 
+// ReDim [Preserve] name ( bounds ) {, name ( bounds )}
 bool Parser::parseReDim(Block& out) {
     auto stmt = std::make_unique<ReDimStmt>(tok().pos);
     advance();
@@ -208,6 +211,7 @@ bool Parser::parseReDim(Block& out) {
     return true;
 }
 
+// Erase name {, name}
 bool Parser::parseErase(Block& out) {
     auto stmt = std::make_unique<EraseStmt>(tok().pos);
     advance();

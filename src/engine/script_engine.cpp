@@ -10,6 +10,7 @@
 #include "engine/error_table.h"
 #include "engine/interpreter.h"
 #include "engine/locale.h"
+#include "engine/parser.h"
 
 namespace vbs {
 
@@ -115,6 +116,12 @@ Variant ScriptEngine::Run(std::u16string_view name, std::vector<Variant> args) {
 }
 
 std::vector<ProcedureInfo> ScriptEngine::Procedures() const { return vm_->procedures(); }
+
+CallContext ScriptEngine::HostContext() { return CallContext{vm_.get(), &vm_->detail()}; }
+
+ScriptError ScriptEngine::SyntaxCheck(std::u16string_view text) {
+    return parse(text, ParseMode::Statements).error;
+}
 
 void ScriptEngine::SetPlain(bool plain) { vm_->setPlain(plain); }
 

@@ -127,8 +127,14 @@ public:
     // hooks, outlast Reset: they are what is installed, not script state.
     void RegisterObjectType(std::u16string_view progId, ObjectFactory factory);
 
-    // The interpreter behind the facade, for built-ins and the object model.
-    Interpreter& interpreter() { return *vm_; }
+    // A call context for the application's own calls of members outside any
+    // operation: through it a member can ask what it asks inside a call
+    // (CallContext::executeGlobal, eval, run, defaultValue).
+    CallContext HostContext();
+
+    // The first syntax error of `text` read as a whole script, at the text's
+    // own line and column; number 0 when there is none. Nothing runs.
+    static ScriptError SyntaxCheck(std::u16string_view text);
 
 private:
     // Runs `work`, turning a failure into the error record and an exception.

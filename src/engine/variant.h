@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/text.h"
+
 namespace vbs {
 
 // VBScript's VarType codes. `Array` is what VarType answers for every array
@@ -243,7 +245,7 @@ inline void Variant::retain() const {
 }
 
 // Text helpers shared by the whole engine.
-std::u16string toU16(std::string_view utf8);
-std::string toUtf8(std::u16string_view s);
+using talvoro::toU16;
+using talvoro::toUtf8;
 
 }  // namespace vbs

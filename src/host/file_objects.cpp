@@ -12,11 +12,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/arguments.h"
+#include "engine/conversions.h"
 #include "engine/error_table.h"
 #include "engine/host_object.h"
-#include "engine/library/calendar.h"
-#include "engine/library/library_support.h"
-#include "engine/library/text_support.h"
 #include "host/file_errors.h"
 #include "host/file_operations.h"
 #include "host/text_codec.h"
@@ -63,8 +62,8 @@ Variant sizeValue(uint64_t bytes) {
 Variant localDate(time_t seconds) {
     struct tm local {};
     ::localtime_r(&seconds, &local);
-    int64_t day = vbs::lib::dayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    return Variant::date(vbs::lib::dateFromDayAndSeconds(day, local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec));
+    return Variant::date(vbs::ops::dateOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                                          local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec));
 }
 
 enum class Stamp { Created, Modified, Accessed };
@@ -122,7 +121,7 @@ std::vector<std::string> entriesOf(const std::string& folder, bool folders) {
         if (entry.is_directory(ignored) == folders) names.push_back(entry.path().filename().string());
     auto folded = [](const std::string& name) {
         std::u16string text = vbs::toU16(name);
-        for (char16_t& c : text) c = vbs::lib::toUpperChar(c);
+        for (char16_t& c : text) c = vbs::ops::upperChar(c);
         return text;
     };
     std::sort(names.begin(), names.end(),
@@ -260,7 +259,7 @@ Variant makeEntriesCollection(const EntryRef& folder, bool folders) {
 // the extension's ("TXT File"), or "File".
 std::u16string typeOfFile(const std::string& path) {
     std::u16string extension = extensionOf(vbs::toU16(path));
-    for (char16_t& c : extension) c = vbs::lib::toUpperChar(c);
+    for (char16_t& c : extension) c = vbs::ops::upperChar(c);
     return extension.empty() ? u"File" : extension + u" File";
 }
 

@@ -10,7 +10,7 @@
 
 #include "engine/error_table.h"
 #include "engine/host_object.h"
-#include "engine/library/library_support.h"
+#include "engine/arguments.h"
 #include "host/file_errors.h"
 #include "host/file_objects.h"
 #include "host/file_operations.h"

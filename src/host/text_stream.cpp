@@ -6,7 +6,7 @@
 
 #include "engine/error_table.h"
 #include "engine/host_object.h"
-#include "engine/library/library_support.h"
+#include "engine/arguments.h"
 
 namespace talvoro::host {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/library/text_support.h"
+#include "engine/conversions.h"
 #include "engine/variant.h"
 
 namespace talvoro::host {
@@ -32,7 +32,7 @@ std::u16string_view withoutTrailingSeparators(std::u16string_view path) {
 bool sameNameIgnoringCase(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (vbs::lib::toUpperChar(a[i]) != vbs::lib::toUpperChar(b[i])) return false;
+        if (vbs::ops::upperChar(a[i]) != vbs::ops::upperChar(b[i])) return false;
     return true;
 }
 
@@ -167,7 +167,7 @@ bool wildcardMatch(std::u16string_view pattern, std::u16string_view name) {
             starAt = p++;
             resumeAt = n;
         } else if (p < pattern.size() &&
-                   (pattern[p] == u'?' || vbs::lib::toUpperChar(pattern[p]) == vbs::lib::toUpperChar(name[n]))) {
+                   (pattern[p] == u'?' || vbs::ops::upperChar(pattern[p]) == vbs::ops::upperChar(name[n]))) {
             ++p;
             ++n;
         } else if (starAt != std::u16string_view::npos) {

@@ -5,12 +5,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "engine/builtins.h"
+#include "engine/arguments.h"
+#include "engine/conversions.h"
 #include "engine/error_table.h"
-#include "engine/interpreter.h"
-#include "engine/library/library_support.h"
-#include "engine/locale.h"
-#include "engine/ops.h"
 #include "host/text_stream.h"
 #include "host/windows_path.h"
 
@@ -55,7 +52,7 @@ int32_t echoText(CallContext& ctx, const Variant& value, std::u16string& out) {
     if (value.isObject()) {
         if (!ctx.vm) return vbs::err::TypeMismatch;
         Variant plain;
-        if (int32_t e = ctx.vm->defaultValue(value, plain)) return e;
+        if (int32_t e = ctx.defaultValue(value, plain)) return e;
         return echoText(ctx, plain, out);
     }
     switch (value.type()) {
@@ -135,7 +132,7 @@ void WScriptObject::addObjectMembers() {
         if (!args.missing(1))
             if (int32_t e = vbs::lib::readString(args, 1, prefix)) return e;
         if (!prefix.empty()) return noEvents(args, result, ctx);
-        return vbs::findBuiltin(u"CreateObject")->fn(ctx, Args(args.raw(), 1), result);
+        return ctx.createObject(args.at(0), result);
     });
     // No running component can be reached by name or file.
     wscript.method(u"GetObject", [](Args args, Variant&, CallContext&) -> int32_t {

@@ -1,8 +1,7 @@
 #include "scripts/object_model.h"
 
 #include "console/command_evaluator.h"
-#include "engine/locale.h"
-#include "engine/ops.h"
+#include "engine/conversions.h"
 
 namespace talvoro {
 

@@ -1,12 +1,8 @@
 #include "scripts/script_library.h"
 
-// Before any Qt header: the interpreter has a member named like a Qt macro.
-#include "engine/interpreter.h"
-
 #include <QString>
 
 #include "engine/error_table.h"
-#include "engine/parser.h"
 #include "host/scripting_runtime.h"
 
 namespace talvoro {
@@ -91,20 +87,20 @@ int32_t ScriptLibrary::LoadScriptFromScript(const std::string& path, vbs::CallCo
     }
     // Error 28 "Out of stack space", raised into the script that loads.
     if (nestedLoads_ >= kMaxNestedLoads) return ctx.fail(28);
-    vbs::Interpreter* vm = ctx.vm != nullptr ? ctx.vm : &engine_.interpreter();
+    vbs::CallContext running = ctx.vm != nullptr ? ctx : engine_.HostContext();
     ++nestedLoads_;
-    const int32_t status = vm->executeGlobal(text, ctx);
+    const int32_t status = running.executeGlobal(text);
     --nestedLoads_;
     if (status != 0) {
-        vbs::ScriptError error = completedError(vm->lastError(), status);
+        vbs::ScriptError error = completedError(running.lastError(), status);
         if (ctx.detail != nullptr && !ctx.detail->description.empty()) error.description = ctx.detail->description;
         if (ctx.detail != nullptr) ctx.detail->clear();
         // Code added inside a running script has its errors placed at the
         // calling statement; the file's own position of a syntax error is
         // found by parsing the text again.
         if (error.line == 0) {
-            const vbs::ParseResult parsed = vbs::parse(text, vbs::ParseMode::Statements);
-            if (parsed.error.number != 0) error = parsed.error;
+            const vbs::ScriptError syntax = vbs::ScriptEngine::SyntaxCheck(text);
+            if (syntax.number != 0) error = syntax;
         }
         report(scriptErrorReport(error));
     }

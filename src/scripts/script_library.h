@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/file_reading.h"
+#include "common/file_reading.h"
 #include "engine/object.h"
 #include "engine/script_engine.h"
 #include "settings/cvar_store.h"

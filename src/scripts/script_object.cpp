@@ -2,9 +2,7 @@
 // engine, so every operation here happens while a script is running: code
 // is added and run through the running interpreter (as ExecuteGlobal does),
 // and Reset, which would destroy that interpreter, is refused.
-#include "engine/interpreter.h"
-#include "engine/locale.h"
-#include "engine/ops.h"
+#include "engine/conversions.h"
 #include "scripts/object_model.h"
 
 namespace talvoro {
@@ -18,8 +16,9 @@ using vbs::Args;
 using vbs::CallContext;
 using vbs::Variant;
 
-vbs::Interpreter& runningInterpreter(vbs::ScriptEngine& engine, CallContext& ctx) {
-    return ctx.vm != nullptr ? *ctx.vm : engine.interpreter();
+// The context of the running operation, or the engine's own outside one.
+CallContext runningContext(vbs::ScriptEngine& engine, CallContext& ctx) {
+    return ctx.vm != nullptr ? ctx : engine.HostContext();
 }
 
 // The record of the engine's last failure: Number, Description, Source,
@@ -106,7 +105,7 @@ void addCodeMembers(vbs::HostObject& control, vbs::ScriptEngine& engine) {
         std::u16string text;
         if (args.size() != 1 || args.missing(0)) return kWrongArguments;
         if (int32_t status = vbs::ops::toInvariantString(args.at(0), text)) return status;
-        return runningInterpreter(engine, ctx).executeGlobal(text, ctx);
+        return runningContext(engine, ctx).executeGlobal(text);
     };
     control.method(u"AddCode", runText);
     control.method(u"ExecuteStatement", runText);
@@ -114,7 +113,7 @@ void addCodeMembers(vbs::HostObject& control, vbs::ScriptEngine& engine) {
         std::u16string text;
         if (args.size() != 1 || args.missing(0)) return kWrongArguments;
         if (int32_t status = vbs::ops::toInvariantString(args.at(0), text)) return status;
-        return runningInterpreter(engine, ctx).evalInCurrentScope(text, result, ctx);
+        return runningContext(engine, ctx).eval(text, result);
     });
     control.method(u"Run", [&engine](Args args, Variant& result, CallContext& ctx) -> int32_t {
         std::u16string name;
@@ -122,7 +121,7 @@ void addCodeMembers(vbs::HostObject& control, vbs::ScriptEngine& engine) {
         if (int32_t status = vbs::ops::toInvariantString(args.at(0), name)) return status;
         std::vector<Variant> values;
         for (int i = 1; i < args.size(); ++i) values.push_back(args.at(i));
-        return runningInterpreter(engine, ctx).runByName(name, values, result);
+        return runningContext(engine, ctx).run(name, values, result);
     });
     control.method(u"Reset", [](Args args, Variant&, CallContext& ctx) -> int32_t {
         if (args.size() != 0) return kWrongArguments;

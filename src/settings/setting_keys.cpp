@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/variant.h"
+#include "common/text.h"
 #include "settings/settings_file.h"
 
 namespace talvoro {
@@ -22,7 +22,7 @@ std::string defaultScriptPath(const std::string& programDir) { return programDir
 void LoadSettings(CvarStore& store, const std::string& programDir) {
     store.SetCvarStr(u"TextEditor", kDefaultTextEditor);
     store.SetCvarNum(u"OnTop", 0);
-    store.SetCvarStr(u"MainScriptFile", vbs::toU16(defaultScriptPath(programDir)));
+    store.SetCvarStr(u"MainScriptFile", talvoro::toU16(defaultScriptPath(programDir)));
     store.SetCvarNum(u"WindowNormal", 207);
     store.SetCvarNum(u"WindowExtended", 435);
     store.SetCvarNum(u"NormalHeight", 229);

@@ -5,8 +5,8 @@
 
 #include <unistd.h>
 
-#include "console/file_reading.h"
-#include "engine/variant.h"
+#include "common/file_reading.h"
+#include "common/text.h"
 #include "settings/cvar_number.h"
 
 namespace talvoro {
@@ -47,7 +47,7 @@ bool isValidUtf8(std::string_view bytes) {
 // byte as the Latin-1 character of that code, so no line is lost or mangled
 // halfway.
 std::u16string decodeLine(std::string_view bytes) {
-    if (isValidUtf8(bytes)) return vbs::toU16(bytes);
+    if (isValidUtf8(bytes)) return talvoro::toU16(bytes);
     std::u16string latin1;
     for (char b : bytes) latin1.push_back(static_cast<unsigned char>(b));
     return latin1;
@@ -166,7 +166,7 @@ std::string settingsTempPath(const std::string& path) { return path + ".tmp"; }
 
 void SaveCvars(const CvarStore& store, const std::string& path, MessageBox& box) {
     std::string bytes;
-    for (const Cvar& cvar : store.Cvars()) bytes += vbs::toUtf8(settingsLine(cvar)) + "\r\n";
+    for (const Cvar& cvar : store.Cvars()) bytes += talvoro::toUtf8(settingsLine(cvar)) + "\r\n";
     const std::string temp = settingsTempPath(path);
     bool created = false;
     if (writeAll(temp, bytes, created) && std::rename(temp.c_str(), path.c_str()) == 0) return;

@@ -1,6 +1,6 @@
 #include "window/draw_win_object.h"
 
-#include "engine/ops.h"
+#include "engine/conversions.h"
 #include "window/surface_canvas.h"
 
 namespace talvoro {

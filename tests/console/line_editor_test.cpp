@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "console/line_editor.h"
-#include "console/terminal_keys.h"
+#include "terminal/terminal_keys.h"
 #include "engine/variant.h"
 
 namespace talvoro {

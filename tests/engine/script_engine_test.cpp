@@ -273,7 +273,7 @@ TEST(ScriptEngine, AFailedAllocationLeavesNoTraceForTheNextOperation) {
     vbs::HostObjectRef host = vbs::makeHostObject(u"Host");
     host->method(u"Grow", [](vbs::Args, Variant&, vbs::CallContext&) -> int32_t { throw std::bad_alloc(); });
     engine.AddObject(u"Host", host.get());
-    engine.AddCode(u"Dim a(2)\nSub Deep(n, x)\nIf n > 0 Then Deep n - 1, x Else Host.Grow\nEnd Sub\n");
+    engine.AddCode(u"ReDim a(2)\nSub Deep(n, x)\nIf n > 0 Then Deep n - 1, x Else Host.Grow\nEnd Sub\n");
     for (int i = 0; i < 3; ++i) EXPECT_EQ(failure([&] { engine.ExecuteStatement(u"Deep 5, a(1)"); }).number, 7);
     engine.ExecuteStatement(u"ReDim a(5)");  // not locked by the abandoned calls
     EXPECT_EQ(text(engine.Eval(u"UBound(a)")), "5");

@@ -87,3 +87,11 @@ std::u16string longTimeText(double date) {
 std::u16string shortTimeText(double date) { return ops::formatDatePattern(date, u"HH:mm", activeLocale()); }
 
 }  // namespace vbs::lib
+
+namespace vbs::ops {
+
+double dateOf(int year, int month, int day, int64_t secondsOfDay) {
+    return lib::dateFromDayAndSeconds(lib::dayNumber(year, month, day), secondsOfDay);
+}
+
+}  // namespace vbs::ops

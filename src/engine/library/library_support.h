@@ -1,11 +1,11 @@
-// Small helpers every family of built-in functions uses to read its
-// arguments. They only forward to the conversions in ops.h, so each built-in
-// reads as "convert, check, compute" and the conversion rules stay in one place.
+// Helpers of the built-in functions beyond reading their arguments
+// (arguments.h, which host objects use too).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "engine/arguments.h"
 #include "engine/error_table.h"
 #include "engine/object.h"
 #include "engine/ops.h"
@@ -13,45 +13,9 @@
 
 namespace vbs::lib {
 
-inline int32_t readDouble(const Args& args, int i, double& out) { return ops::toDouble(args.at(i), out); }
-// Integer and Long arguments (counts, positions, character codes: nearly all
-// of them) are read without the general conversion.
-inline int32_t readLong(const Args& args, int i, int32_t& out) {
-    const Variant& v = args.at(i);
-    if (v.type() == VarType::Long) { out = v.asLong(); return 0; }
-    if (v.type() == VarType::Integer) { out = v.asInteger(); return 0; }
-    return ops::toLong(v, out);
-}
-inline int32_t readString(const Args& args, int i, std::u16string& out) { return ops::toString(args.at(i), out); }
-// Argument `i` as text without copying it when it is a string already (Mid or
-// InStr on a long text in a loop must not copy the text at each call); other
-// values are converted into `storage`. `out` stays valid during the call.
-inline int32_t readTextRef(const Args& args, int i, std::u16string& storage, const std::u16string*& out) {
-    const Variant& v = args.at(i);
-    if (v.isString()) { out = &v.asString(); return 0; }
-    out = &storage;
-    return ops::toString(v, storage);
-}
-inline int32_t readDate(const Args& args, int i, double& out) { return ops::toDate(args.at(i), out); }
-
-// An optional whole-number argument: `fallback` when the caller omitted it.
-inline int32_t readOptionalLong(const Args& args, int i, int32_t fallback, int32_t& out) {
-    if (args.missing(i)) { out = fallback; return 0; }
-    return readLong(args, i, out);
-}
-
-inline bool isNullArg(const Args& args, int i) { return !args.missing(i) && args.at(i).isNull(); }
-
 // The `compare` argument of InStr, Replace, Split, StrComp, Filter:
 // 0 binary (default), 1 text; anything else is error 5.
 int32_t readCompareMode(const Args& args, int i, bool& textCompare);
-
-// Functions that work on values (Len, Abs, CStr, Year, ...) see an object
-// argument as the value of its default member, as operators do. This swaps
-// each object argument for that value in the argument slot itself, so the
-// caller's variable (a ByRef argument) keeps its object. Nothing is error 91;
-// an object without a default member is error 438.
-int32_t replaceObjectsByValues(CallContext& ctx, Args& args);
 
 // A table entry `onValues<fnLen>` runs fnLen with objects already replaced.
 template <int32_t (*Fn)(CallContext&, Args, Variant&)>

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "engine/conversions.h"
+
 namespace vbs::lib {
 
 namespace {
@@ -81,3 +83,9 @@ uint8_t codePageFromChar(char16_t c) {
 }
 
 }  // namespace vbs::lib
+
+namespace vbs::ops {
+
+char16_t upperChar(char16_t c) { return lib::toUpperChar(c); }
+
+}  // namespace vbs::ops

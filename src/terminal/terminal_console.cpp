@@ -1,4 +1,4 @@
-#include "console/terminal_console.h"
+#include "terminal/terminal_console.h"
 
 #include <iostream>
 #include <string>
@@ -8,9 +8,9 @@
 #include "console/command_evaluator.h"
 #include "console/command_history.h"
 #include "console/console_main_form.h"
-#include "console/file_reading.h"
+#include "common/file_reading.h"
 #include "console/line_editor.h"
-#include "console/terminal_keys.h"
+#include "terminal/terminal_keys.h"
 #include "engine/object.h"
 #include "engine/script_engine.h"
 #include "host/scripting_runtime.h"

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "console/terminal_console.h"
+#include "terminal/terminal_console.h"
 #include "../settings/temp_dir.h"
 
 namespace talvoro {

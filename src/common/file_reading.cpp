@@ -1,4 +1,4 @@
-#include "console/file_reading.h"
+#include "common/file_reading.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "engine/variant.h"
+#include "common/text.h"
 
 namespace talvoro {
 
@@ -62,7 +62,7 @@ bool readFileBytes(const std::string& path, std::string& bytes, size_t maxBytes,
 bool readScriptText(const std::string& path, std::u16string& text) {
     std::string bytes;
     if (!readFileBytes(path, bytes)) return false;
-    const std::u16string content = vbs::toU16(bytes);
+    const std::u16string content = toU16(bytes);
     text.clear();
     text.reserve(content.size() + 2);
     size_t lineStart = 0;

@@ -1,4 +1,4 @@
-#include "console/terminal_keys.h"
+#include "terminal/terminal_keys.h"
 
 #include <unistd.h>
 
