@@ -63,6 +63,7 @@ private slots:
     void ctrlBreakEndsAMessageBoxLoop();
     void aStoppedQuestionAssignsNothing_data();
     void aStoppedQuestionAssignsNothing();
+    void aStopInsideALoadedFileStopsTheLoader();
     void lockedCloseDuringARunLetsTheScriptFinish();
     void lockedCloseDuringAQuestionKeepsItOpen();
     void aLongStartUpShowsTheWindowAndCanBeInterrupted();
@@ -214,6 +215,19 @@ void ScriptRuns::aStoppedQuestionAssignsNothing() {
     QCOMPARE(shown, 1);
     QCOMPARE(rig.lines().last(), kInterrupted);
     QCOMPARE(rig.eval(variable), QVariant(kept));
+}
+
+// Stopped inside a file that LoadScript runs: the stop ends the script that
+// loads, right there, and is no load error to report.
+void ScriptRuns::aStopInsideALoadedFileStopsTheLoader() {
+    WindowRig rig("");
+    talvoro::testing::writeFile(rig.path("loop.tvo"), "Do\r\nLoop\r\n");
+    showAndWait(rig);
+    onceTheWindowResponds([&] { QTest::keyClick(rig.window.get(), Qt::Key_Escape); });
+    rig.enter("!y = 1: MainForm.LoadScript \"" + rig.path("loop.tvo") + "\": y = 2");
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QCOMPARE(rig.eval("y"), QVariant("1"));
+    QVERIFY(rig.box.texts.empty());
 }
 
 // "Lock" turns the close down as it would without a script, and the script
