@@ -39,6 +39,8 @@ int32_t CallContext::createObject(Variant progId, Variant& result) {
     return findBuiltin(u"CreateObject")->fn(*this, Args(&progId, 1), result);
 }
 
+int32_t CallContext::stopStatus() const { return vm ? vm->stopStatus() : 0; }
+
 const ScriptError& CallContext::lastError() const { return vm ? vm->lastError() : kNoError; }
 
 }  // namespace vbs

@@ -153,6 +153,10 @@ public:
     // Stops the running operation at its next backward jump or call.
     void interrupt();
     bool stopping() const { return stopStatus_ != 0; }
+    // Why the running operation stops (5050, 5052), 0 while it goes on. A
+    // member that waited for the user returns it rather than a value, so the
+    // statement that called it goes no further.
+    int32_t stopStatus() const { return stopStatus_; }
     const HostHooks& hostHooks() const { return hooks_; }
     // CreateObject's ProgIDs offered by the application, by folded name.
     using ObjectTypes = std::unordered_map<std::u16string, ObjectFactory>;

@@ -99,6 +99,10 @@ struct CallContext {
     // CreateObject(progId), the progId read as the built-in reads it.
     int32_t createObject(Variant progId, Variant& result);
     const ScriptError& lastError() const;
+    // The error that is ending the running operation now (5052 the user's
+    // interrupt, 5050 the time limit), or 0: a member that asked the user
+    // returns it instead of an answer, so nothing is assigned.
+    int32_t stopStatus() const;
 };
 
 // The interface of every object a script can hold.

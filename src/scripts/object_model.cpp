@@ -68,6 +68,12 @@ void flagVariable(vbs::HostObject& object, std::u16string_view name, std::functi
 // A member that would reset or re-enter the engine under the running script.
 int32_t refuseWhileRunning(CallContext& ctx) { return ctx.fail(kCannotDoNow, kCannotDoNowText); }
 
+// A question the user ended by stopping the script (Escape in the input
+// box, Ctrl+Break, closing the window) has no answer: what the dialog falls
+// back to (the last answer) must not reach the script, so the member fails
+// with the stop and the statement that asked assigns nothing.
+int32_t stoppedWhileAsking(const CallContext& ctx) { return ctx.stopStatus(); }
+
 void addVariables(vbs::HostObject& form, MainFormHost& host) {
     textVariable(form, u"passtr", [&host]() -> std::u16string& { return host.variables().passtr; });
     textVariable(form, u"LastCmd", [&host]() -> std::u16string& { return host.variables().LastCmd; });
@@ -139,14 +145,18 @@ void addConsoleMethods(vbs::HostObject& form, MainFormHost& host) {
         args.at(0) = Variant::string(std::move(text));  // the caller's variable
         return 0;
     });
-    form.method(u"GetIStr", [&host](Args args, Variant& result, CallContext&) -> int32_t {
+    form.method(u"GetIStr", [&host](Args args, Variant& result, CallContext& ctx) -> int32_t {
         if (args.size() != 1) return kWrongArguments;
-        result = Variant::string(host.GetIStr(args.at(0)));
+        std::u16string answer = host.GetIStr(args.at(0));
+        if (int32_t stop = stoppedWhileAsking(ctx)) return stop;
+        result = Variant::string(std::move(answer));
         return 0;
     });
-    form.method(u"GetIVal", [&host](Args args, Variant& result, CallContext&) -> int32_t {
+    form.method(u"GetIVal", [&host](Args args, Variant& result, CallContext& ctx) -> int32_t {
         if (args.size() != 1) return kWrongArguments;
-        result = host.GetIVal(args.at(0));
+        Variant answer = host.GetIVal(args.at(0));
+        if (int32_t stop = stoppedWhileAsking(ctx)) return stop;
+        result = std::move(answer);
         return 0;
     });
 }

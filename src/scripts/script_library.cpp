@@ -91,6 +91,10 @@ int32_t ScriptLibrary::LoadScriptFromScript(const std::string& path, vbs::CallCo
     ++nestedLoads_;
     const int32_t status = running.executeGlobal(text);
     --nestedLoads_;
+    // A stop (the user's interrupt, the time limit) ends the whole run, the
+    // script that loads included: it goes on up unreported, as the error of
+    // the statement that called LoadScript.
+    if (int32_t stop = running.stopStatus()) return stop;
     if (status != 0) {
         vbs::ScriptError error = completedError(running.lastError(), status);
         if (ctx.detail != nullptr && !ctx.detail->description.empty()) error.description = ctx.detail->description;

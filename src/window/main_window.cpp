@@ -68,7 +68,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     monitor_->setBeforeEvents([this] {
         if (formLoading_ && !isVisible()) show();
     });
-    // A close asked for while the script waits in a dialog it opened.
+    // A close asked for while the script waits in a dialog it opened (with
+    // "Lock" checked it is turned down, and the dialog stays).
     blockedClose_ = std::make_unique<BlockedCloseRequests>(*this, [this] {
         if (scr_main_.Running()) QTimer::singleShot(0, this, [this] { close(); });
     });
@@ -363,15 +364,18 @@ void MainWindow::cmd_funcs_Click() {
 // ---- closing and focus -------------------------------------------------------------
 
 // Every attempt to close saves the settings; "Lock" turns the attempt down.
-// A running script is stopped first; the close then goes on as any other.
+// Unlocked, a running script is stopped first and the close then goes on as
+// any other. Locked, the attempt is turned down like any other, and the
+// script, even one waiting in its input box or a message box, goes on once
+// the lock message is answered: a close that will not happen stops nothing.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (scr_main_.Running()) {
+    const bool locked = chk_lock_->isChecked();
+    if (scr_main_.Running() && !locked) {
         event->ignore();
         monitor_->stop();
         closeOnceTheScriptHasStopped();
         return;
     }
-    const bool locked = chk_lock_->isChecked();
     if (locked) {
         event->ignore();
         box_.showMessage(kLockedText, {});

@@ -52,7 +52,8 @@ void ScriptRunMonitor::stop() {
     engine_.Interrupt();
     // The dialogs the script waits for close, so that it can stop: every
     // dialog open during a run is the script's (a question, and the refusal
-    // of an answer over it).
+    // of an answer over it) or tells of something the stop ends anyway (the
+    // lock message of a turned-down close).
     QWidget* last = nullptr;
     while (auto* waiting = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
         if (waiting == last) break;  // it refuses to close

@@ -247,13 +247,10 @@ other_visible_window() {
 
 message_box_is_shown() { [ -n "$(other_visible_window)" ]; }
 
-# "Lock" turns the close request down with a message, but still saves.
-scenario_lock_keeps_open() {
-    start_window_manager
-    start_app
-    click_at 162 346   # "Lock"
-    wmctrl -c Talvoro || fail "wmctrl -c failed"
-    poll message_box_is_shown || fail "no message box after the close request"
+# Answers the lock message that a refused close request shows: it must say
+# the calculator is locked; the settings file is written and the program lives.
+expect_locked_close_refused() {
+    poll message_box_is_shown || fail "no lock message after the close request"
     local box
     box=$(other_visible_window)
     focus_window "$box"
@@ -269,9 +266,18 @@ scenario_lock_keeps_open() {
     fi
     xdotool key Return
     no_other_window() { [ -z "$(other_visible_window)" ]; }
-    poll no_other_window || fail "the message box did not go away"
+    poll no_other_window || fail "the lock message did not go away"
     poll settings_file_is_complete || fail "no defaults.txt after the refused close"
     app_is_alive || fail "the program exited although locked"
+}
+
+# "Lock" turns the close request down with a message, but still saves.
+scenario_lock_keeps_open() {
+    start_window_manager
+    start_app
+    click_at 162 346   # "Lock"
+    wmctrl -c Talvoro || fail "wmctrl -c failed"
+    expect_locked_close_refused
     xdotool search --onlyvisible --name "$window_name" | grep -qx "$wid" || fail "the window is gone"
     # Still usable.
     focus_window "$wid"
@@ -362,6 +368,43 @@ scenario_close_during_question() {
     expect_exit_with_settings
 }
 
+# With "Lock" a close request while a script runs is refused and the script
+# goes on to its end. It loops until the file "go" appears, made after the
+# refusal.
+scenario_locked_close_during_run() {
+    start_window_manager
+    start_app
+    click_at 162 346   # "Lock"
+    click_input_line
+    local script='!Set f = CreateObject("Scripting.FileSystemObject"): Do Until f.FileExists("go"): Loop: MainForm.OPrint "finished"'
+    type_line "$script"
+    expect_transcript_ends_with "E:${script#!}"
+    wmctrl -i -c "$wid" || fail "wmctrl -c failed"
+    expect_locked_close_refused
+    touch "$program_dir/go"
+    focus_window "$wid"
+    expect_transcript_ends_with "E:${script#!}" 'finished'
+}
+
+# With "Lock" a close request while the script's input box waits is refused;
+# the box stays and its answer reaches the script.
+scenario_locked_close_during_question() {
+    start_window_manager
+    start_app
+    click_at 162 346   # "Lock"
+    click_input_line
+    type_line 'MainForm.GetIVal("Locked?")'
+    local box
+    box=$(timeout $poll_limit_s xdotool search --sync --onlyvisible --name '^Input Box$' | head -1)
+    [ -n "$box" ] || fail "the input box did not appear"
+    wmctrl -i -c "$wid" || fail "wmctrl -c failed"
+    expect_locked_close_refused
+    xdotool search --onlyvisible --name '^Input Box$' | grep -qx "$box" || fail "the input box went away"
+    focus_window "$box"
+    type_line '6*7'
+    expect_transcript_ends_with 'MainForm.GetIVal("Locked?")' 'A:42'
+}
+
 window_size_is() {
     eval "$(xdotool getwindowgeometry --shell "$wid" | grep -E '^(WIDTH|HEIGHT)=')"
     [ "$WIDTH" -eq "$1" ] && [ "$HEIGHT" -eq "$2" ]
@@ -385,7 +428,8 @@ scenario_minimise_keeps_size() {
 
 case "$scenario" in
 console | quick_panel_draws | input_box | close_writes_settings | lock_keeps_open | interrupt | \
-    first_key_after_buttons | on_top_input_box | minimise_keeps_size | close_during_question) "scenario_$scenario" ;;
+    first_key_after_buttons | on_top_input_box | minimise_keeps_size | close_during_question | \
+    locked_close_during_run | locked_close_during_question) "scenario_$scenario" ;;
 *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac
 echo "PASS ($scenario)"

@@ -4,6 +4,8 @@
 // stopped, so nothing depends on how fast the machine is.
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -20,6 +22,7 @@ using talvoro::testing::WindowRig;
 namespace {
 
 const QString kInterrupted = "Error:Script interrupted by the user";
+const QString kLocked = "Calculator is locked from closing";
 
 // Runs `act` once, from inside the running script, as soon as the window
 // handles events again (the engine's poll, after its first 0.3 s).
@@ -58,6 +61,11 @@ private slots:
     void closingDuringAQuestionStopsTheScriptThenCloses();
     void escapeInTheInputBoxEndsAnEndlessQuestion();
     void ctrlBreakEndsAMessageBoxLoop();
+    void aStoppedQuestionAssignsNothing_data();
+    void aStoppedQuestionAssignsNothing();
+    void aStopInsideALoadedFileStopsTheLoader();
+    void lockedCloseDuringARunLetsTheScriptFinish();
+    void lockedCloseDuringAQuestionKeepsItOpen();
     void aLongStartUpShowsTheWindowAndCanBeInterrupted();
 };
 
@@ -169,6 +177,108 @@ void ScriptRuns::ctrlBreakEndsAMessageBoxLoop() {
     rig.enter("!On Error Resume Next: Do: MsgBox \"Once more\": Loop");
     QCOMPARE(rig.lines().last(), kInterrupted);
     QCOMPARE(shown, 1);
+}
+
+// The dialog closed by the stop leaves no answer behind: the variable keeps
+// the value it had, even under On Error Resume Next.
+void ScriptRuns::aStoppedQuestionAssignsNothing_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("ctrlBreak");  // else Escape
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("GetIVal, Escape") << "!b = 7: b = MainForm.GetIVal(\"?\")" << false << "b" << "7";
+    QTest::newRow("GetIStr, Escape") << "!s = \"kept\": s = MainForm.GetIStr(\"?\")" << false << "s" << "kept";
+    QTest::newRow("MsgBox, Ctrl+Break") << "!On Error Resume Next: m = 0: m = MsgBox(\"?\", vbYesNo)" << true << "m"
+                                        << "0";
+    QTest::newRow("InputBox, Ctrl+Break") << "!t = \"kept\": t = InputBox(\"?\", , \"typed\")" << true << "t"
+                                          << "kept";
+}
+
+void ScriptRuns::aStoppedQuestionAssignsNothing() {
+    QFETCH(QString, line);
+    QFETCH(bool, ctrlBreak);
+    QFETCH(QString, variable);
+    QFETCH(QString, kept);
+    WindowRig rig("");
+    showAndWait(rig);
+    int shown = 0;
+    QObject scope;
+    whenModalAppears(
+        scope,
+        [ctrlBreak](QWidget* dialog) {
+            QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            if (ctrlBreak) QTest::keyClick(target, Qt::Key_Pause, Qt::ControlModifier);
+            else QTest::keyClick(target, Qt::Key_Escape);
+        },
+        &shown);
+    rig.enter(line);
+    QCOMPARE(shown, 1);
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QCOMPARE(rig.eval(variable), QVariant(kept));
+}
+
+// Stopped inside a file that LoadScript runs: the stop ends the script that
+// loads, right there, and is no load error to report.
+void ScriptRuns::aStopInsideALoadedFileStopsTheLoader() {
+    WindowRig rig("");
+    talvoro::testing::writeFile(rig.path("loop.tvo"), "Do\r\nLoop\r\n");
+    showAndWait(rig);
+    onceTheWindowResponds([&] { QTest::keyClick(rig.window.get(), Qt::Key_Escape); });
+    rig.enter("!y = 1: MainForm.LoadScript \"" + rig.path("loop.tvo") + "\": y = 2");
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QCOMPARE(rig.eval("y"), QVariant("1"));
+    QVERIFY(rig.box.texts.empty());
+}
+
+// "Lock" turns the close down as it would without a script, and the script
+// carries on: it loops until the test lets it go, after the close attempt.
+void ScriptRuns::lockedCloseDuringARunLetsTheScriptFinish() {
+    WindowRig rig("");
+    showAndWait(rig);
+    rig.window->chk_lock()->setChecked(true);
+    onceTheWindowResponds([&] {
+        rig.window->close();
+        rig.window->variables().passtr = u"go";
+    });
+    rig.enter("!Do While MainForm.passtr = \"\": n = n + 1: Loop: MainForm.OPrint \"finished\"");
+    QCOMPARE(rig.lines().last(), QString("finished"));
+    QCOMPARE(rig.box.texts, std::vector<QString>{kLocked});
+    QVERIFY(QFile::exists(rig.path("defaults.txt")));
+    QVERIFY(rig.window->isVisible());
+    QVERIFY(!rig.window->scr_main().Running());
+}
+
+// A locked close while the script waits for the user leaves its dialog open;
+// the answer given after it reaches the script.
+void ScriptRuns::lockedCloseDuringAQuestionKeepsItOpen() {
+    WindowRig rig("");
+    showAndWait(rig);
+    rig.window->chk_lock()->setChecked(true);
+    int shown = 0;
+    QObject scope;
+    int keptOpen = 0;  // dialogs still asking after the close attempt
+    whenModalAppears(
+        scope,
+        [&](QWidget* dialog) {
+            rig.window->close();
+            if (QApplication::activeModalWidget() == dialog && dialog->isVisible()) ++keptOpen;
+            if (auto* question = qobject_cast<talvoro::frm_question*>(dialog)) {
+                QTest::keyClicks(question->findChild<QLineEdit*>("txt_input"), "6*7");
+                question->findChild<QPushButton*>("Command1")->click();
+            } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                box->button(QMessageBox::Yes)->click();
+            }
+        },
+        &shown);
+    rig.enter("!x = MainForm.GetIVal(\"?\"): MainForm.OPrint \"x=\" & x");
+    QCOMPARE(rig.lines().last(), QString("x=42"));
+
+    rig.enter("!m = MsgBox(\"Go on?\", vbYesNo): MainForm.OPrint \"m=\" & m");
+    QCOMPARE(rig.lines().last(), QString("m=6"));
+    QCOMPARE(shown, 2);
+    QCOMPARE(keptOpen, 2);
+    QCOMPARE(rig.box.texts, (std::vector<QString>{kLocked, kLocked}));
+    QVERIFY(rig.window->isVisible());
 }
 
 // Main loops at start-up: the window shows while it runs, so that the user

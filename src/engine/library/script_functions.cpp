@@ -63,7 +63,10 @@ int32_t fnMsgBox(CallContext& ctx, Args args, Variant& result) {
     if (int32_t e = readText(args, 0, prompt)) return e;
     if (!args.missing(1)) { if (int32_t e = ops::toLong(args.at(1), buttons)) return e; }
     if (int32_t e = readText(args, 2, title)) return e;
-    result = Variant::integer(static_cast<int16_t>(hooks.msgBox(prompt, buttons, title)));
+    const int pressed = hooks.msgBox(prompt, buttons, title);
+    // Stopped while the box was open: the button it closed with is no answer.
+    if (int32_t stop = ctx.vm->stopStatus()) return stop;
+    result = Variant::integer(static_cast<int16_t>(pressed));
     return 0;
 }
 
@@ -77,6 +80,7 @@ int32_t fnInputBox(CallContext& ctx, Args args, Variant& result) {
     if (int32_t e = readText(args, 2, defaultText)) return e;
     bool cancelled = false;
     std::u16string answer = hooks.inputBox(prompt, title, defaultText, cancelled);
+    if (int32_t stop = ctx.vm->stopStatus()) return stop;
     result = Variant::string(cancelled ? std::u16string() : answer);
     return 0;
 }
