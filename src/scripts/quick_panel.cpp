@@ -17,6 +17,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include "console/script_block.h"
 #include "scripts/vbs_highlighter.h"
 
 namespace talvoro {
@@ -185,16 +186,8 @@ void QuickPanel::cmd_quickrun_Click() {
     State& s = *state_;
     if (s.refused()) return;
     s.text->setExtraSelections({});
-    try {
-        s.engine.ExecuteStatement(toU16(s.text->toPlainText()));
-    } catch (const vbs::ScriptException& failure) {
-        const vbs::ScriptError& error = failure.error();
-        std::u16string entry = u"Error:" + error.description + u"\r\nLine:";
-        entry += toU16(QString::number(error.line));
-        s.transcript.AppendLine(entry);
-        s.transcript.SetToTop();
-        markFailedLine(error.line);
-    }
+    if (const int failedLine = runScriptBlock(s.engine, s.transcript, toU16(s.text->toPlainText())))
+        markFailedLine(failedLine);
     if (s.afterRun) s.afterRun();
 }
 

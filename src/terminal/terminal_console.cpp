@@ -5,18 +5,10 @@
 
 #include <unistd.h>
 
-#include "console/command_evaluator.h"
-#include "console/command_history.h"
-#include "console/console_main_form.h"
-#include "common/file_reading.h"
 #include "console/line_editor.h"
+#include "terminal/console_session.h"
 #include "terminal/terminal_keys.h"
-#include "engine/object.h"
-#include "engine/script_engine.h"
-#include "host/scripting_runtime.h"
-#include "settings/cvar_store.h"
 #include "settings/program_paths.h"
-#include "settings/setting_keys.h"
 
 namespace talvoro {
 
@@ -31,94 +23,6 @@ public:
 
 private:
     std::ostream& out_;
-};
-
-void reportScriptError(const vbs::ScriptError& error, std::ostream& diagnostics) {
-    diagnostics << "Error in script\n" << vbs::toUtf8(error.description) << "\nAt Line: " << error.line
-                << "\nColumn: " << error.column << "\n";
-}
-
-// Resets the engine, registers MainForm and adds the main script file.
-void loadMainScript(vbs::ScriptEngine& engine, vbs::Dispatch* mainForm, const CvarStore& settings,
-                    std::ostream& diagnostics) {
-    engine.Reset();
-    engine.AddObject(u"MainForm", mainForm);
-    std::u16string code;
-    if (!readScriptText(vbs::toUtf8(settings.GetCvarStr(u"MainScriptFile")), code)) {
-        diagnostics << "Failed to open script file\n";
-        return;
-    }
-    try {
-        engine.AddCode(code);
-    } catch (const vbs::ScriptException& e) {
-        reportScriptError(e.error(), diagnostics);
-    }
-}
-
-bool procedureExists(const vbs::ScriptEngine& engine, std::u16string_view name) {
-    for (const vbs::ProcedureInfo& procedure : engine.Procedures()) {
-        if (vbs::namesEqual(procedure.Name, name)) return true;
-    }
-    return false;
-}
-
-// "Ans=0", then Main if it exists; errors from here on are ignored, as at
-// the window's start.
-void startUp(vbs::ScriptEngine& engine, std::ostream& diagnostics) {
-    try {
-        engine.ExecuteStatement(u"Ans=0");
-    } catch (const vbs::ScriptException&) {
-    }
-    if (!procedureExists(engine, u"Main")) {
-        diagnostics << "Sub Main not found\n";
-        return;
-    }
-    try {
-        engine.ExecuteStatement(u"Main");
-    } catch (const vbs::ScriptException&) {
-    }
-}
-
-// Feeds a line of text to the editor as typed keys, so that an operator
-// typed first continues from Ans as it does in the window.
-void typeLine(LineEditor& editor, const std::u16string& line) {
-    for (char16_t c : line) editor.typeChar(c);
-}
-
-// Everything one run of the console holds: the engine with MainForm, the
-// transcript on the output and the input line.
-class ConsoleSession {
-public:
-    ConsoleSession(const std::string& programDir, std::ostream& out, std::ostream& diagnostics)
-        : transcript_(out),
-          mainForm_(new ConsoleMainForm(transcript_)),
-          mainFormHolder_(vbs::Variant::object(mainForm_)),
-          editor_(processHistory()),
-          host_{engine_, processHistory(), editor_, transcript_, [this] { return mainForm_->passtr(); }, {}} {
-        CvarStore& settings = processCvars();
-        LoadSettings(settings, programDir);
-        engine_.SetTimeout(kMainEngineTimeoutMs);
-        host::registerScriptingRuntime(engine_);
-        loadMainScript(engine_, mainForm_, settings, diagnostics);
-        startUp(engine_, diagnostics);
-    }
-
-    LineEditor& editor() { return editor_; }
-
-    // Enter: evaluates the line unless it is empty with an empty history.
-    void pressEnter() {
-        if (editor_.enter()) EvaluateInput(host_);
-    }
-
-private:
-    StreamTranscript transcript_;
-    ConsoleMainForm* mainForm_;
-    vbs::Variant mainFormHolder_;  // our reference: the form outlives every Reset
-    // After the transcript and the form: the engine goes first, so nothing a
-    // script leaves behind can print to a transcript that is gone.
-    vbs::ScriptEngine engine_;
-    LineEditor editor_;
-    EvaluationHost host_;
 };
 
 // Shows the input line being typed on the terminal's last line.
@@ -156,13 +60,12 @@ int runInteractive(ConsoleSession& session, std::ostream& out) {
 
 int runTerminalConsole(const std::string& programDir, std::istream& in, std::ostream& out,
                        std::ostream& diagnostics) {
-    ConsoleSession session(programDir, out, diagnostics);
+    StreamTranscript transcript(out);
+    ConsoleSession session(programDir, transcript, diagnostics);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        session.editor().setText(u"");
-        typeLine(session.editor(), vbs::toU16(line));
-        session.pressEnter();
+        session.enterLine(vbs::toU16(line));
     }
     out.flush();
     return 0;
@@ -170,7 +73,8 @@ int runTerminalConsole(const std::string& programDir, std::istream& in, std::ost
 
 int runTerminalConsole() {
     if (::isatty(STDIN_FILENO) && ::isatty(STDOUT_FILENO)) {
-        ConsoleSession session(programDirectory(), std::cout, std::cerr);
+        StreamTranscript transcript(std::cout);
+        ConsoleSession session(programDirectory(), transcript, std::cerr);
         return runInteractive(session, std::cout);
     }
     return runTerminalConsole(programDirectory(), std::cin, std::cout, std::cerr);

@@ -76,6 +76,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     createControls();
     setTabOrder();
     connectHandlers();
+    if (options_.prepareEngine) options_.prepareEngine(scr_main_);
     runFormLoad();
 }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,9 @@ struct MainWindowOptions {
     MessageBox* messageBox = nullptr;        // nullptr: QMessageBox
     EditorLauncher* editor = nullptr;        // nullptr: QFileDialog + QProcess
     QuickPanelDialogs* quickDialogs = nullptr;  // nullptr: Qt's dialogs
+    // Sets up the main engine before the start-up loads anything into it;
+    // tests choose the engine's mode here. Empty: the engine as it comes.
+    std::function<void(vbs::ScriptEngine&)> prepareEngine;
 };
 
 class MainWindow : public QWidget, public MainFormHost {
