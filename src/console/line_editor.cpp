@@ -13,32 +13,45 @@ bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 }  // namespace
 
-void LineEditor::typeChar(char16_t c) {
-    if (text_.empty() && !ansInserted_ && kAnsOperators.find(c) != std::u16string_view::npos) {
-        text_ = u"Ans";
+void LineEditor::show(const std::u16string& text) {
+    line_.setText(text);
+    line_.setCaret(static_cast<int32_t>(text.size()));
+}
+
+void LineEditor::beforeTyping(char16_t c) {
+    if (!ansInserted_ && kAnsOperators.find(c) != std::u16string_view::npos && line_.text().empty()) {
+        show(u"Ans");
         ansInserted_ = true;
     }
-    text_.push_back(c);
+}
+
+void LineEditor::typeChar(char16_t c) {
+    beforeTyping(c);
+    show(line_.text() + c);
 }
 
 void LineEditor::backspace() {
-    if (text_.empty()) return;
-    bool pair = text_.size() >= 2 && isLowSurrogate(text_.back());
-    text_.resize(text_.size() - (pair ? 2 : 1));
+    std::u16string text = line_.text();
+    if (text.empty()) return;
+    bool pair = text.size() >= 2 && isLowSurrogate(text.back());
+    text.resize(text.size() - (pair ? 2 : 1));
+    show(text);
 }
 
-void LineEditor::showHistoryEntry(const std::u16string& entry) {
-    // An empty entry leaves the line as it was; the cursor has moved anyway.
-    if (!entry.empty()) text_ = entry;
+// An empty entry leaves the line as it was; the history's cursor has moved anyway.
+void LineEditor::up() {
+    std::u16string entry = history_.HistoryOlder();
+    if (!entry.empty()) show(entry);
 }
 
-void LineEditor::up() { showHistoryEntry(history_.HistoryOlder()); }
-
-void LineEditor::down() { showHistoryEntry(history_.HistoryNewer()); }
+void LineEditor::down() {
+    std::u16string entry = history_.HistoryNewer();
+    if (!entry.empty()) show(entry);
+}
 
 bool LineEditor::enter() {
-    if (text_.empty() && history_.HistoryCount() != 0) text_ = history_.entry(0);
-    if (text_.empty()) return false;
+    if (line_.text().empty() && history_.HistoryCount() != 0) line_.setText(history_.entry(0));
+    if (line_.text().empty()) return false;
     ansInserted_ = false;
     return true;
 }

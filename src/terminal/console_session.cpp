@@ -50,8 +50,8 @@ ConsoleSession::ConsoleSession(const std::string& programDir, Transcript& transc
       diagnostics_(diagnostics),
       mainForm_(new ConsoleMainForm(transcript_)),
       mainFormHolder_(vbs::Variant::object(mainForm_)),
-      editor_(processHistory()),
-      host_{engine_, processHistory(), editor_, transcript_, [this] { return mainForm_->passtr(); }, {}} {
+      editor_(line_, processHistory(), ansInserted_),
+      host_{engine_, processHistory(), line_, transcript_, [this] { return mainForm_->passtr(); }, {}} {
     LoadSettings(processCvars(), programDir);
     engine_.SetTimeout(kMainEngineTimeoutMs);
     host::registerScriptingRuntime(engine_);

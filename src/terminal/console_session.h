@@ -46,6 +46,8 @@ private:
     // After the transcript and the form: the engine goes first, so nothing a
     // script leaves behind can print to a transcript that is gone.
     vbs::ScriptEngine engine_;
+    TextLine line_;
+    bool ansInserted_ = false;  // AnsIns
     LineEditor editor_;
     EvaluationHost host_;
 };

@@ -25,11 +25,6 @@ std::u16string fromDocumentText(const QString& text) {
 
 namespace {
 
-// The characters that make an empty line continue from the last answer.
-bool isAnsOperator(QChar c) {
-    return c == '+' || c == '-' || c == '*' || c == '/' || c == '\\';
-}
-
 QTextCursor cursorAtEnd(QTextDocument* document) {
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
@@ -69,13 +64,7 @@ void InputPane::keyPressEvent(QKeyEvent* event) {
 
 bool InputPane::handleHistoryKey(int key) {
     if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
-    const auto& step = key == Qt::Key_Up ? keys_.historyOlder : keys_.historyNewer;
-    if (!step) return true;
-    std::u16string recalled = step();
-    if (!recalled.empty()) {
-        setText(recalled);
-        moveCursor(QTextCursor::End);
-    }
+    if (keys_.editor) key == Qt::Key_Up ? keys_.editor->up() : keys_.editor->down();
     return true;
 }
 
@@ -87,21 +76,13 @@ bool InputPane::handleTypedCharacter(QKeyEvent* event) {
         return true;
     }
     const QString typed = event->text();
-    if (typed.size() == 1 && isAnsOperator(typed[0]) && toPlainText().isEmpty() && keys_.ansInserted &&
-        !keys_.ansInserted()) {
-        setText(u"Ans");
-        moveCursor(QTextCursor::End);
-        keys_.setAnsInserted(true);
-    }
+    if (typed.size() == 1 && keys_.editor) keys_.editor->beforeTyping(typed[0].unicode());
     return false;  // the control inserts the typed character itself
 }
 
 void InputPane::enterPressed() {
     if (keys_.refuseEvaluation && keys_.refuseEvaluation()) return;
-    if (toPlainText().isEmpty() && keys_.historyCount && keys_.historyCount() != 0) setText(keys_.newestHistoryLine());
-    if (toPlainText().isEmpty()) return;
-    if (keys_.setAnsInserted) keys_.setAnsInserted(false);
-    if (keys_.evaluate) keys_.evaluate();
+    if (keys_.editor && keys_.editor->enter() && keys_.evaluate) keys_.evaluate();
 }
 
 // ---- the transcript ------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "console/input_line.h"
+#include "console/line_editor.h"
 #include "console/transcript.h"
 #include "scripts/object_model.h"
 
@@ -23,18 +24,14 @@ namespace talvoro {
 QString toDocumentText(const std::u16string& text);
 std::u16string fromDocumentText(const QString& text);
 
-// What the input line's keys need from the window.
+// What the input line's keys need from the window: the rules of the line
+// (console/line_editor.h), the evaluation, and whether one may start now.
 struct InputKeyHandlers {
-    std::function<bool()> ansInserted;         // AnsIns
-    std::function<void(bool)> setAnsInserted;  // AnsIns = value
-    std::function<void()> evaluate;            // EvaluateInput
+    LineEditor* editor = nullptr;
+    std::function<void()> evaluate;  // EvaluateInput
     // True when no evaluation may start now (a script is running); Enter
     // then leaves the line as it is.
     std::function<bool()> refuseEvaluation;
-    std::function<int()> historyCount;
-    std::function<std::u16string()> newestHistoryLine;  // entry 0
-    std::function<std::u16string()> historyOlder;
-    std::function<std::u16string()> historyNewer;
 };
 
 class InputPane : public QPlainTextEdit, public InputLine {

@@ -145,15 +145,11 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::connectHandlers() {
+    lineEditor_ = std::make_unique<LineEditor>(*txt_input_, processHistory(), vars_.AnsIns);
     InputKeyHandlers keys;
-    keys.ansInserted = [this] { return vars_.AnsIns; };
-    keys.setAnsInserted = [this](bool value) { vars_.AnsIns = value; };
+    keys.editor = lineEditor_.get();
     keys.evaluate = [this] { EvaluateInput(); };
     keys.refuseEvaluation = [this] { return monitor_->refuse(); };
-    keys.historyCount = [] { return processHistory().HistoryCount(); };
-    keys.newestHistoryLine = [] { return processHistory().entry(0); };
-    keys.historyOlder = [] { return processHistory().HistoryOlder(); };
-    keys.historyNewer = [] { return processHistory().HistoryNewer(); };
     txt_input_->setKeyHandlers(std::move(keys));
     quick_->setWindowHooks([this] { return monitor_->refuse(); }, [this] { focusInputLine(); });
 

@@ -130,6 +130,7 @@ private:
 
     TranscriptPane* txt_output_ = nullptr;
     InputPane* txt_input_ = nullptr;
+    std::unique_ptr<LineEditor> lineEditor_;  // the rules of txt_input_
     QCheckBox* chk_ontop_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* cmd_funcs_ = nullptr;

@@ -17,6 +17,14 @@ void type(LineEditor& editor, const std::u16string& text) {
     for (char16_t c : text) editor.typeChar(c);
 }
 
+// A line editor on a plain text line, as the terminal has it.
+struct Line {
+    CommandHistory history;
+    TextLine line;
+    bool ansInserted = false;
+    LineEditor editor{line, history, ansInserted};
+};
+
 TEST(LineEditor, OperatorFirstContinuesFromAns) {
     struct Case {
         std::u16string typed, line;
@@ -26,16 +34,15 @@ TEST(LineEditor, OperatorFirstContinuesFromAns) {
         {u"(-5)", u"(-5)"}, {u"2+3", u"2+3"},  {u"^2", u"^2"},   {u"!x=1", u"!x=1"}, {u"$s", u"$s"},
     };
     for (const Case& c : cases) {
-        CommandHistory history;
-        LineEditor editor(history);
-        type(editor, c.typed);
-        EXPECT_EQ(vbs::toUtf8(editor.text()), vbs::toUtf8(c.line));
+        Line l;
+        type(l.editor, c.typed);
+        EXPECT_EQ(vbs::toUtf8(l.editor.text()), vbs::toUtf8(c.line));
     }
 }
 
 TEST(LineEditor, InsertionRearmsOnlyAtTheNextEvaluation) {
-    CommandHistory history;
-    LineEditor editor(history);
+    Line l;
+    LineEditor& editor = l.editor;
     type(editor, u"+");
     for (int i = 0; i < 4; ++i) editor.backspace();
     EXPECT_EQ(editor.text(), u"");
@@ -49,8 +56,9 @@ TEST(LineEditor, InsertionRearmsOnlyAtTheNextEvaluation) {
 }
 
 TEST(LineEditor, HistoryKeysAndEnterOnAnEmptyLine) {
-    CommandHistory history;
-    LineEditor editor(history);
+    Line l;
+    CommandHistory& history = l.history;
+    LineEditor& editor = l.editor;
     EXPECT_FALSE(editor.enter());  // nothing typed, nothing stored
     for (const char16_t* line : {u"A", u"", u"C"}) history.HistoryPush(line);
     editor.up();
@@ -67,8 +75,8 @@ TEST(LineEditor, HistoryKeysAndEnterOnAnEmptyLine) {
 }
 
 TEST(LineEditor, BackspaceRemovesWholeCharacters) {
-    CommandHistory history;
-    LineEditor editor(history);
+    Line l;
+    LineEditor& editor = l.editor;
     editor.setText(u"x\U0001D11E");
     editor.backspace();
     EXPECT_EQ(editor.text(), u"x");
