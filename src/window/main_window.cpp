@@ -17,7 +17,7 @@
 #include "window/blocked_close_requests.h"
 #include "window/drawing_surface.h"
 #include "window/script_run_monitor.h"
-#include "window/script_dialogs.h"
+#include "dialogs/script_dialogs.h"
 
 namespace talvoro {
 

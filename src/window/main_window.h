@@ -18,7 +18,8 @@
 #include "scripts/object_model.h"
 #include "scripts/script_library.h"
 #include "window/console_panes.h"
-#include "window/qt_dialogs.h"
+#include "dialogs/message_boxes.h"
+#include "window/window_dialogs.h"
 
 namespace talvoro {
 

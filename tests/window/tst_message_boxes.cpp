@@ -12,9 +12,10 @@
 #include <QScreen>
 #include <functional>
 
-#include "window/copyable_message_box.h"
-#include "window/qt_dialogs.h"
-#include "window/script_dialogs.h"
+#include "dialogs/copyable_message_box.h"
+#include "dialogs/message_boxes.h"
+#include "window/window_dialogs.h"
+#include "dialogs/script_dialogs.h"
 
 using namespace talvoro;
 

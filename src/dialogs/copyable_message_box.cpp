@@ -1,4 +1,4 @@
-#include "window/copyable_message_box.h"
+#include "dialogs/copyable_message_box.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
-#include "window/qt_dialogs.h"
-
-#include "window/copyable_message_box.h"
+#include "dialogs/message_boxes.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QProcess>
+
+#include "dialogs/copyable_message_box.h"
 
 namespace talvoro {
 
@@ -21,35 +21,31 @@ void QtMessageBox::showMessage(const std::u16string& text, const std::u16string&
     box.exec();
 }
 
-QString QtWindowDialogs::chooseScriptFile(const QString& filter, const QString& startFolder) {
-    return QFileDialog::getOpenFileName(parent_, QString(), startFolder, filter);
+QString chooseOpenFile(QWidget* parent, const QString& filter, const QString& startFolder) {
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder, filter);
 }
 
-bool QtWindowDialogs::startDetached(const QString& commandLine) {
+QString chooseSaveFile(QWidget* parent, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+}
+
+bool askYesNo(QWidget* parent, const QString& text) {
+    CopyableMessageBox box(QMessageBox::NoIcon, QString::fromStdU16String(kApplicationTitle), text,
+                           QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void showInformation(QWidget* parent, const QString& text) {
+    CopyableMessageBox box(QMessageBox::Information, QString::fromStdU16String(kApplicationTitle), text,
+                           QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool startDetached(const QString& commandLine) {
     QStringList parts = QProcess::splitCommand(commandLine);
     if (parts.isEmpty()) return false;
     const QString program = parts.takeFirst();
     return QProcess::startDetached(program, parts);
-}
-
-QString QtWindowDialogs::chooseSaveFile(const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, QString(), QString(), filter);
-}
-
-QString QtWindowDialogs::chooseOpenFile(const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
-}
-
-bool QtWindowDialogs::askYesNo(const QString& text) {
-    CopyableMessageBox box(QMessageBox::NoIcon, QString::fromStdU16String(kApplicationTitle), text,
-                           QMessageBox::Yes | QMessageBox::No, parent_);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void QtWindowDialogs::showMessage(const QString& text) {
-    CopyableMessageBox box(QMessageBox::Information, QString::fromStdU16String(kApplicationTitle), text,
-                           QMessageBox::Ok, parent_);
-    box.exec();
 }
 
 }  // namespace talvoro

@@ -1,33 +1,14 @@
-// The window's conversations with the user through Qt's own dialogs: modal
-// message boxes, the script file dialogs, and starting the text editor. Tests
-// replace these with recorders, so no dialog has to be answered on screen.
+// The window's conversations with the user, behind interfaces that tests
+// replace with recorders, so no dialog has to be answered on screen.
 #pragma once
 
 #include <QString>
 
 #include "scripts/quick_panel.h"
-#include "settings/message_box.h"
 
 class QWidget;
 
 namespace talvoro {
-
-// The title every box carries unless it is given one.
-inline constexpr char16_t kApplicationTitle[] = u"Talvoro";
-
-// `title`, or the application's title when it is empty.
-QString titleOrDefault(const std::u16string& title);
-
-// A QMessageBox with an OK button, parented to the window.
-class QtMessageBox : public MessageBox {
-public:
-    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
-    void setParent(QWidget* parent) { parent_ = parent; }
-    void showMessage(const std::u16string& text, const std::u16string& title) override;
-
-private:
-    QWidget* parent_;
-};
 
 // What the "Functions" button needs: a file to edit, and the editor started.
 class EditorLauncher {
@@ -40,7 +21,7 @@ public:
     virtual bool startDetached(const QString& commandLine) = 0;
 };
 
-// The real dialogs: QFileDialog, QMessageBox, QProcess.
+// The real dialogs (dialogs/message_boxes.h).
 class QtWindowDialogs : public EditorLauncher, public QuickPanelDialogs {
 public:
     explicit QtWindowDialogs(QWidget* parent = nullptr) : parent_(parent) {}

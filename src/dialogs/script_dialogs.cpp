@@ -1,10 +1,10 @@
-#include "window/script_dialogs.h"
+#include "dialogs/script_dialogs.h"
 
 #include <QInputDialog>
 #include <QPushButton>
 
-#include "window/copyable_message_box.h"
-#include "window/qt_dialogs.h"
+#include "dialogs/copyable_message_box.h"
+#include "dialogs/message_boxes.h"
 
 namespace talvoro {
 
