@@ -4,6 +4,7 @@
 #include <optional>
 #include <sstream>
 
+#include "engine/error_table.h"
 #include "engine/variant.h"
 
 namespace vbs::testing {
@@ -52,6 +53,11 @@ std::string ModeComparison::report() const {
     if (agree()) return {};
     size_t differing = firstDifferentLine(normal.printed, plain.printed);
     std::ostringstream text;
+    for (const ScriptRun* run : {&normal, &plain})
+        if (run->error && run->error->number == err::ScriptTimedOut) {
+            text << "a run reached its time limit: where it stopped depends on the machine\n";
+            break;
+        }
     if (normal.printed != plain.printed) text << "outputs part at line " << differing + 1 << "\n";
     else text << "same output, different errors\n";
     showOutput(text, "normal", normal, differing);

@@ -30,8 +30,16 @@ constexpr int kMaxGlobalStatements = 16;
 // Passes a loop makes at most before its guard ends it, whatever its header
 // says (a zero step, a counter the body resets, a condition that stays true).
 constexpr int kMaxLoopPasses = 6;
+// A loop also ends once its scope's variables hold this many characters
+// together: `x = x + x` of a text doubles it on every pass.
+constexpr int kMaxTextLength = 4000;
 // Subs and Functions besides the printing Sub, the class and R.
 constexpr int kMaxProcedures = 4;
+// Calls of other procedures one procedure's body makes at most: with the
+// chain of procedures calling earlier ones, this bounds a call's cost.
+constexpr int kMaxCallSitesPerProcedure = 2;
+// Loops around a call in global code at most (none in procedures).
+constexpr int kMaxGlobalLoopsAroundCalls = 1;
 constexpr int kMaxParameters = 3;
 // R(d, x) recurses d times; d is always a literal up to this.
 constexpr int kMaxRecursionDepth = 5;
@@ -60,6 +68,12 @@ const std::vector<std::string> kLiterals = {
 
 const std::vector<std::string> kOperators = {"+", "+", "+", "-", "-", "*", "*", "/", "\\", "Mod", "^", "&", "&",
                                              "=", "<>", "<", ">", "<=", ">=", "And", "Or", "Xor", "Eqv", "Imp"};
+// Where Integer, Long, Byte, Currency and Double results widen or overflow,
+// and what meets them there.
+const std::vector<std::string> kEdgeValues = {"32767", "-32768", "32766", "2147483647", "-2147483647", "CByte(255)",
+                                              "CByte(254)", "255", "CCur(922337203685477)", "1.79E+308", "CInt(-1)"};
+const std::vector<std::string> kSmallValues = {"0", "1", "-1", "2", "CByte(1)", "True", "CLng(1)", "0.5"};
+const std::vector<std::string> kArithmetic = {"+", "-", "*", "\\", "Mod", "/"};
 const std::vector<std::string> kComparisons = {"=", "<>", "<", ">", "<=", ">="};
 const std::vector<std::string> kOneArgumentFunctions = {
     "Len", "Abs", "Int", "Fix", "Sgn", "CStr", "CInt", "CLng", "CDbl", "CBool", "CCur", "CByte", "CSng",
@@ -106,6 +120,7 @@ struct Scope {
     size_t callable = 0;               // procedures_[0, callable) may be called
     bool resumeNext = false;           // On Error Resume Next is in force
     bool global = true;
+    int callSites = 0;                 // calls of procedures written so far
     std::string function;              // in a Function: its name, assigned as its result
 };
 
@@ -142,8 +157,12 @@ private:
     void line(const std::string& text) { *out_ << std::string(2 * indent_, ' ') << text << '\n'; }
     void print(const std::string& name) { line("P \"" + name + "\", " + name); }
     int maxBlockDepth() const { return scope_->global ? kMaxGlobalBlockDepth : kMaxProcedureBlockDepth; }
-    // Calls from a procedure's loops would multiply the passes of nested calls.
-    bool callsAllowed() const { return scope_->global || loops_.empty(); }
+    // Calls from loops multiply the passes of the procedures called; a loop's
+    // header counts as inside it.
+    bool callsAllowed() const {
+        if (scope_->global) return loops_.size() <= kMaxGlobalLoopsAroundCalls;
+        return loops_.empty() && scope_->callSites < kMaxCallSitesPerProcedure;
+    }
 
     // ---- expressions ----
     std::string expression(int depth) {
@@ -229,6 +248,7 @@ private:
             if (procedures_[i].isFunction) functions.push_back(&procedures_[i]);
         if (functions.empty()) return "";
         const Procedure& f = *functions[below(functions.size())];
+        ++scope_->callSites;
         return f.name + "(" + arguments(f.parameters, depth) + ")";
     }
 
@@ -261,8 +281,9 @@ private:
 
     void assignment() {
         const std::string& target = oneOf(scope_->scalars);
-        switch (below(8)) {
+        switch (below(9)) {
         case 0: line(target + " = " + target + " & " + expression(1)); break;  // in-place append
+        case 8: return edgeArithmetic(target);
         case 1: line(cat({target, " = ", target, " ", oneOf(kOperators), " ", operand(2)})); break;
         case 2: line(target + " = " + target + (chance(50) ? " + 1" : " - 1")); break;
         case 3: line(cat({target, " = ", operand(2), " ", oneOf(kOperators), " ", operand(2)})); break;
@@ -271,6 +292,15 @@ private:
             [[fallthrough]];
         default: line(target + " = " + expression(0)); break;
         }
+        if (chance(25)) print(target);
+    }
+
+    // A variable set to a value at a subtype's edge, then one step across it.
+    void edgeArithmetic(const std::string& target) {
+        line(target + " = " + oneOf(kEdgeValues));
+        if (chance(50)) line(cat({target, " = ", target, " ", oneOf(kArithmetic), " ", oneOf(kSmallValues)}));
+        else line(cat({target, " = ", oneOf(kSmallValues), " ", oneOf(kArithmetic), " ", target}));
+        print(target);
     }
 
     void arrayStatement() {
@@ -286,6 +316,7 @@ private:
     void callStatement() {
         if (!callsAllowed() || scope_->callable == 0) return assignment();
         const Procedure& p = procedures_[below(scope_->callable)];
+        ++scope_->callSites;
         std::string args = arguments(p.parameters, 1);
         if (p.isFunction && chance(60)) line(oneOf(scope_->scalars) + " = " + p.name + "(" + args + ")");
         else if (chance(50)) line("Call " + p.name + "(" + args + ")");
@@ -360,13 +391,23 @@ private:
         scope_->guards.push_back(name);
         return name;
     }
-    std::string guardPass(const std::string& guard) {
-        return guard + " = " + guard + " + 1: If " + guard + " > " + std::to_string(kMaxLoopPasses) + " Then ";
+    // The length of the scope's variables as one text (never an error: they
+    // hold no arrays or objects).
+    std::string textLength() const {
+        std::string joined;
+        for (const auto& name : scope_->scalars) joined += (joined.empty() ? "" : " & ") + name;
+        return "Len(" + joined + ")";
     }
-    void loopBody(int depth, LoopKind kind) {
-        loops_.push_back(kind);
-        innerBlock(depth);
+    std::string guardPass(const std::string& guard) {
+        return guard + " = " + guard + " + 1: If " + guard + " > " + std::to_string(kMaxLoopPasses) + " Or " +
+               textLength() + " > " + std::to_string(kMaxTextLength) + " Then ";
+    }
+    // The loop's kind stays on loops_ from its header to its end: a header
+    // condition runs on every pass too.
+    void openLoop(LoopKind kind) { loops_.push_back(kind); }
+    void closeLoop(const std::string& text) {
         loops_.pop_back();
+        line(text);
     }
 
     void forLoop(int depth) {
@@ -376,9 +417,10 @@ private:
         std::string end = chance(80) ? oneOf(kForEnds) : operand(2);
         line(guard + " = 0");
         line("For " + counter + " = " + start + " To " + end + oneOf(kForSteps));
+        openLoop(LoopKind::For);
         line("  " + guardPass(guard) + "Exit For");
-        loopBody(depth, LoopKind::For);
-        line("Next");
+        innerBlock(depth);
+        closeLoop("Next");
         if (chance(50)) print(counter);
     }
 
@@ -387,23 +429,25 @@ private:
         std::string item = oneOf(scope_->scalars);
         line(guard + " = 0");
         line("For Each " + item + " In " + oneOf({"a0", "d0", "m0"}));
+        openLoop(LoopKind::For);
         line("  " + guardPass(guard) + "Exit For");
-        loopBody(depth, LoopKind::For);
-        line("Next");
+        innerBlock(depth);
+        closeLoop("Next");
     }
 
     void doLoop(int depth) {
         std::string guard = newGuard();
         line(guard + " = 0");
+        openLoop(LoopKind::Do);
         int form = below(5);
         if (form == 0) line("Do While " + condition());
         else if (form == 1) line("Do Until " + condition());
         else line("Do");
         line("  " + guardPass(guard) + "Exit Do");
-        loopBody(depth, LoopKind::Do);
-        if (form == 2) line("Loop While " + condition());
-        else if (form == 3) line("Loop Until " + condition());
-        else line("Loop");
+        innerBlock(depth);
+        if (form == 2) closeLoop("Loop While " + condition());
+        else if (form == 3) closeLoop("Loop Until " + condition());
+        else closeLoop("Loop");
     }
 
     // While has no Exit, and a condition that fails under On Error Resume
@@ -413,11 +457,14 @@ private:
         std::string guard = newGuard();
         std::string passes = std::to_string(1 + below(kMaxLoopPasses));
         line(guard + " = 0");
-        if (scope_->resumeNext) line("While " + guard + " < " + passes);
-        else line("While " + guard + " < " + passes + " And (" + condition() + ")");
+        openLoop(LoopKind::While);
+        std::string header = "While " + guard + " < " + passes + " And " + textLength() + " <= " +
+                             std::to_string(kMaxTextLength);
+        if (scope_->resumeNext) line(header);
+        else line(header + " And (" + condition() + ")");
         line("  " + guard + " = " + guard + " + 1");
-        loopBody(depth, LoopKind::While);
-        line("Wend");
+        innerBlock(depth);
+        closeLoop("Wend");
     }
 
     // ---- program parts ----
