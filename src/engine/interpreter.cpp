@@ -510,9 +510,9 @@ dispatch:
         ip = code + fp->pc - 1;  // the call
         sp = fp->callerSp - ip->b;
         if (done->proc->resultSlot >= 0) std::construct_at(sp, std::move(done->slots[done->proc->resultSlot]));
-        ++sp;
         popInlineFrame(done);
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
+        ++sp;
         VBS_NEXT();
     }
 
@@ -529,7 +529,7 @@ dispatch:
             else e = enterCall();
             if (e) {
                 for (int i = 0; i < ip->b; ++i) (--sp)->clear();
-                if (!fp->locked.empty()) fp->unlockArrays();
+                if (!fp->locked.empty()) fp->unlockArguments(sp);
                 goto failed;
             }
         }
@@ -569,7 +569,7 @@ dispatch:
         e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)], static_cast<InvokeKind>(ip->c), args,
                          ip->b, result);
         for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
@@ -588,7 +588,7 @@ dispatch:
             keep->releaseRef();
         }
         for (int i = 0; i < ip->b; ++i) (--sp)->clear();
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
@@ -677,7 +677,7 @@ dispatch:
             e = elementOffset(*arr, args, ip->b, offset);
             if (!e) {
                 ++arr->locks;
-                fp->locked.push_back(arr);
+                fp->locked.push_back({arr, args - 1});  // where the reference goes
                 element = Variant::ref(&arr->elems[offset]);
             }
         } else {
@@ -736,7 +736,7 @@ dispatch:
         VBS_SAVE_PC();
         e = callByName(*fp, procp->names[static_cast<size_t>(ip->a)], sp - ip->b, ip->b, result, ip->c == 1);
         for (int i = 0; i < ip->b; ++i) (--sp)->clear();
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
