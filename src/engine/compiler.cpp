@@ -245,6 +245,7 @@ private:
     void compileBinary(const BinaryExpr& b);
     bool operandSlot(const Expr& e, int32_t& slot);
     bool readsOnly(const Expr& e);
+    bool leavesVariablesAlone(const Expr& e);
 
     // ---- statements ------------------------------------------------------------------
     void compileStmt(const Stmt& s);
@@ -548,6 +549,36 @@ bool ProcCompiler::readsOnly(const Expr& e) {
         return k == PlaceKind::Local || k == PlaceKind::Global || k == PlaceKind::Constant;
     }
     default: return false;  // calls, members, Me, New
+    }
+}
+
+// True when evaluating `e` assigns no variable: what readsOnly accepts, and
+// on such arguments calls of built-ins, which run no script code (except
+// the three that run script text), and elements of arrays. Like readsOnly
+// it takes a variable for a value, though an object's default member could
+// run code.
+bool ProcCompiler::leavesVariablesAlone(const Expr& e) {
+    switch (e.kind) {
+    case ExprKind::Paren: return leavesVariablesAlone(*static_cast<const ParenExpr&>(e).inner);
+    case ExprKind::Unary: return leavesVariablesAlone(*static_cast<const UnaryExpr&>(e).operand);
+    case ExprKind::Binary: {
+        const auto& b = static_cast<const BinaryExpr&>(e);
+        return leavesVariablesAlone(*b.left) && leavesVariablesAlone(*b.right);
+    }
+    case ExprKind::Call: {
+        const auto& c = static_cast<const CallExpr&>(e);
+        if (c.target->kind != ExprKind::Name) return false;
+        const std::u16string& name = static_cast<const NameExpr&>(*c.target).name;
+        PlaceKind k = resolve(name, false).kind;
+        bool element = k == PlaceKind::Local || k == PlaceKind::Global;
+        bool builtin = k == PlaceKind::Builtin && !namesEqual(name, u"Eval") && !namesEqual(name, u"Execute") &&
+                       !namesEqual(name, u"ExecuteGlobal");
+        if (!element && !builtin) return false;
+        for (const auto& arg : c.args)
+            if (arg->kind != ExprKind::Missing && !leavesVariablesAlone(*arg)) return false;
+        return true;
+    }
+    default: return readsOnly(e);
     }
 }
 
@@ -927,9 +958,10 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
 }
 
 // `s & x`, or `s & x & y ...`, with `s` the variable assigned: compiles what
-// is appended to s and returns true. Several pieces are joined first, which
-// gives the same text as appending them one by one (& is associative, Null
-// included), so they must not change s: reads and operators only.
+// is appended to s and returns true. The pieces are evaluated before s is
+// read, so they must not change s (`s = s & F(s)` with a ByRef parameter
+// reads s first). Several pieces are joined first, which gives the same text
+// as appending them one by one (& is associative, Null included).
 bool ProcCompiler::compileAppended(const Expr& value, const std::u16string& target) {
     std::vector<const Expr*> pieces;
     const Expr* e = &value;
@@ -940,9 +972,8 @@ bool ProcCompiler::compileAppended(const Expr& value, const std::u16string& targ
     }
     if (pieces.empty() || e->kind != ExprKind::Name || !namesEqual(static_cast<const NameExpr*>(e)->name, target))
         return false;
-    if (pieces.size() > 1)
-        for (const Expr* piece : pieces)
-            if (!readsOnly(*piece)) return false;
+    for (const Expr* piece : pieces)
+        if (!leavesVariablesAlone(*piece)) return false;
     compileExpr(*pieces.back());
     for (size_t i = pieces.size() - 1; i-- > 0;) {
         compileExpr(*pieces[i]);

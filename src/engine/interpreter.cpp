@@ -537,9 +537,9 @@ dispatch:
         ip = code + fp->pc - 1;  // the call
         sp = fp->callerSp - ip->b;
         if (done->proc->resultSlot >= 0) std::construct_at(sp, std::move(done->slots[done->proc->resultSlot]));
-        ++sp;
         popInlineFrame(done);
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
+        ++sp;
         VBS_NEXT();
     }
 
@@ -556,7 +556,7 @@ dispatch:
             else e = enterCall();
             if (e) {
                 for (int i = 0; i < ip->b; ++i) (--sp)->clear();
-                if (!fp->locked.empty()) fp->unlockArrays();
+                if (!fp->locked.empty()) fp->unlockArguments(sp);
                 goto failed;
             }
         }
@@ -596,7 +596,7 @@ dispatch:
         e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)], static_cast<InvokeKind>(ip->c), args,
                          ip->b, result);
         for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
@@ -615,7 +615,7 @@ dispatch:
             keep->releaseRef();
         }
         for (int i = 0; i < ip->b; ++i) (--sp)->clear();
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();
@@ -704,7 +704,7 @@ dispatch:
             e = elementOffset(*arr, args, ip->b, offset);
             if (!e) {
                 ++arr->locks;
-                fp->locked.push_back(arr);
+                fp->locked.push_back({arr, args - 1});  // where the reference goes
                 element = Variant::ref(&arr->elems[offset]);
             }
         } else {
@@ -763,7 +763,7 @@ dispatch:
         VBS_SAVE_PC();
         e = callByName(*fp, procp->names[static_cast<size_t>(ip->a)], sp - ip->b, ip->b, result, ip->c == 1);
         for (int i = 0; i < ip->b; ++i) (--sp)->clear();
-        if (!fp->locked.empty()) fp->unlockArrays();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         *sp++ = std::move(result);
         VBS_NEXT();

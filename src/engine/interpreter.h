@@ -80,8 +80,14 @@ struct Frame {
     size_t savedBlock = 0;
     size_t savedUsed = 0;
     // Arrays whose elements were passed by reference in the statement being
-    // run; unlocked when the call returns or the statement fails.
-    std::vector<ArrayData*> locked;
+    // run, each with the operand-stack place of its reference; unlocked when
+    // the call they are arguments of returns, or the statement fails. A call
+    // inside a later argument (`S a(1), F()`) unlocks only its own.
+    struct LockedArray {
+        ArrayData* array;
+        const Variant* argument;
+    };
+    std::vector<LockedArray> locked;
     // Variables that Execute text declared in this call (`Execute "Dim a"`),
     // by folded name; made on first use, released when the call returns.
     // Map nodes never move, so references into them stay valid.
@@ -95,8 +101,16 @@ struct Frame {
         return it == executed->end() ? nullptr : &it->second;
     }
     void unlockArrays() {
-        for (ArrayData* a : locked) --a->locks;
+        for (const LockedArray& l : locked) --l.array->locks;
         locked.clear();
+    }
+    // Unlocks the arrays of the arguments from `arguments` up: those of the
+    // call that has returned, not those of calls still gathering theirs.
+    void unlockArguments(const Variant* arguments) {
+        while (!locked.empty() && locked.back().argument >= arguments) {
+            --locked.back().array->locks;
+            locked.pop_back();
+        }
     }
 };
 

@@ -16,11 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/host_object.h"
-#include "engine/interpreter.h"
-#include "engine/locale.h"
-#include "engine/ops.h"
-#include "engine/script_engine.h"
+#include "engine/variant.h"
+#include "script_host.h"
 
 namespace {
 
@@ -95,18 +92,6 @@ bool readExpectations(const std::string& source, Expectations& out, std::string&
     return true;
 }
 
-std::u16string printable(vbs::CallContext& ctx, const vbs::Variant& arg) {
-    vbs::Variant value = arg;
-    if (value.isObject() && ctx.vm) {
-        vbs::Variant plain;
-        if (ctx.vm->defaultValue(arg, plain) == 0) value = plain;
-    }
-    if (value.isNull()) return u"Null";
-    std::u16string text;
-    if (vbs::ops::toInvariantString(value, text) != 0) return u"";
-    return text;
-}
-
 // Runs one script; returns an empty string on success, else what went wrong.
 std::string runScript(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -117,37 +102,9 @@ std::string runScript(const fs::path& path) {
     std::string problem;
     if (!readExpectations(source, expected, problem)) return problem;
 
-    std::vector<std::string> printed;
-    auto wscript = vbs::makeHostObject(u"WScript");
-    wscript->method(u"Echo", [&](vbs::Args args, vbs::Variant&, vbs::CallContext& ctx) {
-        std::u16string line;
-        for (int i = 0; i < args.size(); ++i) {
-            if (i) line += u' ';
-            line += printable(ctx, args.at(i));
-        }
-        printed.push_back(vbs::toUtf8(line));
-        return 0;
-    });
-    auto mainForm = vbs::makeHostObject(u"MainForm");
-    mainForm->method(u"OPrint", [&](vbs::Args args, vbs::Variant&, vbs::CallContext& ctx) {
-        printed.push_back(args.size() > 0 ? vbs::toUtf8(printable(ctx, args.at(0))) : std::string());
-        return 0;
-    });
-
-    std::optional<vbs::ScriptError> failure;
-    {
-        // The engine goes at the end of this block: what the script's end
-        // prints (Class_Terminate) is part of its output.
-        vbs::ScriptEngine engine;
-        engine.SetTimeout(20000);
-        engine.AddObject(u"WScript", wscript.get());
-        engine.AddObject(u"MainForm", mainForm.get());
-        try {
-            engine.AddCode(vbs::toU16(source));
-        } catch (const vbs::ScriptException& e) {
-            failure = e.error();
-        }
-    }
+    vbs::testing::ScriptRun run = vbs::testing::runScriptText(vbs::toU16(source));
+    std::vector<std::string>& printed = run.printed;
+    const std::optional<vbs::ScriptError>& failure = run.error;
 
     // Editors drop blanks at the end of a line, so they do not count.
     auto rstrip = [](std::string& s) {
