@@ -57,7 +57,7 @@ void Variant::releaseHeap() {
         if (u_.obj) u_.obj->releaseRef();
         break;
     case VarType::Array:
-        if (--u_.arr->refs == 0) delete u_.arr;
+        if (--u_.arr->refs == 0) releaseLastReference(u_.arr);
         break;
     default:
         break;
