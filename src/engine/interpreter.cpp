@@ -11,6 +11,7 @@
 #include "engine/script_class.h"
 #include "engine/vm_err.h"
 #include "engine/vm_fast.h"
+#include "engine/work_meter.h"
 
 namespace vbs {
 
@@ -547,6 +548,7 @@ dispatch:
         }
         for (int i = 0; i < ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
+        chargeWork(bytesSpanned(result));  // Space(2^23), Join, Split... made it byte by byte
         *sp++ = std::move(result);
         VBS_NEXT();
     }

@@ -145,6 +145,9 @@ public:
     const ScriptEngine::Poll& poll() const { return poll_; }
     // Stops the running operation at its next backward jump or call.
     void interrupt();
+    // The countdown to the next reading of the clock, which long work charges
+    // (work_meter.h) while an operation of this interpreter runs.
+    int32_t& clockCountdown() { return ticks_; }
     bool stopping() const { return stopStatus_ != 0; }
     const HostHooks& hostHooks() const { return hooks_; }
     // CreateObject's ProgIDs offered by the application, by folded name.

@@ -8,6 +8,7 @@
 #include "engine/error_table.h"
 #include "engine/interpreter.h"
 #include "engine/locale.h"
+#include "engine/work_meter.h"
 
 namespace vbs {
 
@@ -35,6 +36,7 @@ int32_t ScriptEngine::operation(Work&& work) {
         explicit Counted(int& c) : count(c) { ++count; }
         ~Counted() { --count; }
     } counted(running_);
+    WorkMeterScope meter(vm_->clockCountdown());
     try {
         return work();
     } catch (const std::bad_alloc&) {

@@ -10,6 +10,7 @@
 #include "engine/object.h"
 #include "engine/ops.h"
 #include "engine/variant.h"
+#include "engine/work_meter.h"
 
 namespace vbs::lib {
 
@@ -22,7 +23,12 @@ inline int32_t readLong(const Args& args, int i, int32_t& out) {
     if (v.type() == VarType::Integer) { out = v.asInteger(); return 0; }
     return ops::toLong(v, out);
 }
-inline int32_t readString(const Args& args, int i, std::u16string& out) { return ops::toString(args.at(i), out); }
+// The copy counts towards the time limit's clock (work_meter.h).
+inline int32_t readString(const Args& args, int i, std::u16string& out) {
+    int32_t e = ops::toString(args.at(i), out);
+    chargeWork(out.size() * sizeof(char16_t));
+    return e;
+}
 // Argument `i` as text without copying it when it is a string already (Mid or
 // InStr on a long text in a loop must not copy the text at each call); other
 // values are converted into `storage`. `out` stays valid during the call.
