@@ -5,6 +5,7 @@
 #
 #   tools/install-deps.sh          what the build and the tests need
 #   tools/install-deps.sh bench    also the Lua and Python the benchmarks compare with
+#   tools/install-deps.sh fuzz     also clang and its libFuzzer and sanitizer runtimes (make fuzz)
 set -euo pipefail
 
 packages=(
@@ -22,6 +23,9 @@ packages=(
 )
 if [ "${1:-}" = bench ]; then
   packages+=(lua5.4 python3)
+fi
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -22,7 +22,8 @@ inline int32_t readLong(const Args& args, int i, int32_t& out) {
     if (v.type() == VarType::Integer) { out = v.asInteger(); return 0; }
     return ops::toLong(v, out);
 }
-inline int32_t readString(const Args& args, int i, std::u16string& out) { return ops::toString(args.at(i), out); }
+// The copy counts towards the time limit's clock, as every long copy does.
+int32_t readString(const Args& args, int i, std::u16string& out);
 // Argument `i` as text without copying it when it is a string already (Mid or
 // InStr on a long text in a loop must not copy the text at each call); other
 // values are converted into `storage`. `out` stays valid during the call.

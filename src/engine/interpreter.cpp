@@ -12,6 +12,7 @@
 #include "engine/script_class.h"
 #include "engine/vm_err.h"
 #include "engine/vm_fast.h"
+#include "engine/work_meter.h"
 
 namespace vbs {
 
@@ -169,12 +170,13 @@ VBS_ALWAYS_INLINE void Interpreter::popInlineFrame(Frame* done) {
     --callDepth_;
 }
 
-// Dispatch: with GCC and Clang each handler ends in its own indirect jump
-// to the next one (labels as values), which the branch predictor follows far
-// better than one shared switch; other compilers get the switch.
+// Dispatch: with GCC each handler ends in its own indirect jump to the next
+// one (labels as values), which the branch predictor follows far better than
+// one shared switch. Clang refuses such jumps out of scopes that hold a
+// Variant, so it, like any other compiler, gets the switch.
 // `ip` is the instruction being run: VBS_DISPATCH runs the one ip points
 // at (after a jump), VBS_NEXT the one after it.
-#if defined(__GNUC__) && !defined(VBS_SWITCH_DISPATCH)
+#if defined(__GNUC__) && !defined(__clang__) && !defined(VBS_SWITCH_DISPATCH)
 #define VBS_THREADED_DISPATCH 1
 #define VBS_CASE(name) L_##name:
 #define VBS_DISPATCH() goto* kHandlers[static_cast<size_t>(ip->op)]
@@ -586,6 +588,7 @@ dispatch:
         }
         for (int i = 0; i < ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
+        chargeWork(bytesSpanned(result));  // Space(2^23), Join, Split... made it byte by byte
         *sp++ = std::move(result);
         VBS_NEXT();
     }

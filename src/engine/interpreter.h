@@ -166,6 +166,9 @@ public:
     bool plain() const { return plain_; }
     // Stops the running operation at its next backward jump or call.
     void interrupt();
+    // The countdown to the next reading of the clock, which long work charges
+    // (work_meter.h) while an operation of this interpreter runs.
+    int32_t& clockCountdown() { return ticks_; }
     bool stopping() const { return stopStatus_ != 0; }
     // Why the running operation stops (5050, 5052), 0 while it goes on. A
     // member that waited for the user returns it rather than a value, so the

@@ -241,20 +241,58 @@ std::u16string formatCurrency(int64_t scaled) {
     return std::u16string(text.begin(), text.end());
 }
 
+namespace {
+
+// Past these powers of ten a Double is infinite, or 0, whatever the digits
+// (its largest is about 1.8e308, its smallest above 0 about 4.9e-324).
+constexpr long kLargestDecimalPower = 400;
+// An exponent's digits are read only until its value passes this, so one of
+// any length ("1e99999999999999999999") cannot overflow the count; far past
+// kLargestDecimalPower, it still decides infinity or 0 through any number of
+// mantissa digits.
+constexpr long kExponentCeiling = 1000000000;
+// Significant digits handed on: more than the 767 that can decide how a
+// Double rounds, so dropping the rest changes no result.
+constexpr size_t kMaxSignificantDigits = 800;
+
+long readExponent(std::string_view text) {
+    bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        if (value < kExponentCeiling) value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
 double readAsciiDecimal(std::string_view text) {
-    double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc::result_out_of_range) return value;
-    // Out of range: the power of ten of the first significant digit tells
-    // an overflow from an underflow.
     size_t exponentAt = text.find_first_of("eE");
     std::string_view mantissa = text.substr(0, exponentAt);
-    size_t point = mantissa.find('.');
-    size_t firstDigit = mantissa.find_first_of("123456789");
-    long magnitude = static_cast<long>(point == std::string_view::npos ? mantissa.size() : point) -
-                     static_cast<long>(firstDigit) - (firstDigit > point ? 0 : 1);
-    if (exponentAt != std::string_view::npos) magnitude += std::atol(std::string(text.substr(exponentAt + 1)).c_str());
-    return magnitude < 0 ? 0.0 : HUGE_VAL;
+    long exponent = exponentAt == std::string_view::npos ? 0 : readExponent(text.substr(exponentAt + 1));
+    // The significant digits, and the power of ten of the first of them.
+    std::string digits;
+    long power = -1;
+    bool pointSeen = false;
+    for (char c : mantissa) {
+        if (c == '.') { pointSeen = true; continue; }
+        if (c < '0' || c > '9') break;
+        const bool leadingZero = digits.empty() && c == '0';
+        if (!pointSeen && !leadingZero) ++power;  // 120 is 1.2e2, 0012 is 1.2e1
+        if (pointSeen && leadingZero) --power;    // 0.012 is 1.2e-2
+        if (!leadingZero && digits.size() < kMaxSignificantDigits) digits.push_back(c);
+    }
+    if (digits.empty()) return 0.0;
+    power += exponent;
+    if (power > kLargestDecimalPower) return HUGE_VAL;
+    if (power < -kLargestDecimalPower) return 0.0;
+    std::string normal = digits.substr(0, 1) + "." + digits.substr(1) + "e" + std::to_string(power);
+    double value = 0;
+    auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (ec == std::errc::result_out_of_range) return power < 0 ? 0.0 : HUGE_VAL;
+    return value;
 }
 
 bool parseNumber(std::u16string_view text, double& out) {

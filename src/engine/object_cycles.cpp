@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace vbs {
 
@@ -43,12 +44,20 @@ private:
     };
 
     // Adds the arrays below `v` as nodes (containers are all known already).
+    // A work list, not recursion: an array may be nested a million deep.
     void discover(const Variant& v) {
-        if (!v.isArray()) return;
-        ArrayData* a = v.asArray();
-        if (nodes_.count(a)) return;
-        nodes_[a] = Node{a->refs, nullptr, a};
-        for (const Variant& e : a->elems) discover(e);
+        std::vector<ArrayData*> pending;
+        auto add = [&](const Variant& x) {
+            if (!x.isArray()) return;
+            ArrayData* a = x.asArray();
+            if (nodes_.try_emplace(a, Node{a->refs, nullptr, a}).second) pending.push_back(a);
+        };
+        add(v);
+        while (!pending.empty()) {
+            ArrayData* a = pending.back();
+            pending.pop_back();
+            for (const Variant& e : a->elems) add(e);
+        }
     }
 
     // Calls `visit` with each node that `node` holds a reference to, once

@@ -10,6 +10,7 @@
 #include "engine/error_table.h"
 #include "engine/ops.h"
 #include "engine/ops_internal.h"
+#include "engine/work_meter.h"
 
 namespace vbs::ops {
 
@@ -282,6 +283,7 @@ int32_t concat(const Variant& a, const Variant& b, Variant& out) {
     }
     if (left.size() + right.size() > kMaxStringLength) return err::OutOfMemory;
     left += right;
+    chargeWork(left.size() * sizeof(char16_t));
     out = Variant::string(std::move(left));
     return 0;
 }

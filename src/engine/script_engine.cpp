@@ -11,6 +11,7 @@
 #include "engine/interpreter.h"
 #include "engine/locale.h"
 #include "engine/parser.h"
+#include "engine/work_meter.h"
 
 namespace vbs {
 
@@ -47,6 +48,7 @@ int32_t ScriptEngine::operation(Work&& work) {
         explicit Counted(int& c) : count(c) { ++count; }
         ~Counted() { --count; }
     } counted(running_);
+    WorkMeterScope meter(vm_->clockCountdown());
     try {
         return work();
     } catch (const std::bad_alloc&) {

@@ -1,5 +1,7 @@
 #include "engine/variant.h"
 
+#include "engine/work_meter.h"
+
 namespace vbs {
 
 Variant Variant::string(std::u16string s) {
@@ -42,6 +44,7 @@ ArrayData* Variant::uniqueArray() {
         auto* copy = new ArrayData(*u_.arr);
         copy->refs = 1;
         copy->locks = 0;
+        chargeWork(copy->elems.size() * sizeof(Variant));
         --u_.arr->refs;
         u_.arr = copy;
     }
@@ -57,7 +60,7 @@ void Variant::releaseHeap() {
         if (u_.obj) u_.obj->releaseRef();
         break;
     case VarType::Array:
-        if (--u_.arr->refs == 0) delete u_.arr;
+        if (--u_.arr->refs == 0) releaseLastReference(u_.arr);
         break;
     default:
         break;

@@ -212,6 +212,17 @@ struct ArrayData {
     int dims() const { return static_cast<int>(counts.size()); }
 };
 
+// Frees what the last reference to it went from. Freeing a value releases
+// what it holds, so a structure nested a million deep would nest a million
+// C++ calls; past kMaxNestedReleases levels (deferred_release.cpp) these
+// queue what they would free instead, and the outermost release frees the
+// queue, so any depth that memory allows is freed on a bounded stack.
+class Object;
+void releaseLastReference(Object* o);
+void releaseLastReference(ArrayData* a);
+// Runs the object's destroy() (the release queue's way in).
+void destroyObjectNow(Object* o);
+
 // Reference-counted base of every object a script can hold. Every concrete
 // object derives from `Dispatch` (object.h), which adds the member interface;
 // the engine relies on that when it casts. The count is intrusive so a
@@ -222,7 +233,7 @@ public:
     virtual ~Object() = default;
     void addRef() { ++refs_; }
     void releaseRef() {
-        if (--refs_ == 0) destroy();
+        if (--refs_ == 0) releaseLastReference(this);
     }
     uint32_t refCount() const { return refs_; }
 
@@ -232,6 +243,7 @@ protected:
     virtual void destroy() { delete this; }
 
 private:
+    friend void destroyObjectNow(Object* o);
     uint32_t refs_ = 0;
 };
 

@@ -13,6 +13,7 @@
 
 #include "engine/bytecode.h"
 #include "engine/variant.h"
+#include "engine/work_meter.h"
 
 namespace vbs::fast {
 
@@ -134,8 +135,13 @@ VBS_ALWAYS_INLINE bool binary(Op op, const Variant& x, const Variant& y, Variant
 VBS_ALWAYS_INLINE bool concat(Variant& x, const Variant& y) {
     if (!x.isString() || !y.isString() || x.asString().size() + y.asString().size() > kMaxStringLength)
         return false;
-    if (x.ownsStringUniquely()) x.mutableString() += y.asString();
-    else x = Variant::string(x.asString() + y.asString());
+    if (x.ownsStringUniquely()) {
+        chargeWork(bytesSpanned(y));
+        x.mutableString() += y.asString();
+    } else {
+        x = Variant::string(x.asString() + y.asString());
+        chargeWork(bytesSpanned(x));
+    }
     return true;
 }
 

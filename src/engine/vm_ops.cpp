@@ -7,6 +7,7 @@
 #include "engine/interpreter.h"
 #include "engine/ops.h"
 #include "engine/script_class.h"
+#include "engine/work_meter.h"
 
 namespace vbs {
 
@@ -152,6 +153,7 @@ int32_t Interpreter::appendInPlace(Variant& target, const Variant& x) {
         std::u16string text;
         if (int32_t e = ops::toString(value, text)) return e;
         if (target.asString().size() + text.size() > kMaxStringLength) return err::OutOfMemory;
+        chargeWork(text.size() * sizeof(char16_t));
         target.mutableString() += text;
         return 0;
     }
@@ -363,6 +365,7 @@ int32_t Interpreter::dimArray(Variant& target, Variant* bounds, int count, bool 
                     arr->elems[r * newLast + k] = old->elems[r * oldLast + k];
         }
     }
+    chargeWork(bytesSpanned(fresh));
     target = std::move(fresh);
     return 0;
 }

@@ -21,6 +21,7 @@
 #include "engine/object_cycles.h"
 #include "engine/script_class.h"
 #include "engine/vm_err.h"
+#include "engine/work_meter.h"
 
 namespace vbs {
 
@@ -46,6 +47,7 @@ Interpreter::~Interpreter() {
 
 void Interpreter::endScript() {
     beginOperation();  // the time limit holds for the Class_Terminate code too
+    WorkMeterScope meter(ticks_);
     for (int sweep = 0; sweep < kMaxTeardownSweeps; ++sweep) {
         bool released = releaseScriptVariables();
         bool terminated = terminateUnreachable();

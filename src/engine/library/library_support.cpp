@@ -1,6 +1,14 @@
 #include "engine/library/library_support.h"
 
+#include "engine/work_meter.h"
+
 namespace vbs::lib {
+
+int32_t readString(const Args& args, int i, std::u16string& out) {
+    int32_t e = ops::toString(args.at(i), out);
+    chargeWork(out.size() * sizeof(char16_t));
+    return e;
+}
 
 int32_t readCompareMode(const Args& args, int i, bool& textCompare) {
     int32_t mode = 0;

@@ -10,6 +10,7 @@
 #include "engine/object.h"
 #include "engine/ops.h"
 #include "engine/variant.h"
+#include "engine/work_meter.h"
 
 namespace vbs::lib {
 

@@ -301,6 +301,7 @@ int32_t fnInStr(CallContext&, Args args, Variant& result) {
     if (static_cast<size_t>(start) <= hay.size()) {
         size_t at = lib::findText(hay, needle, static_cast<size_t>(start - 1), textCompare);
         if (at != std::u16string::npos) position = static_cast<int32_t>(at) + 1;
+        chargeWork(((at == std::u16string::npos ? hay.size() : at) - (start - 1)) * sizeof(char16_t));
     }
     result = Variant::long_(position);
     return 0;
@@ -501,11 +502,14 @@ int32_t readTextList(const Variant& v, std::vector<std::u16string>& out) {
     if (!v.isArray()) return err::TypeMismatch;
     const ArrayData* data = v.asArray();
     if (data->dims() != 1) return err::InvalidProcCall;
+    size_t bytes = 0;
     for (const Variant& element : data->elems) {
         std::u16string s;
         if (int32_t e = ops::toString(element.deref(), s)) return e;
+        bytes += sizeof(Variant) + s.size() * sizeof(char16_t);
         out.push_back(std::move(s));
     }
+    chargeWork(bytes);
     return 0;
 }
 
