@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "engine/error_table.h"
-#include "engine/interpreter.h"
-#include "engine/locale.h"
-#include "engine/parser.h"
-#include "engine/work_meter.h"
+#include "engine/vm/interpreter.h"
+#include "engine/values/locale.h"
+#include "engine/syntax/parser.h"
+#include "engine/vm/work_meter.h"
 
 namespace vbs {
 

@@ -12,7 +12,7 @@
 
 #include "dialogs/input_box.h"
 #include "dialogs/question_dialog.h"
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 
 using namespace talvoro;
 using vbs::Variant;

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/ast.h"
+#include "engine/syntax/ast.h"
 
 namespace vbs::testing {
 

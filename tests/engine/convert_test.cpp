@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 #include "engine/variant.h"
 
 namespace {

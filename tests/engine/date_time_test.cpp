@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 #include "engine/variant.h"
 
 namespace {

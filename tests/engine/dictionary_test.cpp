@@ -2,7 +2,7 @@
 // invoke), as the interpreter drives it.
 #include <gtest/gtest.h>
 
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/library/dictionary.h"
 #include "dispatch_call.h"
 

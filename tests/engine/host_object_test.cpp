@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/host_object.h"
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 #include "engine/script_engine.h"
 
 namespace {

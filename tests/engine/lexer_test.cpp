@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/error_table.h"
-#include "engine/lexer.h"
-#include "engine/ops.h"
+#include "engine/syntax/lexer.h"
+#include "engine/values/ops.h"
 
 namespace vbs {
 namespace {

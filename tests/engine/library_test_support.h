@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/builtins.h"
-#include "engine/ops.h"
+#include "engine/library/builtins.h"
+#include "engine/values/ops.h"
 
 namespace vbs::testing {
 

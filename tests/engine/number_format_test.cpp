@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 #include "engine/variant.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "engine/host_object.h"
 #include "engine/library/dictionary.h"
-#include "engine/script_class.h"
+#include "engine/vm/script_class.h"
 #include "engine/script_engine.h"
 
 namespace {

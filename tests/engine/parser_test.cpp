@@ -8,7 +8,7 @@
 
 #include "ast_printer.h"
 #include "engine/error_table.h"
-#include "engine/parser.h"
+#include "engine/syntax/parser.h"
 
 namespace vbs {
 namespace {

@@ -1,9 +1,9 @@
 #include "script_host.h"
 
 #include "engine/host_object.h"
-#include "engine/interpreter.h"
-#include "engine/locale.h"
-#include "engine/ops.h"
+#include "engine/vm/interpreter.h"
+#include "engine/values/locale.h"
+#include "engine/values/ops.h"
 #include "engine/script_engine.h"
 
 namespace vbs::testing {

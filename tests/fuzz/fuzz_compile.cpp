@@ -5,9 +5,9 @@
 #include <new>
 #include <string_view>
 
-#include "engine/compiler.h"
-#include "engine/interpreter.h"
-#include "engine/parser.h"
+#include "engine/compile/compiler.h"
+#include "engine/vm/interpreter.h"
+#include "engine/syntax/parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string text = vbs::toU16(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 #include "window/main_window.h"
 
 namespace talvoro::testing {

@@ -1,7 +1,7 @@
 // Array and type-query built-ins: Array IsArray LBound UBound VarType
 // TypeName IsEmpty IsNull IsObject. (Split, Join and Filter make and read
 // arrays too, but they are string functions and live in strings.cpp.)
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/library/library_support.h"
 
 namespace vbs {

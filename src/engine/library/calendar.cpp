@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/locale.h"
-#include "engine/ops.h"
+#include "engine/values/locale.h"
+#include "engine/values/ops.h"
 
 namespace vbs::lib {
 

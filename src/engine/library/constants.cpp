@@ -2,7 +2,7 @@
 // vbOKCancel, vbRed, ...). Each entry builds its value on demand, because
 // string values live on the heap and a static Variant would be shared by
 // every engine in the process.
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 
 namespace vbs {
 

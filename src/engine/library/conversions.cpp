@@ -2,9 +2,9 @@
 // the two questions IsNumeric and IsDate. The conversion rules themselves live
 // in ops (the operators need them too); these functions only pick the target
 // subtype. Null cannot be converted (94), which ops reports.
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/library/library_support.h"
-#include "engine/locale.h"
+#include "engine/values/locale.h"
 
 namespace vbs {
 

@@ -6,12 +6,12 @@
 // component does (429).
 #include <array>
 
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/error_table.h"
-#include "engine/interpreter.h"
+#include "engine/vm/interpreter.h"
 #include "engine/library/dictionary.h"
 #include "engine/library/regexp.h"
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 
 namespace vbs {
 

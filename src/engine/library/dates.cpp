@@ -2,7 +2,7 @@
 // seconds (calendar.h); the clock is read through clock.h so tests can fix it.
 #include <cmath>
 
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/library/calendar.h"
 #include "engine/library/clock.h"
 #include "engine/library/library_support.h"

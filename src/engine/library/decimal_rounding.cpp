@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 
 namespace vbs::lib {
 

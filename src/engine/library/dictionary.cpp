@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "engine/error_table.h"
-#include "engine/interpreter.h"
+#include "engine/vm/interpreter.h"
 #include "engine/library/text_support.h"
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 
 namespace vbs {
 

@@ -5,11 +5,11 @@
 // pass it through.
 #include <cmath>
 
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/library/calendar.h"
 #include "engine/library/decimal_rounding.h"
 #include "engine/library/library_support.h"
-#include "engine/locale.h"
+#include "engine/values/locale.h"
 
 namespace vbs {
 

@@ -8,9 +8,9 @@
 #include "engine/arguments.h"
 #include "engine/error_table.h"
 #include "engine/object.h"
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 #include "engine/variant.h"
-#include "engine/work_meter.h"
+#include "engine/vm/work_meter.h"
 
 namespace vbs::lib {
 

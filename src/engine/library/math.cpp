@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/library/clock.h"
 #include "engine/library/decimal_rounding.h"
 #include "engine/library/library_support.h"

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "engine/error_table.h"
-#include "engine/ops.h"
+#include "engine/values/ops.h"
 
 namespace vbs {
 

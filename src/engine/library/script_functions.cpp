@@ -3,10 +3,10 @@
 // the HostHooks the application installed (ScriptEngine::SetHostHooks);
 // without a hook they fail with error 5 "Invalid procedure call or argument",
 // since there is no one to ask.
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/error_table.h"
-#include "engine/interpreter.h"
-#include "engine/ops.h"
+#include "engine/vm/interpreter.h"
+#include "engine/values/ops.h"
 
 namespace vbs {
 

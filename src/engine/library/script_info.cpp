@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/library/library_support.h"
-#include "engine/locale.h"
+#include "engine/values/locale.h"
 
 namespace vbs::lib {
 

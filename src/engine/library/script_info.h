@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 
 namespace vbs::lib {
 

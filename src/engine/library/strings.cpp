@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/builtins.h"
+#include "engine/library/builtins.h"
 #include "engine/library/library_support.h"
 #include "engine/library/text_support.h"
 
