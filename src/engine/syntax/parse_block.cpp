@@ -33,7 +33,7 @@ private:
 };
 
 // Marks "inside a block" while a nested body is parsed (Option Explicit,
-// Public, Sub and Class are only allowed at the top).
+// Public and Class are only allowed at the top; a Sub there is moved to it).
 class NestedScope {
 public:
     explicit NestedScope(bool& topLevel) : flag_(topLevel), saved_(topLevel) { flag_ = false; }
