@@ -29,13 +29,15 @@ const Invalid kLexical[] = {
     {"x = 1\r\ny = \"ab\r\nz = 2", 1033, 2, 8},
     {"s = \"a\" & \"b\ny = 1", 1033, 1, 13},
     {"x = 1e", 1031, 1, 5},
-    {"x = 11e9999", 1031, 1, 5},
-    {"x = 11e99999999999999999999", 1031, 1, 5},  // an exponent past any integer type
-    {"x = 0.000001e99999999999999999999", 1031, 1, 5},
+    {"x = 11e9999", 1031, 1, 12},  // too large: after the literal
+    {"x = 1e999", 1031, 1, 10},
+    {"x = 11e99999999999999999999", 1031, 1, 28},  // an exponent past any integer type
+    {"x = 0.000001e99999999999999999999", 1031, 1, 34},
     {"x = &H100000000", 1031, 1, 5},
     {"x = [abc", 1007, 1, 9},
     {"\tx = 1 2", 1025, 1, 8},
-    {kLongName.c_str(), 1030, 2, 5},
+    {kLongName.c_str(), 1030, 2, 261},  // just past the name
+    {"x = 1 _x", 1032, 1, 8},            // a `_` continuing no line: what follows it
 };
 
 const Invalid kSimpleStatements[] = {
@@ -71,7 +73,9 @@ const Invalid kSimpleStatements[] = {
     {"Set x", 1011, 1, 6},
     {"Const a 1", 1011, 1, 9},
     {"Const a = b", 1045, 1, 11},
-    {"Const a = 1 + 2", 1025, 1, 13},
+    {"Const a = 1 + 2", 1045, 1, 16},  // where the expression ends
+    {"Const x = 1 + \"a\"", 1045, 1, 18},
+    {"Const a = 1 2", 1025, 1, 13},
     {"Dim a(n)", 1026, 1, 7},
     {"Dim a(1,)", 1026, 1, 9},
     {"ReDim a", 1005, 1, 8},
@@ -93,10 +97,11 @@ const Invalid kSimpleStatements[] = {
     {"Randomize 1 2", 1025, 1, 13},
     {"x.y.z 1 2", 1025, 1, 9},
     {"Me = 1", 1037, 1, 1},
-    {"f(1, 2)", 1044, 1, 7},  // at the closing bracket
-    {"  obj.m(1, 2)", 1044, 1, 13},
-    {"f (1, 2), 3", 1044, 1, 8},
-    {"f(,)", 1044, 1, 4},
+    {"f(1, 2)", 1044, 1, 8},  // one past the closing bracket
+    {"strcomp(\"x\", \"y\")", 1044, 1, 18},
+    {"  obj.m(1, 2)", 1044, 1, 14},
+    {"f (1, 2), 3", 1044, 1, 9},
+    {"f(,)", 1044, 1, 5},
 };
 
 const Invalid kBlocks[] = {
@@ -106,6 +111,15 @@ const Invalid kBlocks[] = {
     {"If a Then For i = 1 To 2: Next", 1024, 1, 11},
     {"If a Then b = 1 Else End If", 1024, 1, 22},  // Else needs a statement
     {"If a Then\n x = 0 End If", 1042, 2, 8},
+    {"If a Then\nElseIf b Then\n x = 0 End If", 1042, 3, 8},
+    {"If False Then\nx = 0\nElse End If", 1024, 3, 6},
+    {"Select Case x\nCase 1\n x = True End Select", 1042, 3, 11},
+    {"While x\n x = 0 Wend", 1025, 2, 8},
+    {"While x\n x = 0 End While", 1024, 2, 8},
+    {"Do\n x = 0 Loop While False", 1025, 2, 8},
+    {"Do\n x = 0 Loop Until True", 1025, 2, 8},
+    {"Class C End Class", 1024, 1, 9},
+    {"Class C _\nEnd Class", 1024, 2, 1},
     {"x = 1 End If", 1042, 1, 7},
     {"End If", 1024, 1, 1},
     {"Else", 1024, 1, 1},
@@ -126,6 +140,8 @@ const Invalid kBlocks[] = {
     {"For i = To 3\nNext", 1023, 1, 9},
     {"For Each x c\nNext", 1046, 1, 12},
     {"For 5 = 1 To 2\nNext", 1040, 1, 5},
+    {"x = 1\nFor x.y = 1 To 3\nNext", 1040, 2, 9},  // after the whole target
+    {"x = 1\nFor Each x.y In Array(1)\nNext", 1040, 2, 14},
     {"For i = 1 To 2\n x = i Next", 1042, 2, 8},
     {"For i = 1 To 2\n If i Then x = i Next", 1042, 2, 18},
     {"x = 1\nNext", 1055, 2, 1},
@@ -137,8 +153,7 @@ const Invalid kBlocks[] = {
     {"Do While x Until y\nLoop", 1025, 1, 12},
     {"Do While a\nLoop Until b", 1025, 2, 6},
     {"Do\nLoop Until x y", 1025, 2, 14},
-    {"Do\n x = 1 Loop", 1042, 2, 8},
-    {"Do\n Sub f\n End Sub\nLoop", 1024, 2, 2},
+    {"Do\n x = 1 Loop", 1025, 2, 8},
     {"Loop", 1038, 1, 1},
     {"While x\n y", 1018, 2, 3},
     {"While x\n y\nEnd While", 1018, 3, 1},
@@ -161,7 +176,6 @@ const Invalid kProcedures[] = {
     {"Sub s\nEnd Function", 1016, 2, 5},
     {"Function f\nEnd Sub", 1015, 2, 5},
     {"Function f(a) f = a End Sub", 1015, 1, 25},
-    {"Sub s\n x = 1 End Sub", 1042, 2, 8},
     {"Sub s()\nEnd Sub x", 1025, 2, 9},
     {"Sub f() 5\nEnd Sub", 1024, 1, 9},
     {"Sub 5\nEnd Sub", 1010, 1, 5},
@@ -172,7 +186,7 @@ const Invalid kProcedures[] = {
     {"Public Sub\nEnd Sub", 1010, 1, 11},
     {"Sub s\n Private Sub t\n End Sub\nEnd Sub", 1024, 2, 2},
     {"Sub s\n Sub t\n End Sub\nEnd Sub", 1024, 2, 2},
-    {"If a Then\n Sub t\n End Sub\nEnd If", 1024, 2, 2},
+    {"Sub x)\nEnd Sub", 1005, 1, 6},
     {"Property Get x\nEnd Property", 1048, 1, 10},
     {"Public Default Function f\nEnd Function", 1048, 1, 8},
 };
@@ -183,7 +197,7 @@ const Invalid kNames[] = {
     {"Dim a, b, A", 1041, 1, 11},
     {"Const c = 1\nDim c", 1041, 2, 5},
     {"Dim x\nIf c Then\n Const x = 1\nEnd If", 1041, 3, 8},
-    {"Sub f\nEnd Sub\nFunction F\nEnd Function", 1041, 3, 10},
+    {"Sub f\nEnd Sub\nDim F", 1041, 3, 5},
     {"Dim f\nSub f\nEnd Sub", 1041, 2, 5},
     {"Sub f(a, b, a)\nEnd Sub", 1041, 1, 13},
     {"Sub s(ByVal a, ByVal a)\nEnd Sub", 1041, 1, 22},
@@ -211,13 +225,22 @@ const Invalid kClasses[] = {
     {"Class C\n Property Get p\n End Sub\nEnd Class", 1050, 3, 6},
     {"Class C\n Property Let x\n End Property\nEnd Class", 1054, 2, 16},
     {"Class C\n Property Set x()\n End Property\nEnd Class", 1054, 2, 18},
-    {"Class C\n Property Get p(a)\n End Property\n Property Let p(v)\n End Property\nEnd Class", 1051, 4, 15},
-    {"Class C\n Property Set p(a, v)\n End Property\n Property Get p\n End Property\nEnd Class", 1051, 4, 15},
-    {"Class C\n Sub Class_Terminate(a)\n End Sub\nEnd Class", 1053, 2, 6},
+    // 1051 and 1053 point after the arguments.
+    {"Class C\n Property Get p(a)\n End Property\n Property Let p(v)\n End Property\nEnd Class", 1051, 4, 19},
+    {"Class C\n Property Set p(a, v)\n End Property\n Property Get p\n End Property\nEnd Class", 1051, 4, 16},
+    {"Class C\nPublic x\nProperty Get P\nEnd Property\nProperty Let P(a, b)\nEnd Property\nEnd Class", 1051, 5, 21},
+    {"Class C\n Sub Class_Terminate(a)\n End Sub\nEnd Class", 1053, 2, 24},
+    {"Class C\nSub Class_Initialize(x)\nEnd Sub\nEnd Class", 1053, 2, 24},
+    {"Class C\nSub Class_Terminate(x)\nEnd Sub\nEnd Class", 1053, 2, 23},
+    {"Class C\n Sub S\n    Set Me = Nothing\n End Sub\nEnd Class", 1037, 3, 12},
     {"Class C\n Public Default x\nEnd Class", 1056, 2, 17},
     {"Class C\n Private Default Function f\n End Function\nEnd Class", 1057, 2, 10},
+    {"Class C\nDefault Private Function f()\nEnd Function\nEnd Class", 1057, 2, 1},
     {"Class C\n Public Default Property Let x(v)\n End Property\nEnd Class", 1058, 2, 26},
-    {"Class C\n Public Default Sub a\n End Sub\n Public Default Sub b\n End Sub\nEnd Class", 1052, 4, 9},
+    // A second default: at the word after Default.
+    {"Class C\n Public Default Sub a\n End Sub\n Public Default Sub b\n End Sub\nEnd Class", 1052, 4, 17},
+    {"Class C\nPublic Default Function F()\nEnd Function\nDim v\n  Public Default Function G()\n  End Function\nEnd Class",
+     1052, 5, 18},
 };
 
 std::u16string utf16(const char* utf8) {

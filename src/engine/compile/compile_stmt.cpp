@@ -62,6 +62,7 @@ void ProcCompiler::compileStmt(const Stmt& s) {
         break;
     }
     case StmtKind::Const: {
+        if (hoistedConsts_.count(&s)) break;
         size_t m = markStatement(s.pos);
         compileConst(static_cast<const ConstStmt&>(s));
         setResume(m);
@@ -240,6 +241,16 @@ void ProcCompiler::compileReDim(const ReDimStmt& s) {
         if (!emitRef(p, n.name)) { fail(err::SyntaxError, item.pos); return; }
         for (const auto& d : item.dims) compileExpr(*d);
         emit(Op::ReDim, 0, static_cast<int32_t>(item.dims.size()), s.preserve ? 1 : 0);
+    }
+}
+
+void ProcCompiler::hoistConsts(const Block& block) {
+    for (const auto& s : block) {
+        if (s->kind != StmtKind::Const) continue;
+        size_t m = markStatement(s->pos);
+        compileConst(static_cast<const ConstStmt&>(*s));
+        setResume(m);
+        hoistedConsts_.insert(s.get());
     }
 }
 

@@ -183,6 +183,7 @@ ScriptError UnitCompiler::run() {
         // The value is left on the stack; the VM stores it in the result slot.
         main.code.push_back(Instr{Op::StoreRaw, 0, main.resultSlot, 0});
     } else {
+        if (global) pc.hoistConsts(program.statements);
         pc.compileBlock(program.statements);
     }
     pc.finish();

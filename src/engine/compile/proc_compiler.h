@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/compile/bytecode.h"
@@ -78,6 +79,9 @@ public:
         return first;
     }
     void declareLocalsIn(const Block& block);
+    // Global code: the script's own Const statements are set before its
+    // first statement runs, so a constant may be used above its declaration.
+    void hoistConsts(const Block& block);
     void compileBlock(const Block& block);
     void compileExprTop(const Expr& e) { compileExpr(e); }
     void finish() {
@@ -86,6 +90,8 @@ public:
     }
 
 private:
+    std::unordered_set<const Stmt*> hoistedConsts_;  // compiled by hoistConsts already
+
     // ---- emitting --------------------------------------------------------------
     int32_t pc() const { return static_cast<int32_t>(proc_.code.size()); }
     int32_t emit(Op op, int32_t a = 0, int32_t b = 0, uint8_t c = 0) {

@@ -312,6 +312,7 @@ struct ProcedureStmt : Stmt {
     std::u16string name;
     Pos namePos;
     std::vector<Param> params;
+    Pos headerEnd;  // just past the name or the closing bracket of the arguments
     Block body;
     int endLine = 0;  // line of End Sub/Function/Property
     explicit ProcedureStmt(Pos p) : Stmt(StmtKind::Procedure, p) {}

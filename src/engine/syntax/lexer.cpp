@@ -135,7 +135,7 @@ public:
             size_t before = tokens_.size();
             blankBefore_ = sawBlank || atLineStart_;
             scanToken();
-            if (tokens_.size() > before) tokens_[before].spaceBefore = blankBefore_;
+            if (tokens_.size() > before) tokens_[before].spaceBefore = blankBefore_ && !continuesChain(tokens_[before]);
             if (failed_) break;
             atLineStart_ = !tokens_.empty() && tokens_.back().kind == TokenKind::NewLine;
         }
@@ -155,7 +155,12 @@ private:
     bool atLineStart_ = true;
     bool blankBefore_ = false;  // before the token being scanned
     bool failed_ = false;
+    // The last thing skipped was the line break of a `_` continuation, with no
+    // blank after it: a dot there (`obj _` newline `.Ret()`) continues the chain.
+    bool rightAfterContinuation_ = false;
     std::vector<Token> tokens_;
+
+    bool continuesChain(const Token& t) const { return t.kind == TokenKind::Dot && rightAfterContinuation_; }
 
     bool atEnd() const { return at_ >= src_.size(); }
     char16_t peek(size_t ahead = 0) const {
@@ -204,13 +209,16 @@ private:
 
     bool skipBlanksAndContinuations() {
         bool any = false;
+        rightAfterContinuation_ = false;
         while (!atEnd()) {
             if (isBlank(peek())) {
                 ++at_;
+                rightAfterContinuation_ = false;
             } else if (isContinuationAt(at_)) {
                 ++at_;
                 while (!atEnd() && isBlank(peek())) ++at_;
                 if (!atEnd()) consumeLineBreak();
+                rightAfterContinuation_ = true;
             } else {
                 break;
             }
@@ -272,7 +280,8 @@ private:
     void scanWord(ast::Pos pos, size_t start) {
         while (!atEnd() && (isLetter(peek()) || isDigit(peek()) || peek() == u'_')) ++at_;
         std::u16string_view word = src_.substr(start, at_ - start);
-        if (word.size() > kMaxIdentifierLength) return fail(err::IdentifierTooLong, pos);
+        // Reported just past the name, where the lexer found it too long.
+        if (word.size() > kMaxIdentifierLength) return fail(err::IdentifierTooLong, here());
         TokenKind kind = keywordKind(word);
         bool afterDot = !tokens_.empty() && tokens_.back().kind == TokenKind::Dot;
         // `Rem` starts a comment, except as a member name (obj.Rem).
@@ -316,7 +325,8 @@ private:
         std::string ascii;
         for (size_t i = start; i < at_; ++i) ascii.push_back(static_cast<char>(src_[i]));
         double value = ops::readAsciiDecimal(ascii);
-        if (!std::isfinite(value)) return fail(err::InvalidNumber, pos);
+        // Too large (1e999): reported after the literal, once it has been read.
+        if (!std::isfinite(value)) return fail(err::InvalidNumber, here());
         pushLiteral(pos, start, isFloat ? Variant::double_(value) : wholeNumberValue(value));
     }
 
@@ -362,7 +372,7 @@ private:
         t.pos = pos;
         t.text = std::u16string(src_.substr(nameStart, at_ - nameStart));
         ++at_;
-        if (t.text.size() > kMaxIdentifierLength) return fail(err::IdentifierTooLong, pos);
+        if (t.text.size() > kMaxIdentifierLength) return fail(err::IdentifierTooLong, here());
         tokens_.push_back(std::move(t));
     }
 
@@ -412,6 +422,10 @@ private:
             else if (next == u'<') { kind = TokenKind::NotEqual; length = 2; }
             else kind = TokenKind::Greater;
             break;
+        // A `_` that continues no line (`x = 1 _x`) is taken as the start of
+        // a continuation; what follows it is the invalid character.
+        case u'_':
+            return fail(err::InvalidCharacter, {pos.line, pos.column + 1});
         default:
             return fail(err::InvalidCharacter, pos);
         }

@@ -33,7 +33,7 @@ private:
 };
 
 // Marks "inside a block" while a nested body is parsed (Option Explicit,
-// Public, Sub and Class are only allowed at the top).
+// Public and Class are only allowed at the top; a Sub there is moved to it).
 class NestedScope {
 public:
     explicit NestedScope(bool& topLevel) : flag_(topLevel), saved_(topLevel) { flag_ = false; }
@@ -50,25 +50,43 @@ private:
 
 // Statements separated by line breaks or colons, up to a word that closes
 // a block.
-bool Parser::parseBlock(Block& out, int headerLine) {
+bool Parser::parseBlock(Block& out, int headerLine, BlockKind kind) {
     NestingGuard guard(*this);
     if (!guard.ok()) return false;
     while (true) {
         while (at(TokenKind::NewLine) || at(TokenKind::Colon)) advance();
         if (closesBlock(tok().kind)) return true;
-        if (!parseStatement(out) || !endStatementInBlock(headerLine)) return false;
+        if (!parseStatement(out) || !endStatementInBlock(headerLine, kind)) return false;
     }
 }
 
 // After a statement of a block: a separator, or a closing word that ends the
-// statement too. Without a colon that word must start a line of its own
-// (error 1042), unless the block was opened on this same line:
-// `Sub Show(s) WScript.Echo s End Sub`, `Do : n = n + 1 Loop Until n > 3`.
-bool Parser::endStatementInBlock(int headerLine) {
+// statement too. Any closing word may do so when the block was opened on this
+// same line: `Sub Show(s) WScript.Echo s End Sub`, `Do : n = n + 1 Loop Until n > 3`.
+bool Parser::endStatementInBlock(int headerLine, BlockKind kind) {
     if (atEndOfStatement()) return true;
     if (!closesBlock(tok().kind)) return fail(err::ExpectedEndOfStatement);
     if (headerLine == logicalLine()) return true;
-    return fail(err::MustBeFirstStatement);
+    return closingWordAfterStatement(kind);
+}
+
+// A closing word after a statement of a block opened on an earlier line.
+// The ends of procedures and classes may follow a statement directly
+// (`x = 1 End Sub`, `f = x End Function End Class`), and so may the `End If`
+// of an Else block; the other closers may not, each with its own error.
+bool Parser::closingWordAfterStatement(BlockKind kind) {
+    switch (tok().kind) {
+    case TokenKind::KwLoop: case TokenKind::KwWend: return fail(err::ExpectedEndOfStatement);
+    case TokenKind::KwEnd: break;
+    default: return fail(err::MustBeFirstStatement);
+    }
+    const Token& what = peekToken(1);
+    switch (what.kind) {
+    case TokenKind::KwSub: case TokenKind::KwFunction: case TokenKind::KwClass: return true;
+    case TokenKind::KwIf: return kind == BlockKind::Else || fail(err::MustBeFirstStatement);
+    case TokenKind::KwWhile: return fail(err::ExpectedStatement);  // no such closer
+    default: return isWord(what, u"property") || fail(err::MustBeFirstStatement);
+    }
 }
 
 // `End <what>`; a different word after End is `errorIfOther`, no End at all
@@ -111,7 +129,10 @@ bool Parser::parseIf(Block& out) {
     int elseLine = logicalLine();
     if (accept(TokenKind::KwElse)) {
         stmt->hasElse = true;
-        if (!parseBlock(stmt->elseBody, elseLine)) return false;
+        // `Else End If` on one line is not a closed Else block but an Else
+        // still waiting for its statement.
+        if (at(TokenKind::KwEnd)) return fail(err::ExpectedStatement);
+        if (!parseBlock(stmt->elseBody, elseLine, BlockKind::Else)) return false;
     }
     if (!expectEnd(TokenKind::KwIf, err::ExpectedIf)) return false;
     out.push_back(std::move(stmt));
@@ -124,9 +145,10 @@ bool Parser::parseSingleLineIf(IfStmt& stmt) {
     if (!parseSingleLineBody(stmt.branches.back().body)) return false;
     if (accept(TokenKind::KwElse)) {
         stmt.hasElse = true;
-        // An Else with nothing after it (`If a Then b Else End If`) is no one-line If.
+        // The Else may stay empty (`If a Then b Else`), but `Else End If`
+        // is no one-line If.
+        if (at(TokenKind::KwEnd)) return fail(err::ExpectedStatement);
         if (!parseSingleLineBody(stmt.elseBody)) return false;
-        if (stmt.elseBody.empty()) return fail(err::ExpectedStatement);
     }
     // An `End If` after a one-line If is tolerated: `If a Then b: End If`.
     if (at(TokenKind::KwEnd) && peekToken(1).kind == TokenKind::KwIf) {
@@ -208,7 +230,7 @@ bool Parser::parseFor(Block& out) {
     NestedScope nested(topLevel_);
     int headerLine = logicalLine();
     if (!at(TokenKind::Identifier) && !at(TokenKind::Dot)) return fail(err::InvalidForControl);
-    stmt->variable = parseChainStart();
+    stmt->variable = parseControlVariable();
     if (!stmt->variable || !expect(TokenKind::Equal, err::ExpectedEquals)) return false;
     stmt->from = parseExpression();
     if (!stmt->from || !expect(TokenKind::KwTo, err::ExpectedTo)) return false;
@@ -235,7 +257,7 @@ bool Parser::parseForEach(Block& out, Pos pos) {
     NestedScope nested(topLevel_);
     int headerLine = logicalLine();
     if (!at(TokenKind::Identifier) && !at(TokenKind::Dot)) return fail(err::InvalidForControl);
-    stmt->variable = parseChainStart();
+    stmt->variable = parseControlVariable();
     if (!stmt->variable || !expect(TokenKind::KwIn, err::ExpectedIn)) return false;
     stmt->collection = parseExpression();
     if (!stmt->collection) return false;
@@ -247,6 +269,16 @@ bool Parser::parseForEach(Block& out, Pos pos) {
     if (!parseNext()) return false;
     out.push_back(std::move(stmt));
     return true;
+}
+
+// A loop's variable is a plain name: `For x.y = 1` or `For Each a(0) In c`
+// is refused after the whole target, at the `=` or the `In`.
+ExprPtr Parser::parseControlVariable() {
+    ExprPtr variable = parseChainStart();
+    if (!variable || (!at(TokenKind::Dot) && !at(TokenKind::LParen))) return variable;
+    if (!continueChain(std::move(variable), nullptr)) return nullptr;
+    fail(err::InvalidForControl);
+    return nullptr;
 }
 
 // `Next`, optionally naming the loop variable.

@@ -43,9 +43,11 @@ constexpr unsigned kAnyProperty = kPropertyGet | kPropertyLet | kPropertySet;
 
 class Scope {
 public:
-    // False if `name` is already declared in a way that excludes `use`.
-    bool declare(const std::u16string& name, unsigned use) {
+    // False if `name` is already declared in a way that excludes `use`. In
+    // the script a procedure may be defined again (the later one wins).
+    bool declare(const std::u16string& name, unsigned use, bool procedureMayRepeat = false) {
         unsigned& existing = uses_[folded(name)];
+        if (procedureMayRepeat && existing == kProcedure && use == kProcedure) return true;
         bool clash = existing != 0 && ((existing & use) != 0 || (existing & ~kAnyProperty) != 0 ||
                                        (use & ~kAnyProperty) != 0);
         existing |= use;
@@ -72,8 +74,8 @@ private:
         return false;
     }
 
-    bool declare(Scope& scope, const std::u16string& name, unsigned use, Pos pos) {
-        return scope.declare(name, use) || report(pos);
+    bool declare(Scope& scope, const std::u16string& name, unsigned use, Pos pos, bool procedureMayRepeat = false) {
+        return scope.declare(name, use, procedureMayRepeat) || report(pos);
     }
 
     // Declarations of one block and the blocks nested in it. At script level
@@ -96,7 +98,7 @@ private:
             return true;
         case StmtKind::Procedure: {
             const auto& proc = static_cast<const ProcedureStmt&>(s);
-            return (!scriptLevel || declare(scope, proc.name, useOf(proc.procKind), proc.namePos)) &&
+            return (!scriptLevel || declare(scope, proc.name, useOf(proc.procKind), proc.namePos, true)) &&
                    checkProcedure(proc);
         }
         case StmtKind::Class: {

@@ -36,17 +36,21 @@ struct ContextSnapshot {
 }  // namespace
 
 // (Sub | Function | Property (Get | Let | Set)) name [( params )] block End (Sub | Function | Property)
+// One declared inside a block of the script (`If False Then` newline `Sub s`)
+// is declared as if it stood outside it: it goes to the script's own list.
 bool Parser::parseProcedure(Block& out, Visibility visibility, bool isDefault, Pos pos) {
+    bool inScriptBlock = !topLevel_ && !inClass_;
     auto proc = parseProcedureNode(visibility, isDefault, pos);
     if (!proc) return false;
-    out.push_back(std::move(proc));
+    (inScriptBlock ? program_->statements : out).push_back(std::move(proc));
     return true;
 }
 
 // The same, as a node of its own (parseProcedure adds it to the block).
 std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility, bool isDefault, Pos pos) {
-    // Procedures stand at the top of a script or directly in a class.
-    if (procedure_ || !topLevel_) return fail(err::ExpectedStatement), nullptr;
+    // Procedures stand in the script (at its top or in its blocks) or directly
+    // in a class, never in another procedure.
+    if (procedure_) return fail(err::ExpectedStatement), nullptr;
     auto proc = std::make_unique<ProcedureStmt>(pos);
     proc->visibility = visibility;
     proc->isDefault = isDefault;
@@ -73,9 +77,13 @@ std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility,
     if (!at(TokenKind::Identifier)) return fail(err::ExpectedIdentifier), nullptr;
     proc->name = tok().text;
     proc->namePos = tok().pos;
-    Pos namePos = tok().pos;
     advance();
-    if (accept(TokenKind::LParen) && !parseParams(proc->params)) return nullptr;
+    if (accept(TokenKind::LParen)) {
+        if (!parseParams(proc->params)) return nullptr;
+    } else if (!atEndOfStatement()) {
+        return fail(err::ExpectedLParen), nullptr;  // `Sub x)`
+    }
+    proc->headerEnd = tok().pos;
     // The body may begin on the header's line: `Sub Show(s) WScript.Echo s : End Sub`.
 
     if ((proc->procKind == ProcKind::PropertyLet || proc->procKind == ProcKind::PropertySet) &&
@@ -84,7 +92,7 @@ std::unique_ptr<ProcedureStmt> Parser::parseProcedureNode(Visibility visibility,
     bool classEvent = sameName(proc->name, u"class_initialize") ||
                       sameName(proc->name, u"class_terminate");
     if (inClass_ && classEvent && proc->procKind == ProcKind::Sub && !proc->params.empty())
-        return failAt(err::InitTerminateArgs, namePos), nullptr;
+        return fail(err::InitTerminateArgs), nullptr;  // after the arguments
 
     ContextSnapshot saved{doDepth_, forDepth_, procedure_, topLevel_};
     doDepth_ = forDepth_ = 0;
@@ -135,6 +143,8 @@ bool Parser::parseClass(Block& out) {
     cls->name = tok().text;
     cls->namePos = tok().pos;
     advance();
+    // `Class C End Class` on one line: the class needs a line break first.
+    if (at(TokenKind::KwEnd)) return fail(err::ExpectedStatement);
     if (!atEndOfStatement()) return fail(err::ExpectedEndOfStatement);
 
     inClass_ = true;
@@ -143,7 +153,8 @@ bool Parser::parseClass(Block& out) {
     while (ok) {
         while (at(TokenKind::NewLine) || at(TokenKind::Colon)) advance();
         if (at(TokenKind::KwEnd) || at(TokenKind::EndOfInput)) break;
-        ok = parseClassMember(*cls) && (atEndOfStatement() || fail(err::ExpectedEndOfStatement));
+        // A member may be followed by End Class on its line: `Public x End Class`.
+        ok = parseClassMember(*cls) && (atEndOfStatement() || closesClass() || fail(err::ExpectedEndOfStatement));
     }
     inClass_ = false;
     if (!ok || !expectEnd(TokenKind::KwClass, err::ExpectedClass) || !checkPropertyArguments(*cls)) return false;
@@ -167,6 +178,8 @@ bool Parser::parseClassMember(ClassStmt& cls) {
         if (!parseProcedure(parsed, Visibility::Default, false, pos)) return false;
         break;
     default:
+        // Default comes after Public: `Default Public Function f`, `Default Private ...`.
+        if (atWord(u"default")) return fail(err::DefaultMustBePublic);
         if (!atPropertyHeader()) return fail(err::ExpectedStatement);
         if (!parseProcedure(parsed, Visibility::Default, false, pos)) return false;
         break;
@@ -192,7 +205,7 @@ bool Parser::checkPropertyArguments(const ClassStmt& cls) {
             const ProcedureStmt& earlier = *cls.members[j];
             if (!isProperty(earlier.procKind) || !sameName(earlier.name, later.name)) continue;
             if (indexArguments(earlier) != indexArguments(later))
-                return failAt(err::InconsistentPropertyArgs, later.namePos);
+                return failAt(err::InconsistentPropertyArgs, later.headerEnd);
             break;
         }
     }

@@ -66,7 +66,8 @@ bool Parser::parseNameStatement(Block& out) {
 
     if (info.endedWithParens) {
         auto* call = static_cast<CallExpr*>(chain.get());
-        if (call->args.size() >= 2) return failAt(err::ParensCallingSub, info.closeParenPos);
+        if (call->args.size() >= 2)
+            return failAt(err::ParensCallingSub, {info.closeParenPos.line, info.closeParenPos.column + 1});
         bool oneArgument = call->args.size() == 1 && call->args[0]->kind != ExprKind::Missing;
         // What follows must continue that argument (an operator) or add more
         // (a comma); `f(1) x` instead calls what f(1) returns, with x.
@@ -137,7 +138,8 @@ bool Parser::parseSet(Block& out) {
     if (!start) return false;
     ExprPtr target = continueChain(std::move(start), nullptr);
     if (!target) return false;
-    if (target->kind == ExprKind::Me) return failAt(err::InvalidUseOfMe, target->pos);
+    // `Set Me = x` is reported at the `=`.
+    if (target->kind == ExprKind::Me) return fail(err::InvalidUseOfMe);
     if (!expect(TokenKind::Equal, err::ExpectedEquals)) return false;
     ExprPtr value = parseExpression();
     if (!value) return false;
@@ -241,6 +243,12 @@ bool Parser::parseConst(Block& out, Visibility visibility, Pos pos) {
         if (!expect(TokenKind::Equal, err::ExpectedEquals)) return false;
         decl.value = parseConstValue();
         if (!decl.value) return false;
+        // `Const x = 1 + "a"`: an operator after the literal makes it an
+        // expression, refused where that expression ends.
+        const Expr* literal = decl.value.get();
+        decl.value = continueExpression(std::move(decl.value));
+        if (!decl.value) return false;
+        if (decl.value.get() != literal) return fail(err::ExpectedLiteralConstant);
         stmt->consts.push_back(std::move(decl));
     } while (accept(TokenKind::Comma));
     out.push_back(std::move(stmt));
@@ -284,9 +292,10 @@ bool Parser::parseVisibilityStatement(Block& out) {
     if (atWord(u"default")) {
         if (!inClass_) return fail(err::MustBeInsideClass);
         if (visibility != Visibility::Public) return fail(err::DefaultMustBePublic);
+        advance();
+        // A second default is reported at the word after Default.
         if (classHasDefault_) return fail(err::MultipleDefaults);
         isDefault = classHasDefault_ = true;
-        advance();
         if (!at(TokenKind::KwSub) && !at(TokenKind::KwFunction) && !atPropertyHeader())
             return fail(err::DefaultOnlyOnMember);
     }

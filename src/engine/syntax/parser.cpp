@@ -47,9 +47,11 @@ bool Parser::expect(TokenKind k, int errorIfMissing) {
     return fail(errorIfMissing);
 }
 
-bool Parser::atWord(std::u16string_view lowerWord) const {
-    if (!at(TokenKind::Identifier)) return false;
-    const std::u16string& text = tok().text;
+bool Parser::atWord(std::u16string_view lowerWord) const { return isWord(tok(), lowerWord); }
+
+bool isWord(const Token& t, std::u16string_view lowerWord) {
+    if (t.kind != TokenKind::Identifier) return false;
+    const std::u16string& text = t.text;
     if (text.size() != lowerWord.size()) return false;
     for (size_t i = 0; i < text.size(); ++i)
         if (lowerAscii(text[i]) != lowerWord[i]) return false;

@@ -22,12 +22,19 @@ using namespace vbs::ast;
 struct ChainInfo {
     bool endedWithParens = false;
     Pos parenPos;       // the `(` of the last argument list
-    Pos closeParenPos;  // and its `)`, where error 1044 points
+    Pos closeParenPos;  // and its `)`; error 1044 points one past it
 };
+
+// An identifier whose text is `lowerWord` in any case (Error, Resume, ...).
+bool isWord(const Token& t, std::u16string_view lowerWord);
 
 // parseBlock's `headerLine` for blocks that no statement header opens (the
 // script itself): a closing word after a statement never ends them.
 constexpr int kNoHeaderLine = -1;
+
+// The block an Else opens may be closed by `End If` right after a statement
+// on the same line; other blocks have stricter rules (endStatementInBlock).
+enum class BlockKind { Other, Else };
 
 class Parser {
 public:
@@ -98,14 +105,16 @@ public:
     // `headerLine` is the logicalLine() of the statement that opens the block:
     // on that line a closing word may follow a statement without a colon
     // (`Function f() f = 1 End Function`).
-    bool parseBlock(Block& out, int headerLine);
-    bool endStatementInBlock(int headerLine);
+    bool parseBlock(Block& out, int headerLine, BlockKind kind = BlockKind::Other);
+    bool endStatementInBlock(int headerLine, BlockKind kind);
+    bool closingWordAfterStatement(BlockKind kind);
     bool parseIf(Block& out);
     bool parseSingleLineIf(IfStmt& stmt);
     bool parseSingleLineBody(Block& out);
     bool parseSelect(Block& out);
     bool parseFor(Block& out);
     bool parseForEach(Block& out, Pos pos);
+    ExprPtr parseControlVariable();
     bool parseNext();
     bool parseDo(Block& out);
     bool parseWhile(Block& out);
@@ -119,6 +128,7 @@ public:
     bool parseClass(Block& out);
     bool parseClassMember(ClassStmt& cls);
     bool checkPropertyArguments(const ClassStmt& cls);
+    bool closesClass() const { return at(TokenKind::KwEnd) && peekToken(1).kind == TokenKind::KwClass; }
 
 private:
     std::u16string_view source_;

@@ -58,8 +58,9 @@ constexpr int32_t kTicksPerClockCheck = 4096;
 enum class GlobalKind : uint8_t { Variable, Constant, Procedure, Class, Object };
 
 struct GlobalInfo {
-    std::u16string name;  // as first written
+    std::u16string name;  // as first written; `[]` declares the empty name
     GlobalKind kind = GlobalKind::Variable;
+    bool hidden = false;  // a compiler's temporary, found by no name
     Procedure* proc = nullptr;
     std::shared_ptr<ClassInfo> cls;
 };
@@ -132,7 +133,7 @@ public:
 
     // ---- the global table (the compiler declares, the VM reads by index) ----
     int32_t findGlobal(std::u16string_view foldedName) const;
-    int32_t declareGlobal(std::u16string_view name, GlobalKind kind);
+    int32_t declareGlobal(std::u16string_view name, GlobalKind kind, bool hidden = false);
     GlobalInfo& globalInfo(int32_t index) { return globalInfos_[static_cast<size_t>(index)]; }
     Variant& globalValue(int32_t index) { return globalValues_[static_cast<size_t>(index)]; }
     size_t globalCount() const { return globalInfos_.size(); }

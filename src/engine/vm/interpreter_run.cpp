@@ -49,6 +49,13 @@ bool onlyBlanksFrom(std::u16string_view text, int line, int column) {
     return true;
 }
 
+void reportAsSyntaxError(ScriptError& error) {
+    if (!isCompileError(error.number)) return;
+    error.number = err::SyntaxError;
+    error.description = toU16(errorText(err::SyntaxError));
+    error.source = toU16(kCompileSource);
+}
+
 }  // namespace
 
 Interpreter::Interpreter() {
@@ -65,21 +72,22 @@ int32_t Interpreter::findGlobal(std::u16string_view foldedName) const {
 
 // Past kMaxGlobals this throws std::bad_alloc: compileAndCommit turns it into
 // "Out of memory" for the unit being compiled (resolveName checks first).
-int32_t Interpreter::declareGlobal(std::u16string_view name, GlobalKind kind) {
+int32_t Interpreter::declareGlobal(std::u16string_view name, GlobalKind kind, bool hidden) {
     if (globalValues_.size() >= kMaxGlobals) throw std::bad_alloc();
     auto index = static_cast<int32_t>(globalInfos_.size());
     GlobalInfo info;
     info.name = std::u16string(name);
     info.kind = kind;
+    info.hidden = hidden;
     globalInfos_.push_back(std::move(info));
     globalValues_.emplace_back();
-    if (!name.empty()) globalIndex_[foldName(name)] = index;
+    if (!hidden) globalIndex_[foldName(name)] = index;
     return index;
 }
 
 void Interpreter::rollbackGlobals(size_t mark) {
     while (globalInfos_.size() > mark) {
-        if (!globalInfos_.back().name.empty()) globalIndex_.erase(foldName(globalInfos_.back().name));
+        if (!globalInfos_.back().hidden) globalIndex_.erase(foldName(globalInfos_.back().name));
         globalInfos_.pop_back();
         globalValues_.pop_back();
     }
@@ -95,8 +103,8 @@ int32_t Interpreter::takeHiddenGlobals(int32_t count) {
         if (run.count == 0) freeHiddenRuns_.erase(freeHiddenRuns_.begin() + static_cast<std::ptrdiff_t>(i));
         return first;
     }
-    int32_t first = declareGlobal(u"", GlobalKind::Variable);
-    for (int32_t i = 1; i < count; ++i) declareGlobal(u"", GlobalKind::Variable);
+    int32_t first = declareGlobal(u"", GlobalKind::Variable, true);
+    for (int32_t i = 1; i < count; ++i) declareGlobal(u"", GlobalKind::Variable, true);
     return first;
 }
 
@@ -162,12 +170,12 @@ int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression,
     ParseResult parsed = parse(text, expression ? ParseMode::Expression : ParseMode::Statements);
     if (parsed.error.number) {
         error_ = parsed.error;
-        // An expression to evaluate that stops short ("1 + ") is a plain
-        // syntax error, as the Windows engine reports it.
-        if (expression && error_.number == err::ExpectedExpression && onlyBlanksFrom(text, error_.line, error_.column)) {
-            error_.number = err::SyntaxError;
-            error_.description = toU16(errorText(err::SyntaxError));
-        }
+        // Text given to Eval, Execute or ExecuteGlobal reports every compile
+        // error as a plain syntax error, and so does an expression the host
+        // evaluates that stops short ("1 + ").
+        bool stopsShort = expression && error_.number == err::ExpectedExpression &&
+                          onlyBlanksFrom(text, error_.line, error_.column);
+        if (dynamic || stopsShort) reportAsSyntaxError(error_);
         if (error_.source.empty()) error_.source = toU16(kCompileSource);
         if (error_.text.empty()) {
             CodeUnit whole;
@@ -206,6 +214,7 @@ int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression,
         rollbackGlobals(mark);
         if (compiled.main) releaseHiddenGlobals(compiled.main->hiddenGlobals);
         error_ = compileError;
+        if (dynamic) reportAsSyntaxError(error_);
         error_.text = unit->lineText(error_.line);
         errorPlaced_ = !dynamic;
         if (dynamic) { error_.line = 0; error_.column = 0; }

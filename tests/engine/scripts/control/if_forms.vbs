@@ -51,3 +51,11 @@ For Each v In Array(1, 2, 3, 4)
 Next
 '> 2 even, small
 '> 4 even, big
+
+' A one-line If's Else may stay empty.
+x = 0
+If false Then x = 1 Else
+If false Then x = 2 Else:
+If true Then x = x + 5 Else
+WScript.Echo x
+'> 5

@@ -33,3 +33,32 @@ Case "a" Show "a"
 Case Else Show "else"
 End Select
 '> else
+
+' The ends of procedures and classes, and the End If of an Else block, may
+' follow a statement of a block opened on an earlier line.
+Sub SetTo(ByRef v)
+    v = 1 End Sub
+Sub ShowIt(v)
+    Call Show(v)End Sub
+Function Zero()
+    Zero = 0 End Function
+Class Holder
+    Public a End Class
+Class Holder2
+    Dim b End Class
+Class Holder3
+    Function Z()
+        Z = 0 End Function End Class
+Class Holder4
+    Private v
+    Public Default Property Get P()
+        P = "prop" End Property End Class
+SetTo w
+ShowIt w & Zero() & (New Holder3).Z() & (New Holder4)
+'> 100prop
+If False Then
+    x = 1
+Else
+    x = 3 End If
+Show x
+'> 3

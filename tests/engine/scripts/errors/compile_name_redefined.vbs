@@ -1,6 +1,8 @@
-' Two procedures with one name.
-Sub Twin()
-End Sub
-Function Twin()
-End Function
-'!error 1041 line 4 "Name redefined"
+' Two procedures with one name inside one class.
+Class Twins
+    Sub Twin()
+    End Sub
+    Function Twin()
+    End Function
+End Class
+'!error 1041 line 5 "Name redefined"

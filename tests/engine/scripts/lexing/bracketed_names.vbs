@@ -18,3 +18,9 @@ WScript.Echo [add two](3, 4)
 plain = 9
 WScript.Echo [plain]
 '> 9
+
+' [] is a name too, the empty one.
+Dim []
+[] = "empty"
+WScript.Echo [] & "!"
+'> empty!

@@ -38,21 +38,36 @@ WScript.Echo madeGlobal, loc
 WScript.Echo TypeName(Eval("1")), TypeName(Eval("""s""")), TypeName(Eval("1.5")), TypeName(Eval("x > 0"))
 '> Integer String Double Boolean
 
-' A syntax error in the text is raised when Execute runs.
+' A compile error in the text is raised when Execute runs, always as a plain
+' syntax error of the compiler, whatever the error would be in a script.
 On Error Resume Next
 Execute "5 * 4"
-WScript.Echo Err.Number, Err.Description
-'> 1024 Expected statement
+WScript.Echo Err.Number, Err.Description, Err.Source
+'> 1002 Syntax error Microsoft VBScript compilation error
 Err.Clear
-' An expression that stops short is a plain syntax error; a missing operand
-' before more text keeps its own number.
 v = Eval("1 +")
 WScript.Echo Err.Number, Err.Description
 '> 1002 Syntax error
 Err.Clear
 v = Eval("1 + * 2")
-WScript.Echo Err.Number, Err.Description
-'> 1023 Expected expression
+WScript.Echo Err.Number
+'> 1002
+Err.Clear
+Execute "x = "
+WScript.Echo Err.Number
+'> 1002
+Err.Clear
+Eval "Dim v"
+WScript.Echo Err.Number
+'> 1002
+Err.Clear
+v = Eval("&O8")
+WScript.Echo Err.Number
+'> 1002
+Err.Clear
+ExecuteGlobal "Sub s(a, a)" & vbLf & "End Sub"
+WScript.Echo Err.Number, Err.Source
+'> 1002 Microsoft VBScript compilation error
 Err.Clear
 
 ' Execute and ExecuteGlobal run text only: a number is a Type mismatch.
