@@ -121,7 +121,12 @@ int32_t fnRight(CallContext&, Args args, Variant& result) {
     });
 }
 
+// `Mid(s, start, )`: a length written as left out is no length at all (94),
+// whatever the start; a length not written is the rest of the text.
+bool leftOutInCall(const Args& args, int i) { return i < args.size() && args.missing(i); }
+
 int32_t fnMid(CallContext&, Args args, Variant& result) {
+    if (leftOutInCall(args, 2)) return err::InvalidUseOfNull;
     int32_t start = 0, length = -1;
     if (int32_t e = readLong(args, 1, start)) return e;
     if (start < 1) return err::InvalidProcCall;
@@ -226,7 +231,7 @@ int32_t fnChr(CallContext&, Args args, Variant& result) {
 int32_t fnChrB(CallContext&, Args args, Variant& result) {
     int32_t code = 0;
     if (int32_t e = readLong(args, 0, code)) return e;
-    if (code < 0 || code > 255) return err::InvalidProcCall;
+    if (code < 0 || code > 255) return err::Overflow;  // a byte's range, unlike Chr's 5
     result = text(std::u16string(1, static_cast<char16_t>(code)));
     return 0;
 }
@@ -327,7 +332,9 @@ int32_t fnInStrB(CallContext&, Args args, Variant& result) {
 }
 
 // InStrRev(string1, string2[, start[, compare]]): start -1 means the end.
+// With a start given, a Null text is "Invalid use of Null"; without, Null.
 int32_t fnInStrRev(CallContext&, Args args, Variant& result) {
+    if (!args.missing(2) && (args.at(0).isNull() || args.at(1).isNull())) return err::InvalidUseOfNull;
     int32_t start = -1;
     if (int32_t e = lib::readOptionalLong(args, 2, -1, start)) return e;
     if (start == 0 || start < -1) return err::InvalidProcCall;
@@ -418,7 +425,9 @@ void appendHex(std::u16string& out, unsigned value, int digits) {
     for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += u"0123456789ABCDEF"[(value >> shift) & 0xF];
 }
 
+// Escape and Unescape do not pass Null through: it is error 94.
 int32_t fnEscape(CallContext&, Args args, Variant& result) {
+    if (args.at(0).isNull()) return err::InvalidUseOfNull;
     return textFunction(args, result, [](const std::u16string& s) {
         std::u16string out;
         for (char16_t c : s) {
@@ -451,6 +460,7 @@ int readHex(const std::u16string& s, size_t at, int digits) {
 
 // Sequences that are not well-formed stay as they are, as in JavaScript.
 int32_t fnUnescape(CallContext&, Args args, Variant& result) {
+    if (args.at(0).isNull()) return err::InvalidUseOfNull;
     return textFunction(args, result, [](const std::u16string& s) {
         std::u16string out;
         for (size_t i = 0; i < s.size(); ++i) {
@@ -496,15 +506,17 @@ int32_t fnSplit(CallContext&, Args args, Variant& result) {
 }
 
 // The texts of a one-dimensional array's elements (Join and Filter). Null
-// is no array to read: "Invalid use of Null".
-int32_t readTextList(const Variant& v, std::vector<std::u16string>& out) {
+// is no array to read: "Invalid use of Null". An array of more dimensions
+// (`dimensionError` tells which error) or a Null element is no list of texts.
+int32_t readTextList(const Variant& v, std::vector<std::u16string>& out, int32_t dimensionError) {
     if (v.isNull()) return err::InvalidUseOfNull;
     if (!v.isArray()) return err::TypeMismatch;
     const ArrayData* data = v.asArray();
-    if (data->dims() != 1) return err::InvalidProcCall;
+    if (data->dims() != 1) return dimensionError;
     size_t bytes = 0;
     for (const Variant& element : data->elems) {
         std::u16string s;
+        if (element.deref().isNull()) return err::TypeMismatch;
         if (int32_t e = ops::toString(element.deref(), s)) return e;
         bytes += sizeof(Variant) + s.size() * sizeof(char16_t);
         out.push_back(std::move(s));
@@ -515,7 +527,7 @@ int32_t readTextList(const Variant& v, std::vector<std::u16string>& out) {
 
 int32_t fnJoin(CallContext&, Args args, Variant& result) {
     std::vector<std::u16string> items;
-    if (int32_t e = readTextList(args.at(0), items)) return e;
+    if (int32_t e = readTextList(args.at(0), items, err::TypeMismatch)) return e;
     std::u16string delimiter = u" ";
     if (!args.missing(1)) {
         if (int32_t e = readString(args, 1, delimiter)) return e;
@@ -534,7 +546,7 @@ int32_t fnJoin(CallContext&, Args args, Variant& result) {
 // `value` (or, with include False, those that do not).
 int32_t fnFilter(CallContext&, Args args, Variant& result) {
     std::vector<std::u16string> items;
-    if (int32_t e = readTextList(args.at(0), items)) return e;
+    if (int32_t e = readTextList(args.at(0), items, err::InvalidProcCall)) return e;
     std::u16string value;
     if (int32_t e = readString(args, 1, value)) return e;
     bool include = true;

@@ -196,7 +196,9 @@ int32_t Interpreter::callValue(Variant& callee, Variant* args, int argc, Variant
         ctx_.detail = &detail_;
         return obj->invoke(kDefaultMember, kind, Args(args, argc), out, ctx_);
     }
-    if (argc == 0) { out = c; return 0; }
+    // A number, text, Empty or Boolean named alone as a statement is nothing
+    // to call; read as a value (`v()` in an expression) it is itself.
+    if (argc == 0 && kind != InvokeKind::Method) { out = c; return 0; }
     return err::TypeMismatch;
 }
 
@@ -511,9 +513,11 @@ int32_t Interpreter::newByName(const std::u16string& name, Variant& out) {
         d->releaseRef();  // newBuiltinClassInstance counted one reference for us
         return 0;
     }
-    detail_.description = toU16(errorText(err::ClassNotDefined)) + u": '" + name + u"'";
+    // An unknown name after New is reported as an unknown name (500), the
+    // way Windows reports it, not as 506 "Class not defined".
+    detail_.description = toU16(errorText(err::VariableUndefined)) + u": '" + name + u"'";
     detail_.namesItem = true;
-    return err::ClassNotDefined;
+    return err::VariableUndefined;
 }
 
 }  // namespace vbs
