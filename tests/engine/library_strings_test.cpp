@@ -109,7 +109,7 @@ TEST(LibraryStrings, CharacterCodesUseWindows1252) {
         {u"Asc", {i16(5)}, "Integer 53"},
         {u"AscW", {str("€")}, "Integer 8364"},
         {u"AscW", {str("\xEF\xBF\xBF")}, "Integer -1"},
-        {u"AscB", {str("€")}, "Integer 172"},
+        {u"AscB", {str("€")}, "Byte 172"},
         {u"Chr", {i16(65)}, "String A"},
         {u"Chr", {i16(128)}, "String €"},
         {u"Chr", {i16(150)}, "String –"},

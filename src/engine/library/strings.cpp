@@ -8,6 +8,7 @@
 #include "engine/library/builtins.h"
 #include "engine/library/library_support.h"
 #include "engine/library/text_support.h"
+#include "engine/values/byte_text.h"
 
 namespace vbs {
 
@@ -86,9 +87,6 @@ int32_t fnRTrim(CallContext&, Args args, Variant& result) {
 int32_t fnLen(CallContext&, Args args, Variant& result) {
     return textFunction(args, result, [](const std::u16string& s) { return Variant::long_(static_cast<int32_t>(s.size())); });
 }
-int32_t fnLenB(CallContext&, Args args, Variant& result) {
-    return textFunction(args, result, [](const std::u16string& s) { return Variant::long_(static_cast<int32_t>(2 * s.size())); });
-}
 
 int32_t fnStrReverse(CallContext&, Args args, Variant& result) {
     std::u16string s;
@@ -142,53 +140,60 @@ int32_t fnMid(CallContext&, Args args, Variant& result) {
 }
 
 // ---- the byte forms: a string seen as its UTF-16LE bytes --------------------
+// A text the byte functions made may end in half a character (an odd number
+// of bytes, Variant::trailingByte); these functions see that byte too.
 
-std::string bytesOf(const std::u16string& s) {
-    std::string bytes;
-    for (char16_t c : s) { bytes += static_cast<char>(c & 0xFF); bytes += static_cast<char>(c >> 8); }
-    return bytes;
+// The bytes of argument i (Null already handled by the caller).
+int32_t readBytes(const Args& args, int i, std::string& out) {
+    const Variant& v = args.at(i);
+    if (v.isString()) { out = bytesOfString(v); return 0; }
+    std::u16string s;
+    if (int32_t e = readString(args, i, s)) return e;
+    out = bytesOfText(s);
+    return 0;
 }
 
-// An odd last byte becomes a character of its own: the nearest a UTF-16
-// string can come to half a character.
-std::u16string stringOfBytes(const std::string& bytes) {
-    std::u16string s;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        s += static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | (static_cast<uint8_t>(bytes[i + 1]) << 8));
-    if (bytes.size() % 2) s += static_cast<char16_t>(static_cast<uint8_t>(bytes.back()));
-    return s;
+// The common shape of the byte functions: Null in, Null out.
+template <typename Transform>
+int32_t bytesFunction(Args& args, Variant& result, Transform transform) {
+    if (args.at(0).isNull()) { result = Variant::null(); return 0; }
+    std::string bytes;
+    if (int32_t e = readBytes(args, 0, bytes)) return e;
+    result = transform(bytes);
+    return 0;
+}
+
+int32_t fnLenB(CallContext&, Args args, Variant& result) {
+    return bytesFunction(args, result, [](const std::string& b) { return Variant::long_(static_cast<int32_t>(b.size())); });
 }
 
 int32_t fnLeftB(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](const std::u16string& s) {
-        return text(stringOfBytes(bytesOf(s).substr(0, static_cast<size_t>(n))));
-    });
+    return bytesFunction(args, result, [n](const std::string& b) { return textOfBytes(b.substr(0, static_cast<size_t>(n))); });
 }
 
 int32_t fnRightB(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](const std::u16string& s) {
-        std::string bytes = bytesOf(s);
-        size_t keep = std::min(bytes.size(), static_cast<size_t>(n));
-        return text(stringOfBytes(bytes.substr(bytes.size() - keep)));
+    return bytesFunction(args, result, [n](const std::string& b) {
+        size_t keep = std::min(b.size(), static_cast<size_t>(n));
+        return textOfBytes(b.substr(b.size() - keep));
     });
 }
 
 int32_t fnMidB(CallContext&, Args args, Variant& result) {
+    if (leftOutInCall(args, 2)) return err::InvalidUseOfNull;
     int32_t start = 0, length = -1;
     if (int32_t e = readLong(args, 1, start)) return e;
     if (start < 1) return err::InvalidProcCall;
     if (!args.missing(2)) {
         if (int32_t e = readCount(args, 2, length)) return e;
     }
-    return textFunction(args, result, [start, length](const std::u16string& s) {
-        std::string bytes = bytesOf(s);
+    return bytesFunction(args, result, [start, length](const std::string& b) {
         size_t from = static_cast<size_t>(start - 1);
-        if (from >= bytes.size()) return text(u"");
-        return text(stringOfBytes(bytes.substr(from, length < 0 ? std::string::npos : static_cast<size_t>(length))));
+        if (from >= b.size()) return text(u"");
+        return textOfBytes(b.substr(from, length < 0 ? std::string::npos : static_cast<size_t>(length)));
     });
 }
 
@@ -214,10 +219,13 @@ int32_t fnAscW(CallContext&, Args args, Variant& result) {
     result = Variant::integer(static_cast<int16_t>(c));  // above 32767 reads as negative
     return 0;
 }
+// AscB(text): its first byte, a Byte.
 int32_t fnAscB(CallContext&, Args args, Variant& result) {
-    char16_t c = 0;
-    if (int32_t e = firstChar(args, c)) return e;
-    result = Variant::integer(static_cast<int16_t>(c & 0xFF));
+    if (args.at(0).isNull()) return err::InvalidUseOfNull;
+    std::string bytes;
+    if (int32_t e = readBytes(args, 0, bytes)) return e;
+    if (bytes.empty()) return err::InvalidProcCall;
+    result = Variant::byte(static_cast<uint8_t>(bytes[0]));
     return 0;
 }
 
@@ -232,7 +240,7 @@ int32_t fnChrB(CallContext&, Args args, Variant& result) {
     int32_t code = 0;
     if (int32_t e = readLong(args, 0, code)) return e;
     if (code < 0 || code > 255) return err::Overflow;  // a byte's range, unlike Chr's 5
-    result = text(std::u16string(1, static_cast<char16_t>(code)));
+    result = Variant::oddByteString(std::u16string(), static_cast<uint8_t>(code));  // one byte
     return 0;
 }
 int32_t fnChrW(CallContext&, Args args, Variant& result) {
@@ -318,13 +326,12 @@ int32_t fnInStrB(CallContext&, Args args, Variant& result) {
     int32_t start = 1;
     if (int32_t e = readSearchStart(args, first, start)) return e;
     if (args.at(first).isNull() || args.at(first + 1).isNull()) { result = Variant::null(); return 0; }
-    std::u16string hay, needle;
-    if (int32_t e = readString(args, first, hay)) return e;
-    if (int32_t e = readString(args, first + 1, needle)) return e;
-    std::string hayBytes = bytesOf(hay);
+    std::string hayBytes, needleBytes;
+    if (int32_t e = readBytes(args, first, hayBytes)) return e;
+    if (int32_t e = readBytes(args, first + 1, needleBytes)) return e;
     int32_t position = 0;
     if (static_cast<size_t>(start) <= hayBytes.size()) {
-        size_t at = hayBytes.find(bytesOf(needle), static_cast<size_t>(start - 1));
+        size_t at = hayBytes.find(needleBytes, static_cast<size_t>(start - 1));
         if (at != std::string::npos) position = static_cast<int32_t>(at) + 1;
     }
     result = Variant::long_(position);

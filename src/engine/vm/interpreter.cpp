@@ -356,7 +356,7 @@ dispatch:
         Variant& dst =
             ip->op == Op::AppendLocal ? slots[ip->a].deref() : globalValues_[static_cast<size_t>(ip->a)];
         --sp;
-        if (dst.ownsStringUniquely() && sp->isString() &&
+        if (dst.ownsStringUniquely() && sp->isString() && dst.trailingByte() < 0 && sp->trailingByte() < 0 &&
             dst.asString().size() + sp->asString().size() <= kMaxStringLength)
             dst.mutableString() += sp->asString();
         else e = appendInPlace(dst, *sp);

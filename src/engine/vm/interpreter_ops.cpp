@@ -149,7 +149,8 @@ int32_t Interpreter::setAssign(Variant& target, Variant&& value) {
 int32_t Interpreter::appendInPlace(Variant& target, const Variant& x) {
     Variant value;
     if (int32_t e = defaultValue(x, value)) return e;
-    if (target.ownsStringUniquely() && !value.isNull()) {
+    const bool wholeCharacters = !(value.isString() && value.trailingByte() >= 0);
+    if (target.ownsStringUniquely() && target.trailingByte() < 0 && wholeCharacters && !value.isNull()) {
         std::u16string text;
         if (int32_t e = ops::toString(value, text)) return e;
         if (target.asString().size() + text.size() > kMaxStringLength) return err::OutOfMemory;
