@@ -320,7 +320,13 @@ dispatch:
         if (e) goto failed;
         VBS_NEXT();
     }
-    VBS_CASE(StoreRaw) --sp; slots[ip->a] = std::move(*sp); VBS_NEXT();
+    VBS_CASE(StoreRaw) {
+        // c = 1 (a With header): only an object, Nothing included, may be stored.
+        if (ip->c && !sp[-1].deref().isObject()) { e = err::ObjectRequired; goto failed; }
+        --sp;
+        slots[ip->a] = std::move(*sp);
+        VBS_NEXT();
+    }
     VBS_CASE(StoreGlobal) VBS_CASE(StoreField) {
         Variant* dst;
         if (ip->op == Op::StoreGlobal) dst = &globalValues_[static_cast<size_t>(ip->a)];
