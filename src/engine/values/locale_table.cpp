@@ -130,7 +130,7 @@ const Locale kLocales[] = {
     {1053, u"sv-se", u',', kNoBreakSpace, u"yyyy-MM-dd", u"'den 'd MMMM yyyy", u"HH:mm:ss", u"", u"",
      {u"", u" kr"}, {u"-", u" kr"}, &kSwedish},
     {1041, u"ja-jp", u'.', u',', u"yyyy/MM/dd", u"yyyy'\u5e74'M'\u6708'd'\u65e5'", u"H:mm:ss", u"\u5348\u524d",
-     u"\u5348\u5f8c", {u"\u00a5", u""}, {u"-\u00a5", u""}, &kJapanese},
+     u"\u5348\u5f8c", {u"\u00a5", u""}, {u"-\u00a5", u""}, &kJapanese, 0},
 };
 
 // A language alone stands for its main country.

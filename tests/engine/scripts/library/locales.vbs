@@ -43,6 +43,9 @@ WScript.Echo SetLocale(0), SetLocale(1031), SetLocale(), GetLocale()
 x = SetLocale(1041)
 WScript.Echo GetLocale(), FormatNumber(1234567.891), FormatPercent(0.1234), CStr(1.5), CStr(DateSerial(2020, 1, 2))
 '> 1041 1,234,567.89 12.34% 1.5 2020/01/02
+' The yen has no decimals; asked for, it gets them.
+WScript.Echo FormatCurrency(1234.5) = ChrW(165) & "1,235", FormatCurrency(-2, 1) = "-" & ChrW(165) & "2.0"
+'> True True
 x = SetLocale(1033)
 
 ' A locale whose conventions the engine does not carry is refused and
