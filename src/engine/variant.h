@@ -54,6 +54,11 @@ constexpr size_t kMaxStringLength = size_t{1} << 26;
 // helpers below touch the count.
 struct StringData {
     uint32_t refs = 1;
+    // The byte functions (LeftB, ChrB) make texts of an odd number of bytes:
+    // their last byte, past the whole characters of `text`, is kept here
+    // (-1: none). Only the byte functions see it; to everything else the
+    // text is its whole characters, as Len counts them.
+    int16_t trailingByte = -1;
     std::u16string text;
     explicit StringData(std::u16string s) : text(std::move(s)) {}
 };
@@ -99,6 +104,8 @@ public:
     static Variant error(int32_t code) { Variant v; v.tag_ = VarType::Error; v.u_.i32 = code; return v; }
     static Variant string(std::u16string s);
     static Variant string(std::u16string_view s) { return string(std::u16string(s)); }
+    // A text of an odd number of bytes: `whole` and then the byte `trailing`.
+    static Variant oddByteString(std::u16string whole, uint8_t trailing);
     static Variant fromUtf8(std::string_view s);
     // Takes a new reference to `o` (which may be null: Nothing).
     static Variant object(Object* o);
@@ -130,6 +137,8 @@ public:
     uint8_t asByte() const { return u_.u8; }
     int32_t asError() const { return u_.i32; }
     const std::u16string& asString() const { return u_.str->text; }
+    // The odd last byte of a text the byte functions made, or -1.
+    int trailingByte() const { return u_.str->trailingByte; }
     Object* asObject() const { return u_.obj; }
     ArrayData* asArray() const { return u_.arr; }
     Variant* asRef() const { return u_.ref; }
@@ -142,7 +151,11 @@ public:
     // True when this Variant is the only holder of its string, so the string
     // may be changed in place (the `s = s & x` fast path).
     bool ownsStringUniquely() const { return tag_ == VarType::String && u_.str->refs == 1; }
-    std::u16string& mutableString() { return u_.str->text; }
+    // Changing the text in place ends it at a whole character.
+    std::u16string& mutableString() {
+        u_.str->trailingByte = -1;
+        return u_.str->text;
+    }
 
     // Array copy-on-write: makes this Variant the only holder of its array
     // (cloning it if shared) and returns it.

@@ -184,7 +184,7 @@ TEST(LibraryMath, SetLocaleAnswersThePreviousLocale) {
     EXPECT_EQ(call(u"GetLocale"), "Long 1031");
     EXPECT_EQ(call(u"SetLocale", {i32(2057)}), "Long 1031");
     EXPECT_EQ(call(u"SetLocale", {str("xx-nowhere")}), "error 5");
-    EXPECT_EQ(call(u"SetLocale", {i32(12345)}), "error 5");
+    EXPECT_EQ(call(u"SetLocale", {i32(12345)}), "error 447");
     EXPECT_EQ(call(u"SetLocale", {i16(0)}), "Long 2057");
     EXPECT_EQ(call(u"GetLocale"), "Long 1033");
 }

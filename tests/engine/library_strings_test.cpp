@@ -109,7 +109,7 @@ TEST(LibraryStrings, CharacterCodesUseWindows1252) {
         {u"Asc", {i16(5)}, "Integer 53"},
         {u"AscW", {str("€")}, "Integer 8364"},
         {u"AscW", {str("\xEF\xBF\xBF")}, "Integer -1"},
-        {u"AscB", {str("€")}, "Integer 172"},
+        {u"AscB", {str("€")}, "Byte 172"},
         {u"Chr", {i16(65)}, "String A"},
         {u"Chr", {i16(128)}, "String €"},
         {u"Chr", {i16(150)}, "String –"},
@@ -118,7 +118,7 @@ TEST(LibraryStrings, CharacterCodesUseWindows1252) {
         {u"ChrW", {i32(8364)}, "String €"},
         {u"ChrW", {i32(-32768)}, "String \xE8\x80\x80"},
         {u"ChrW", {i32(65536)}, "error 5"},
-        {u"ChrB", {i16(256)}, "error 5"},
+        {u"ChrB", {i16(256)}, "error 6"},
     });
     EXPECT_EQ(callValue(u"Chr", {i16(0)}).asString(), std::u16string(1, u'\0'));
 }
@@ -230,7 +230,7 @@ TEST(LibraryStrings, EscapeAndUnescapeAsJavaScriptDoes) {
         {u"Unescape", {str("a%20b%u20AC")}, "String a b€"},
         {u"Unescape", {str("%zz%2%u12")}, "String %zz%2%u12"},
         {u"Unescape", {str("%e9")}, "String é"},
-        {u"Escape", {Variant::null()}, "Null"},
+        {u"Escape", {Variant::null()}, "error 94"},
     });
     // Whatever Escape produces, Unescape undoes.
     Variant text = str("Grüße, 50% off: ✓ & more");

@@ -36,7 +36,7 @@ struct BuiltinInfo;
     X(LoadLocal)     /* a: slot             push its value (through a ByRef) */                              \
     X(StoreLocal)    /* a: slot             pop a value, Let-assign it */                                    \
     X(SetLocal)      /* a: slot             pop an object, Set-assign it */                                  \
-    X(StoreRaw)      /* a: slot             pop any value into a hidden slot, as is */                       \
+    X(StoreRaw)      /* a: slot, c: 1 = 424 unless an object   pop a value into a hidden slot, as is */      \
     X(LoadGlobal)    /* a: global index */                                                                   \
     X(StoreGlobal)                                                                                           \
     X(SetGlobal)                                                                                             \

@@ -22,6 +22,10 @@ bool takesObjects(std::u16string_view name) {
     return false;
 }
 
+// Built-ins that are statements in function form: they give no value, so
+// reading one (`x = Randomize(0)`) is a type mismatch.
+bool givesNoValue(std::u16string_view name) { return namesEqual(name, u"Randomize"); }
+
 // The conversion built-ins (CInt, CStr, ...).
 bool isConversion(std::u16string_view name) {
     static const char16_t* const kNames[] = {u"CBool", u"CByte", u"CCur", u"CDate", u"CDbl",
@@ -320,6 +324,7 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
             emit(Op::CallBuiltin, p.index, argc, takesObjects(n.name) ? 0 : 1);
             // A conversion's value is all it gives: Call refuses it.
             if (callKeyword && isConversion(n.name)) emit(Op::RaiseError, err::UnsupportedAutomationType);
+            if (kind != InvokeKind::Method && givesNoValue(n.name)) emit(Op::RaiseError, err::TypeMismatch);
             return;
         case PlaceKind::Constant:
             emit(Op::PushConst, constant(p.constant));

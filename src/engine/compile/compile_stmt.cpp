@@ -449,7 +449,7 @@ void ProcCompiler::compileWith(const WithStmt& s) {
     int32_t slot = hiddenSlots();
     clearSlot(slot);  // a failing header leaves no object of an earlier run here
     compileExpr(*s.object);
-    emit(Op::StoreRaw, slot);
+    emit(Op::StoreRaw, slot, 0, 1);  // With 42 fails here, not at its first member
     setResume(m);
     withSlots_.push_back(slot);
     compileBlock(s.body);

@@ -16,13 +16,23 @@ int32_t fnArray(CallContext&, Args args, Variant& result) {
     return 0;
 }
 
+// The array LBound/UBound read: the argument, or the array an object's
+// default member (a Property Get) returns. An object whose default member is
+// missing or needs arguments does not support the read (438).
+int32_t boundedArray(CallContext& ctx, const Variant& v, Variant& out) {
+    if (v.isNothing()) return err::ObjectVariableNotSet;
+    if (!v.isObject()) { out = v; return 0; }
+    int32_t e = ctx.defaultValue(v, out);
+    return e == err::WrongArgCount ? err::MemberNotSupported : e;
+}
+
 // LBound/UBound(array[, dimension]): dimensions count from 1. Nothing is an
 // object variable that was never set (91); any other non-array is 13.
-int32_t readDimension(Args& args, const ArrayData*& data, int& dimension) {
-    const Variant& v = args.at(0);
-    if (v.isNothing()) return err::ObjectVariableNotSet;
-    if (!v.isArray()) return err::TypeMismatch;
-    data = v.asArray();
+// `holder` keeps an array read from an object alive while it is measured.
+int32_t readDimension(CallContext& ctx, Args& args, Variant& holder, const ArrayData*& data, int& dimension) {
+    if (int32_t e = boundedArray(ctx, args.at(0), holder)) return e;
+    if (!holder.isArray()) return err::TypeMismatch;
+    data = holder.asArray();
     int32_t n = 1;
     if (int32_t e = lib::readOptionalLong(args, 1, 1, n)) return e;
     if (n < 1 || n > data->dims()) return err::SubscriptOutOfRange;
@@ -30,18 +40,20 @@ int32_t readDimension(Args& args, const ArrayData*& data, int& dimension) {
     return 0;
 }
 
-int32_t fnLBound(CallContext&, Args args, Variant& result) {
+int32_t fnLBound(CallContext& ctx, Args args, Variant& result) {
+    Variant holder;
     const ArrayData* data = nullptr;
     int dimension = 0;
-    if (int32_t e = readDimension(args, data, dimension)) return e;
+    if (int32_t e = readDimension(ctx, args, holder, data, dimension)) return e;
     result = Variant::long_(0);  // VBScript arrays always start at 0
     return 0;
 }
 
-int32_t fnUBound(CallContext&, Args args, Variant& result) {
+int32_t fnUBound(CallContext& ctx, Args args, Variant& result) {
+    Variant holder;
     const ArrayData* data = nullptr;
     int dimension = 0;
-    if (int32_t e = readDimension(args, data, dimension)) return e;
+    if (int32_t e = readDimension(ctx, args, holder, data, dimension)) return e;
     result = Variant::long_(static_cast<int32_t>(data->counts[static_cast<size_t>(dimension)]) - 1);
     return 0;
 }

@@ -98,7 +98,7 @@ const ConstantInfo kConstants[] = {
     {u"vbDefaultButton4", integerValue<768>},
     {u"vbApplicationModal", integerValue<0>},
     {u"vbSystemModal", integerValue<4096>},
-    {u"vbMsgBoxHelpButton", integerValue<16384>},
+    {u"vbMsgBoxHelpButton", longValue<16384>},  // a Long, like the rest of the vbMsgBox group
     {u"vbMsgBoxSetForeground", longValue<65536>},
     {u"vbMsgBoxRight", longValue<524288>},
     {u"vbMsgBoxRtlReading", longValue<1048576>},

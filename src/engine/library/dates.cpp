@@ -225,8 +225,12 @@ int32_t fnTimeSerial(CallContext&, Args args, Variant& result) {
     return dateResult(lib::dateFromMoment(moment), result);
 }
 
+// DateValue reads a text or a date; Null is no date (94) and a number is
+// not read as a day count (13).
 int32_t fnDateValue(CallContext&, Args args, Variant& result) {
-    if (args.at(0).isNull()) { result = Variant::null(); return 0; }
+    const Variant& v = args.at(0);
+    if (v.isNull()) return err::InvalidUseOfNull;
+    if (v.isNumeric() && v.type() != VarType::Date) return err::TypeMismatch;
     double date = 0;
     if (int32_t e = lib::readDate(args, 0, date)) return e;
     result = Variant::date(static_cast<double>(lib::dayOf(date)));
@@ -234,7 +238,7 @@ int32_t fnDateValue(CallContext&, Args args, Variant& result) {
 }
 
 int32_t fnTimeValue(CallContext&, Args args, Variant& result) {
-    if (args.at(0).isNull()) { result = Variant::null(); return 0; }
+    if (args.at(0).isNull()) return err::InvalidUseOfNull;
     double date = 0;
     if (int32_t e = lib::readDate(args, 0, date)) return e;
     result = Variant::date(lib::dateFromDayAndSeconds(0, lib::secondsOfDay(date)));
@@ -284,7 +288,9 @@ int32_t readAbbreviate(const Args& args, int i, bool& out) {
     return ops::toBoolean(args.at(i), out);
 }
 
+// A Null abbreviate is reported before the month is read.
 int32_t fnMonthName(CallContext&, Args args, Variant& result) {
+    if (!args.missing(1) && args.at(1).isNull()) return err::InvalidUseOfNull;
     int32_t month = 0;
     if (int32_t e = readLong(args, 0, month)) return e;
     if (month < 1 || month > 12) return err::InvalidProcCall;

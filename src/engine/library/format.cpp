@@ -39,12 +39,14 @@ int32_t readTristate(const Args& args, int i, bool fallback, bool& out, bool* ch
     return 0;
 }
 
-// Reads arguments 1..4 (digits, leading digit, parentheses, grouping).
-int32_t readStyle(const Args& args, bool parenthesesByDefault, NumberStyle& style) {
+// Reads arguments 1..4 (digits, leading digit, parentheses, grouping);
+// `defaultDecimals` stands where no digits are given.
+int32_t readStyle(const Args& args, bool parenthesesByDefault, NumberStyle& style,
+                  int32_t defaultDecimals = kDefaultDecimals) {
     int32_t decimals = -1;
     if (int32_t e = lib::readOptionalLong(args, 1, -1, decimals)) return e;
     if (decimals < -1 || decimals > kMaxDecimals) return err::InvalidProcCall;
-    style.decimals = decimals == -1 ? kDefaultDecimals : decimals;
+    style.decimals = decimals == -1 ? defaultDecimals : decimals;
     if (int32_t e = readTristate(args, 2, true, style.leadingZero)) return e;
     if (int32_t e = readTristate(args, 3, parenthesesByDefault, style.parentheses, &style.parenthesesChosen))
         return e;
@@ -108,7 +110,7 @@ std::u16string currencyText(const std::u16string& digits, bool negative, const N
 
 int32_t fnFormatCurrency(CallContext&, Args args, Variant& result) {
     NumberStyle style;
-    if (int32_t e = readStyle(args, true, style)) return e;
+    if (int32_t e = readStyle(args, true, style, activeLocale().currencyDecimals)) return e;
     double value = 0;
     if (int32_t e = readAmount(args, value)) return e;
     bool negative = false;

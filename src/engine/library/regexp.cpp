@@ -335,6 +335,17 @@ int32_t textArg(Args& args, int i, std::u16string& out) {
     if (args.at(i).isNull()) return err::TypeMismatch;
     return ops::toString(args.at(i), out);
 }
+
+// Replace's replacement text: a Boolean is written as its number ("-1"),
+// not its name, as the Replace function writes it.
+int32_t replacementArg(Args& args, int i, std::u16string& out) {
+    const Variant& v = args.at(i);
+    if (v.type() == VarType::Boolean) {
+        out = v.asBoolean() ? u"-1" : u"0";
+        return 0;
+    }
+    return textArg(args, i, out);
+}
 }  // namespace
 
 int32_t RegExp::findMember(std::u16string_view name) { return lookUp(kRegExpNames, name); }
@@ -390,7 +401,7 @@ int32_t RegExp::invoke(int32_t member, InvokeKind kind, Args args, Variant& resu
     if (member == kExecute) return execute(subject, result);
 
     std::u16string replacement, replaced;
-    if (int32_t e = textArg(args, 1, replacement)) return e;
+    if (int32_t e = replacementArg(args, 1, replacement)) return e;
     if (int32_t e = replace(subject, replacement, replaced)) return e;
     result = Variant::string(std::move(replaced));
     return 0;

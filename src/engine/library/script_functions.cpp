@@ -17,18 +17,22 @@ int32_t readText(const Args& args, int i, std::u16string& out) {
     return ops::toString(args.at(i), out);
 }
 
-// Eval(expression): the value of an expression in the caller's scope.
+// Eval(expression): the value of an expression in the caller's scope. Only
+// a text is an expression; any other value (a number, True, Null, Empty) is
+// already a value and comes back as it is.
 int32_t fnEval(CallContext& ctx, Args args, Variant& result) {
+    const Variant& v = args.at(0);
+    if (!v.isString() && !v.isObject()) { result = v; return 0; }
     std::u16string text;
     if (int32_t e = readText(args, 0, text)) return e;
     return ctx.vm->evalInCurrentScope(text, result, ctx);
 }
 
-// The statements Execute and ExecuteGlobal run: a text (Empty is none).
-// A number is no program, so it is not converted.
+// The statements Execute and ExecuteGlobal run: a text. A number, Null or
+// Empty is no program, so it is not converted.
 int32_t readStatements(const Args& args, std::u16string& out) {
     const Variant& v = args.at(0);
-    if (!v.isString() && !v.isEmpty()) return err::TypeMismatch;
+    if (!v.isString()) return err::TypeMismatch;
     return readText(args, 0, out);
 }
 
@@ -48,7 +52,9 @@ int32_t fnExecuteGlobal(CallContext& ctx, Args args, Variant&) {
     return ctx.vm->executeGlobal(text, ctx);
 }
 
+// GetRef(name): only a text names a procedure; "" names none (5).
 int32_t fnGetRef(CallContext& ctx, Args args, Variant& result) {
+    if (!args.at(0).isString()) return err::TypeMismatch;
     std::u16string name;
     if (int32_t e = readText(args, 0, name)) return e;
     return ctx.vm->getRef(name, result, ctx);

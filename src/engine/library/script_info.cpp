@@ -14,8 +14,9 @@ constexpr int32_t kMinorVersion = 8;
 constexpr int32_t kBuildVersion = 18000;
 
 // SetLocale's argument: an LCID (1031), the same as text ("1031"), or a tag
-// ("de-de", "de"); 0 and no argument mean the default. 5 for a locale whose
-// conventions we do not carry.
+// ("de-de", "de"); 0 and no argument mean the default. A number we do not
+// carry the conventions of is 447 "Object doesn't support current locale
+// setting", as Windows answers an LCID it does not know; an unknown tag is 5.
 int32_t readLocale(const Args& args, const Locale*& out) {
     out = &usEnglishLocale();
     if (args.missing(0)) return 0;
@@ -29,7 +30,7 @@ int32_t readLocale(const Args& args, const Locale*& out) {
     if (int32_t e = ops::toLong(v, id)) return e;
     if (id == 0) return 0;
     out = findLocale(id);
-    return out ? 0 : err::InvalidProcCall;
+    return out ? 0 : err::LocaleNotSupported;
 }
 
 int32_t fnScriptEngine(CallContext&, Args, Variant& result) {

@@ -8,6 +8,7 @@
 #include "engine/library/builtins.h"
 #include "engine/library/library_support.h"
 #include "engine/library/text_support.h"
+#include "engine/values/byte_text.h"
 
 namespace vbs {
 
@@ -86,9 +87,6 @@ int32_t fnRTrim(CallContext&, Args args, Variant& result) {
 int32_t fnLen(CallContext&, Args args, Variant& result) {
     return textFunction(args, result, [](const std::u16string& s) { return Variant::long_(static_cast<int32_t>(s.size())); });
 }
-int32_t fnLenB(CallContext&, Args args, Variant& result) {
-    return textFunction(args, result, [](const std::u16string& s) { return Variant::long_(static_cast<int32_t>(2 * s.size())); });
-}
 
 int32_t fnStrReverse(CallContext&, Args args, Variant& result) {
     std::u16string s;
@@ -121,7 +119,12 @@ int32_t fnRight(CallContext&, Args args, Variant& result) {
     });
 }
 
+// `Mid(s, start, )`: a length written as left out is no length at all (94),
+// whatever the start; a length not written is the rest of the text.
+bool leftOutInCall(const Args& args, int i) { return i < args.size() && args.missing(i); }
+
 int32_t fnMid(CallContext&, Args args, Variant& result) {
+    if (leftOutInCall(args, 2)) return err::InvalidUseOfNull;
     int32_t start = 0, length = -1;
     if (int32_t e = readLong(args, 1, start)) return e;
     if (start < 1) return err::InvalidProcCall;
@@ -137,53 +140,60 @@ int32_t fnMid(CallContext&, Args args, Variant& result) {
 }
 
 // ---- the byte forms: a string seen as its UTF-16LE bytes --------------------
+// A text the byte functions made may end in half a character (an odd number
+// of bytes, Variant::trailingByte); these functions see that byte too.
 
-std::string bytesOf(const std::u16string& s) {
-    std::string bytes;
-    for (char16_t c : s) { bytes += static_cast<char>(c & 0xFF); bytes += static_cast<char>(c >> 8); }
-    return bytes;
+// The bytes of argument i (Null already handled by the caller).
+int32_t readBytes(const Args& args, int i, std::string& out) {
+    const Variant& v = args.at(i);
+    if (v.isString()) { out = bytesOfString(v); return 0; }
+    std::u16string s;
+    if (int32_t e = readString(args, i, s)) return e;
+    out = bytesOfText(s);
+    return 0;
 }
 
-// An odd last byte becomes a character of its own: the nearest a UTF-16
-// string can come to half a character.
-std::u16string stringOfBytes(const std::string& bytes) {
-    std::u16string s;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        s += static_cast<char16_t>(static_cast<uint8_t>(bytes[i]) | (static_cast<uint8_t>(bytes[i + 1]) << 8));
-    if (bytes.size() % 2) s += static_cast<char16_t>(static_cast<uint8_t>(bytes.back()));
-    return s;
+// The common shape of the byte functions: Null in, Null out.
+template <typename Transform>
+int32_t bytesFunction(Args& args, Variant& result, Transform transform) {
+    if (args.at(0).isNull()) { result = Variant::null(); return 0; }
+    std::string bytes;
+    if (int32_t e = readBytes(args, 0, bytes)) return e;
+    result = transform(bytes);
+    return 0;
+}
+
+int32_t fnLenB(CallContext&, Args args, Variant& result) {
+    return bytesFunction(args, result, [](const std::string& b) { return Variant::long_(static_cast<int32_t>(b.size())); });
 }
 
 int32_t fnLeftB(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](const std::u16string& s) {
-        return text(stringOfBytes(bytesOf(s).substr(0, static_cast<size_t>(n))));
-    });
+    return bytesFunction(args, result, [n](const std::string& b) { return textOfBytes(b.substr(0, static_cast<size_t>(n))); });
 }
 
 int32_t fnRightB(CallContext&, Args args, Variant& result) {
     int32_t n = 0;
     if (int32_t e = readCount(args, 1, n)) return e;
-    return textFunction(args, result, [n](const std::u16string& s) {
-        std::string bytes = bytesOf(s);
-        size_t keep = std::min(bytes.size(), static_cast<size_t>(n));
-        return text(stringOfBytes(bytes.substr(bytes.size() - keep)));
+    return bytesFunction(args, result, [n](const std::string& b) {
+        size_t keep = std::min(b.size(), static_cast<size_t>(n));
+        return textOfBytes(b.substr(b.size() - keep));
     });
 }
 
 int32_t fnMidB(CallContext&, Args args, Variant& result) {
+    if (leftOutInCall(args, 2)) return err::InvalidUseOfNull;
     int32_t start = 0, length = -1;
     if (int32_t e = readLong(args, 1, start)) return e;
     if (start < 1) return err::InvalidProcCall;
     if (!args.missing(2)) {
         if (int32_t e = readCount(args, 2, length)) return e;
     }
-    return textFunction(args, result, [start, length](const std::u16string& s) {
-        std::string bytes = bytesOf(s);
+    return bytesFunction(args, result, [start, length](const std::string& b) {
         size_t from = static_cast<size_t>(start - 1);
-        if (from >= bytes.size()) return text(u"");
-        return text(stringOfBytes(bytes.substr(from, length < 0 ? std::string::npos : static_cast<size_t>(length))));
+        if (from >= b.size()) return text(u"");
+        return textOfBytes(b.substr(from, length < 0 ? std::string::npos : static_cast<size_t>(length)));
     });
 }
 
@@ -209,10 +219,13 @@ int32_t fnAscW(CallContext&, Args args, Variant& result) {
     result = Variant::integer(static_cast<int16_t>(c));  // above 32767 reads as negative
     return 0;
 }
+// AscB(text): its first byte, a Byte.
 int32_t fnAscB(CallContext&, Args args, Variant& result) {
-    char16_t c = 0;
-    if (int32_t e = firstChar(args, c)) return e;
-    result = Variant::integer(static_cast<int16_t>(c & 0xFF));
+    if (args.at(0).isNull()) return err::InvalidUseOfNull;
+    std::string bytes;
+    if (int32_t e = readBytes(args, 0, bytes)) return e;
+    if (bytes.empty()) return err::InvalidProcCall;
+    result = Variant::byte(static_cast<uint8_t>(bytes[0]));
     return 0;
 }
 
@@ -226,8 +239,8 @@ int32_t fnChr(CallContext&, Args args, Variant& result) {
 int32_t fnChrB(CallContext&, Args args, Variant& result) {
     int32_t code = 0;
     if (int32_t e = readLong(args, 0, code)) return e;
-    if (code < 0 || code > 255) return err::InvalidProcCall;
-    result = text(std::u16string(1, static_cast<char16_t>(code)));
+    if (code < 0 || code > 255) return err::Overflow;  // a byte's range, unlike Chr's 5
+    result = Variant::oddByteString(std::u16string(), static_cast<uint8_t>(code));  // one byte
     return 0;
 }
 int32_t fnChrW(CallContext&, Args args, Variant& result) {
@@ -313,13 +326,12 @@ int32_t fnInStrB(CallContext&, Args args, Variant& result) {
     int32_t start = 1;
     if (int32_t e = readSearchStart(args, first, start)) return e;
     if (args.at(first).isNull() || args.at(first + 1).isNull()) { result = Variant::null(); return 0; }
-    std::u16string hay, needle;
-    if (int32_t e = readString(args, first, hay)) return e;
-    if (int32_t e = readString(args, first + 1, needle)) return e;
-    std::string hayBytes = bytesOf(hay);
+    std::string hayBytes, needleBytes;
+    if (int32_t e = readBytes(args, first, hayBytes)) return e;
+    if (int32_t e = readBytes(args, first + 1, needleBytes)) return e;
     int32_t position = 0;
     if (static_cast<size_t>(start) <= hayBytes.size()) {
-        size_t at = hayBytes.find(bytesOf(needle), static_cast<size_t>(start - 1));
+        size_t at = hayBytes.find(needleBytes, static_cast<size_t>(start - 1));
         if (at != std::string::npos) position = static_cast<int32_t>(at) + 1;
     }
     result = Variant::long_(position);
@@ -327,7 +339,9 @@ int32_t fnInStrB(CallContext&, Args args, Variant& result) {
 }
 
 // InStrRev(string1, string2[, start[, compare]]): start -1 means the end.
+// With a start given, a Null text is "Invalid use of Null"; without, Null.
 int32_t fnInStrRev(CallContext&, Args args, Variant& result) {
+    if (!args.missing(2) && (args.at(0).isNull() || args.at(1).isNull())) return err::InvalidUseOfNull;
     int32_t start = -1;
     if (int32_t e = lib::readOptionalLong(args, 2, -1, start)) return e;
     if (start == 0 || start < -1) return err::InvalidProcCall;
@@ -418,7 +432,9 @@ void appendHex(std::u16string& out, unsigned value, int digits) {
     for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += u"0123456789ABCDEF"[(value >> shift) & 0xF];
 }
 
+// Escape and Unescape do not pass Null through: it is error 94.
 int32_t fnEscape(CallContext&, Args args, Variant& result) {
+    if (args.at(0).isNull()) return err::InvalidUseOfNull;
     return textFunction(args, result, [](const std::u16string& s) {
         std::u16string out;
         for (char16_t c : s) {
@@ -451,6 +467,7 @@ int readHex(const std::u16string& s, size_t at, int digits) {
 
 // Sequences that are not well-formed stay as they are, as in JavaScript.
 int32_t fnUnescape(CallContext&, Args args, Variant& result) {
+    if (args.at(0).isNull()) return err::InvalidUseOfNull;
     return textFunction(args, result, [](const std::u16string& s) {
         std::u16string out;
         for (size_t i = 0; i < s.size(); ++i) {
@@ -496,15 +513,17 @@ int32_t fnSplit(CallContext&, Args args, Variant& result) {
 }
 
 // The texts of a one-dimensional array's elements (Join and Filter). Null
-// is no array to read: "Invalid use of Null".
-int32_t readTextList(const Variant& v, std::vector<std::u16string>& out) {
+// is no array to read: "Invalid use of Null". An array of more dimensions
+// (`dimensionError` tells which error) or a Null element is no list of texts.
+int32_t readTextList(const Variant& v, std::vector<std::u16string>& out, int32_t dimensionError) {
     if (v.isNull()) return err::InvalidUseOfNull;
     if (!v.isArray()) return err::TypeMismatch;
     const ArrayData* data = v.asArray();
-    if (data->dims() != 1) return err::InvalidProcCall;
+    if (data->dims() != 1) return dimensionError;
     size_t bytes = 0;
     for (const Variant& element : data->elems) {
         std::u16string s;
+        if (element.deref().isNull()) return err::TypeMismatch;
         if (int32_t e = ops::toString(element.deref(), s)) return e;
         bytes += sizeof(Variant) + s.size() * sizeof(char16_t);
         out.push_back(std::move(s));
@@ -515,7 +534,7 @@ int32_t readTextList(const Variant& v, std::vector<std::u16string>& out) {
 
 int32_t fnJoin(CallContext&, Args args, Variant& result) {
     std::vector<std::u16string> items;
-    if (int32_t e = readTextList(args.at(0), items)) return e;
+    if (int32_t e = readTextList(args.at(0), items, err::TypeMismatch)) return e;
     std::u16string delimiter = u" ";
     if (!args.missing(1)) {
         if (int32_t e = readString(args, 1, delimiter)) return e;
@@ -534,7 +553,7 @@ int32_t fnJoin(CallContext&, Args args, Variant& result) {
 // `value` (or, with include False, those that do not).
 int32_t fnFilter(CallContext&, Args args, Variant& result) {
     std::vector<std::u16string> items;
-    if (int32_t e = readTextList(args.at(0), items)) return e;
+    if (int32_t e = readTextList(args.at(0), items, err::InvalidProcCall)) return e;
     std::u16string value;
     if (int32_t e = readString(args, 1, value)) return e;
     bool include = true;

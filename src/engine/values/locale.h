@@ -51,6 +51,7 @@ struct Locale {
     Affixes currency;           // a positive amount: "$" before, or " €" after
     Affixes negativeCurrency;   // a negative one: "($" and ")", or "-" and " €"
     const CalendarNames* names;
+    int32_t currencyDecimals = 2;  // FormatCurrency's digits when none are asked for (yen: 0)
 };
 
 // English (US): the default, and what the application always writes.

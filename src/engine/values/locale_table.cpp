@@ -1,6 +1,6 @@
 // The locales SetLocale accepts, with the conventions Windows gives them by
-// default. A locale we do not carry the conventions of is refused (error 5)
-// rather than accepted and written as English (US).
+// default. A locale we do not carry the conventions of is refused (error 447
+// for a number, 5 for a tag) rather than accepted and written as English (US).
 #include <algorithm>
 #include <iterator>
 
@@ -88,6 +88,16 @@ const CalendarNames kSwedish = {
     {u"s\u00f6", u"m\u00e5", u"ti", u"on", u"to", u"fr", u"l\u00f6"},
 };
 
+// Japanese numbers its months; the short names are the numbers alone.
+const CalendarNames kJapanese = {
+    {u"1\u6708", u"2\u6708", u"3\u6708", u"4\u6708", u"5\u6708", u"6\u6708", u"7\u6708", u"8\u6708",
+     u"9\u6708", u"10\u6708", u"11\u6708", u"12\u6708"},
+    {u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"11", u"12"},
+    {u"\u65e5\u66dc\u65e5", u"\u6708\u66dc\u65e5", u"\u706b\u66dc\u65e5", u"\u6c34\u66dc\u65e5",
+     u"\u6728\u66dc\u65e5", u"\u91d1\u66dc\u65e5", u"\u571f\u66dc\u65e5"},
+    {u"\u65e5", u"\u6708", u"\u706b", u"\u6c34", u"\u6728", u"\u91d1", u"\u571f"},
+};
+
 constexpr char16_t kNoBreakSpace = u'\u00a0';
 
 const Locale kLocales[] = {
@@ -119,6 +129,8 @@ const Locale kLocales[] = {
      {u"R$ ", u""}, {u"-R$ ", u""}, &kPortuguese},
     {1053, u"sv-se", u',', kNoBreakSpace, u"yyyy-MM-dd", u"'den 'd MMMM yyyy", u"HH:mm:ss", u"", u"",
      {u"", u" kr"}, {u"-", u" kr"}, &kSwedish},
+    {1041, u"ja-jp", u'.', u',', u"yyyy/MM/dd", u"yyyy'\u5e74'M'\u6708'd'\u65e5'", u"H:mm:ss", u"\u5348\u524d",
+     u"\u5348\u5f8c", {u"\u00a5", u""}, {u"-\u00a5", u""}, &kJapanese, 0},
 };
 
 // A language alone stands for its main country.
@@ -128,7 +140,7 @@ struct LanguageAlias {
 };
 const LanguageAlias kLanguages[] = {
     {u"en", 1033}, {u"de", 1031}, {u"fr", 1036}, {u"it", 1040},
-    {u"es", 3082}, {u"nl", 1043}, {u"pt", 1046}, {u"sv", 1053},
+    {u"es", 3082}, {u"nl", 1043}, {u"pt", 1046}, {u"sv", 1053}, {u"ja", 1041},
 };
 
 }  // namespace

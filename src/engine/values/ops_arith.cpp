@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/error_table.h"
+#include "engine/values/byte_text.h"
 #include "engine/values/ops.h"
 #include "engine/values/ops_internal.h"
 #include "engine/vm/work_meter.h"
@@ -270,10 +271,30 @@ int32_t power(const Variant& a, const Variant& b, Variant& out) {
     return storeDouble(r, out);
 }
 
+namespace {
+int32_t concatBytes(const Variant& x, const Variant& y, Variant& out) {
+    std::string bytes;
+    for (const Variant* v : {&x, &y}) {
+        if (v->isNull()) continue;
+        if (v->isString()) { bytes += bytesOfString(*v); continue; }
+        std::u16string text;
+        if (int32_t e = toString(*v, text)) return e;
+        bytes += bytesOfText(text);
+    }
+    if (bytes.size() > 2 * kMaxStringLength) return err::OutOfMemory;
+    chargeWork(bytes.size());
+    out = textOfBytes(bytes);
+    return 0;
+}
+}  // namespace
+
 int32_t concat(const Variant& a, const Variant& b, Variant& out) {
     const Variant& x = a.deref();
     const Variant& y = b.deref();
     if (x.isNull() && y.isNull()) { out = Variant::null(); return 0; }
+    // A text that ends in half a character joins the other byte for byte
+    // (`s = s & ChrB(n)` builds a text of bytes).
+    if (hasOddByte(x) || hasOddByte(y)) return concatBytes(x, y, out);
     std::u16string left, right;
     if (!x.isNull()) {
         if (int32_t e = toString(x, left)) return e;

@@ -11,6 +11,12 @@ Variant Variant::string(std::u16string s) {
     return v;
 }
 
+Variant Variant::oddByteString(std::u16string whole, uint8_t trailing) {
+    Variant v = string(std::move(whole));
+    v.u_.str->trailingByte = trailing;
+    return v;
+}
+
 Variant Variant::fromUtf8(std::string_view s) { return string(toU16(s)); }
 
 Variant Variant::object(Object* o) {

@@ -49,6 +49,9 @@ constexpr HresultMapping kHresults[] = {
     {0x80020011u, err::NotACollection},              // DISP_E_NOTACOLLECTION
     {0x80020012u, err::DivisionByZero},              // DISP_E_DIVBYZERO
 };
+// The largest positive number Err.Raise takes: error numbers are 16 bits.
+constexpr int32_t kMaxRaisedNumber = 0xFFFF;
+
 // The facility of the language's own errors: 0x800A0000 + number.
 constexpr uint32_t kControlFacility = 0x800A0000u;
 
@@ -92,7 +95,9 @@ int32_t ErrObject::raise(Args args, CallContext& ctx) {
     if (args.size() < 1 || args.size() > 5) return err::WrongArgCount;
     int32_t number = 0;
     if (int32_t e = ops::toLong(args.at(0), number)) return e;
-    if (number == 0) return err::InvalidProcCall;
+    // A positive number is a 16-bit error number; beyond that it is neither
+    // that nor an HRESULT (whose sign bit is set).
+    if (number == 0 || number > kMaxRaisedNumber) return err::InvalidProcCall;
     number = numberOfRaised(number);
     std::u16string source, description, helpFile = helpFile_;
     int32_t helpContext = helpContext_;

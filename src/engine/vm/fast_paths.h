@@ -135,6 +135,7 @@ VBS_ALWAYS_INLINE bool binary(Op op, const Variant& x, const Variant& y, Variant
 VBS_ALWAYS_INLINE bool concat(Variant& x, const Variant& y) {
     if (!x.isString() || !y.isString() || x.asString().size() + y.asString().size() > kMaxStringLength)
         return false;
+    if (x.trailingByte() >= 0 || y.trailingByte() >= 0) return false;  // joined byte for byte
     if (x.ownsStringUniquely()) {
         chargeWork(bytesSpanned(y));
         x.mutableString() += y.asString();

@@ -320,7 +320,13 @@ dispatch:
         if (e) goto failed;
         VBS_NEXT();
     }
-    VBS_CASE(StoreRaw) --sp; slots[ip->a] = std::move(*sp); VBS_NEXT();
+    VBS_CASE(StoreRaw) {
+        // c = 1 (a With header): only an object, Nothing included, may be stored.
+        if (ip->c && !sp[-1].deref().isObject()) { e = err::ObjectRequired; goto failed; }
+        --sp;
+        slots[ip->a] = std::move(*sp);
+        VBS_NEXT();
+    }
     VBS_CASE(StoreGlobal) VBS_CASE(StoreField) {
         Variant* dst;
         if (ip->op == Op::StoreGlobal) dst = &globalValues_[static_cast<size_t>(ip->a)];
@@ -356,7 +362,7 @@ dispatch:
         Variant& dst =
             ip->op == Op::AppendLocal ? slots[ip->a].deref() : globalValues_[static_cast<size_t>(ip->a)];
         --sp;
-        if (dst.ownsStringUniquely() && sp->isString() &&
+        if (dst.ownsStringUniquely() && sp->isString() && dst.trailingByte() < 0 && sp->trailingByte() < 0 &&
             dst.asString().size() + sp->asString().size() <= kMaxStringLength)
             dst.mutableString() += sp->asString();
         else e = appendInPlace(dst, *sp);

@@ -149,7 +149,8 @@ int32_t Interpreter::setAssign(Variant& target, Variant&& value) {
 int32_t Interpreter::appendInPlace(Variant& target, const Variant& x) {
     Variant value;
     if (int32_t e = defaultValue(x, value)) return e;
-    if (target.ownsStringUniquely() && !value.isNull()) {
+    const bool wholeCharacters = !(value.isString() && value.trailingByte() >= 0);
+    if (target.ownsStringUniquely() && target.trailingByte() < 0 && wholeCharacters && !value.isNull()) {
         std::u16string text;
         if (int32_t e = ops::toString(value, text)) return e;
         if (target.asString().size() + text.size() > kMaxStringLength) return err::OutOfMemory;
@@ -196,7 +197,9 @@ int32_t Interpreter::callValue(Variant& callee, Variant* args, int argc, Variant
         ctx_.detail = &detail_;
         return obj->invoke(kDefaultMember, kind, Args(args, argc), out, ctx_);
     }
-    if (argc == 0) { out = c; return 0; }
+    // A number, text, Empty or Boolean named alone as a statement is nothing
+    // to call; read as a value (`v()` in an expression) it is itself.
+    if (argc == 0 && kind != InvokeKind::Method) { out = c; return 0; }
     return err::TypeMismatch;
 }
 
@@ -511,9 +514,11 @@ int32_t Interpreter::newByName(const std::u16string& name, Variant& out) {
         d->releaseRef();  // newBuiltinClassInstance counted one reference for us
         return 0;
     }
-    detail_.description = toU16(errorText(err::ClassNotDefined)) + u": '" + name + u"'";
+    // An unknown name after New is reported as an unknown name (500), the
+    // way Windows reports it, not as 506 "Class not defined".
+    detail_.description = toU16(errorText(err::VariableUndefined)) + u": '" + name + u"'";
     detail_.namesItem = true;
-    return err::ClassNotDefined;
+    return err::VariableUndefined;
 }
 
 }  // namespace vbs

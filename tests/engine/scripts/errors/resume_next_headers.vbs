@@ -72,14 +72,15 @@ WScript.Echo "after each", Err.Number
 '> after each 451
 Err.Clear
 
-' With 42 fails at its first member use, with 424; a failing With header
-' leaves no object of an earlier run behind.
+' With 42 fails at the With, with 424, and its members fail again; a
+' failing With header leaves no object of an earlier run behind.
 With 42
     WScript.Echo "in with", Err.Number
+    Err.Clear
     .Foo
     WScript.Echo "member", Err.Number
 End With
-'> in with 0
+'> in with 424
 '> member 424
 Err.Clear
 For Each source In Array("Scripting.Dictionary", "No.Such.Object")

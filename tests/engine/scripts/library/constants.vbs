@@ -91,7 +91,7 @@ Show "vbApplicationModal", vbApplicationModal
 Show "vbSystemModal", vbSystemModal
 '> vbSystemModal 4096 Integer
 Show "vbMsgBoxHelpButton", vbMsgBoxHelpButton
-'> vbMsgBoxHelpButton 16384 Integer
+'> vbMsgBoxHelpButton 16384 Long
 Show "vbMsgBoxSetForeground", vbMsgBoxSetForeground
 '> vbMsgBoxSetForeground 65536 Long
 Show "vbMsgBoxRight", vbMsgBoxRight

@@ -39,12 +39,20 @@ WScript.Echo CStr(d), FormatDateTime(d, 1), FormatCurrency(2), CDate("2020-01-02
 ' 0 and no argument go back to the default.
 WScript.Echo SetLocale(0), SetLocale(1031), SetLocale(), GetLocale()
 '> 1053 1033 1031 1033
+' Japanese writes numbers as English (US) does.
+x = SetLocale(1041)
+WScript.Echo GetLocale(), FormatNumber(1234567.891), FormatPercent(0.1234), CStr(1.5), CStr(DateSerial(2020, 1, 2))
+'> 1041 1,234,567.89 12.34% 1.5 2020/01/02
+' The yen has no decimals; asked for, it gets them.
+WScript.Echo FormatCurrency(1234.5) = ChrW(165) & "1,235", FormatCurrency(-2, 1) = "-" & ChrW(165) & "2.0"
+'> True True
+x = SetLocale(1033)
 
 ' A locale whose conventions the engine does not carry is refused and
 ' changes nothing.
 On Error Resume Next
-x = SetLocale(1041) : WScript.Echo "number", Err.Number, GetLocale() : Err.Clear
-'> number 5 1033
+x = SetLocale(99999) : WScript.Echo "number", Err.Number, GetLocale() : Err.Clear
+'> number 447 1033
 x = SetLocale("xx-yy") : WScript.Echo "tag", Err.Number, GetLocale() : Err.Clear
 '> tag 5 1033
 x = SetLocale(Null) : WScript.Echo "Null", Err.Number : Err.Clear

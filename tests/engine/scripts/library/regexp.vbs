@@ -62,6 +62,9 @@ WScript.Echo re.Replace("1-2 3-4", "$2-$1")
 '> 2-1 4-3
 WScript.Echo re.Replace("a 1-2 b", "[$&]"), re.Replace("a 1-2 b", "<$`|$'>"), re.Replace("1-2", "$$1 $3")
 '> a [1-2] b a <a | b> b $1 $3
+' A Boolean replacement is written as its number.
+WScript.Echo re.Replace("1-2 x", True), re.Replace("1-2", False)
+'> -1 x 0
 
 ' Empty matches move on by one character, so a Global search ends.
 re.Pattern = "x*"
@@ -82,5 +85,5 @@ WScript.Echo Err.Number, Err.Description
 Err.Clear
 On Error GoTo 0
 re.Pattern = "(ab"
-'!error 5020 line 86
+'!error 5020 line 89
 WScript.Echo re.Test("ab")

@@ -79,6 +79,20 @@ ExecuteGlobal 1.5
 WScript.Echo Err.Number
 '> 13
 Err.Clear
+' Null and Empty are no text either.
+Execute Null : WScript.Echo Err.Number : Err.Clear
+'> 13
+Execute Empty : WScript.Echo Err.Number : Err.Clear
+'> 13
+ExecuteGlobal Null : WScript.Echo Err.Number : Err.Clear
+'> 13
+ExecuteGlobal Empty : WScript.Echo Err.Number : Err.Clear
+'> 13
+' Eval of a value that is not a text gives the value back as it is.
+WScript.Echo TypeName(Eval(123)), Eval(123), TypeName(Eval(True)), IsNull(Eval(Null)), IsEmpty(Eval(Empty)), Err.Number
+'> Integer 123 Boolean True True 0
+WScript.Echo TypeName(Eval(1.5)), TypeName(Eval(CLng(7)))
+'> Double Long
 On Error GoTo 0
 
 ' What Execute declares inside a procedure belongs to that call: the rest of

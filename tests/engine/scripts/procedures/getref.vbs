@@ -23,6 +23,16 @@ On Error Resume Next
 Set bad = GetRef("NoSuchProcedure")
 WScript.Echo Err.Number
 '> 5
+Err.Clear
+' Only a text names a procedure.
+Set bad = GetRef("") : WScript.Echo Err.Number : Err.Clear
+'> 5
+Set bad = GetRef(123) : WScript.Echo Err.Number : Err.Clear
+'> 13
+Set bad = GetRef(Null) : WScript.Echo Err.Number : Err.Clear
+'> 13
+Set bad = GetRef(Empty) : WScript.Echo Err.Number : Err.Clear
+'> 13
 
 ' Named alone as a statement, with or without brackets or Call, the value
 ' runs its procedure; a function's value can be taken with empty brackets.
@@ -84,8 +94,23 @@ nothingHere
 WScript.Echo Err.Number
 '> 91
 Err.Clear
-' A variable holding no object stays a statement that does nothing.
+' A variable holding no object is nothing to call: a number, a text, Empty
+' or a Boolean named alone as a statement is a type mismatch.
 n = 5
 n
 WScript.Echo Err.Number, n
-'> 0 5
+'> 13 5
+Err.Clear
+t = "text" : t : WScript.Echo Err.Number : Err.Clear
+'> 13
+e = Empty : e : WScript.Echo Err.Number : Err.Clear
+'> 13
+b = True : b : WScript.Echo Err.Number : Err.Clear
+'> 13
+Sub CallsLocal()
+    Dim intCallVar
+    intCallVar = 1
+    intCallVar
+End Sub
+CallsLocal : WScript.Echo Err.Number : Err.Clear
+'> 13

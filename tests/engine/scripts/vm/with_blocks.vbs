@@ -31,3 +31,28 @@ With Make()
 End With
 WScript.Echo calls
 '> 1
+
+' A value that is no object fails at the With itself; Nothing only at a member.
+On Error Resume Next
+For Each v In Array(42, "hello", Empty, Null, True)
+    With v
+        WScript.Echo "in", Err.Number
+        Err.Clear
+    End With
+Next
+'> in 424
+'> in 424
+'> in 424
+'> in 424
+'> in 424
+With Nothing
+    WScript.Echo "Nothing", Err.Number
+    n = .Width
+    WScript.Echo Err.Number
+End With
+'> Nothing 0
+'> 424
+On Error GoTo 0
+With 42
+End With
+'!error 424 line 56 column 1
