@@ -70,7 +70,7 @@ struct BuiltinInfo;
     /* ---- calls --------------------------------------------------------------------------------- */      \
     X(CallProc)      /* a: global index of a procedure, b: argc, c: 1 = keep result */                       \
     X(CallBuiltin)   /* a: builtin index, b: argc, c: 1 = object arguments become their default values */    \
-    X(CallMember)    /* a: name index, b: argc, c: InvokeKind    [obj args..] -> [result] */                 \
+    X(CallMember)    /* a: name index, b: argc, c: InvokeKind | kEmptyBrackets   [obj args..] -> [result] */  \
     X(CallMeMember)  /* a: class member id, b: argc, c: InvokeKind   on Me, private members too */           \
     X(CallValue)     /* b: argc, c: 1 = a statement call   [callee args..] -> [result]  index / default */   \
     X(CallName)      /* a: name index, b: argc, c: 1 = a statement call   resolved at run time */            \
@@ -127,6 +127,10 @@ enum class Op : uint8_t {
 
 // Counter kinds of For (the `c` of ForPrep/ForStep, and its `a` is the
 // counter's slot: local, global or field).
+// A flag beside the InvokeKind in CallMember's c: the member was read with
+// empty brackets (`x = obj.p()`).
+constexpr uint8_t kEmptyBrackets = 0x80;
+
 enum class CounterKind : uint8_t { Local, Global, Field };
 
 // Set in the c of an operator of VBS_FUSED_OPERATORS: the result is not

@@ -336,7 +336,8 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
         const auto& m = static_cast<const MemberExpr&>(target);
         compileObject(m);
         compileArgs(args, true);
-        emit(Op::CallMember, nameIndex(m.name), argc, static_cast<uint8_t>(kind));
+        uint8_t brackets = kind == InvokeKind::Get && argc == 0 ? kEmptyBrackets : 0;
+        emit(Op::CallMember, nameIndex(m.name), argc, static_cast<uint8_t>(static_cast<uint8_t>(kind) | brackets));
         return;
     }
     compileExpr(target);

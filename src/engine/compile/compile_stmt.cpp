@@ -99,13 +99,27 @@ void ProcCompiler::compileStmt(const Stmt& s) {
     }
 }
 
+// Assigning to a constant (one of this text, or a global one an earlier
+// text declared) or to a procedure's name is VBScript's "Illegal
+// assignment", raised when the statement runs.
+bool ProcCompiler::isReadOnly(const Place& p) const {
+    switch (p.kind) {
+    case PlaceKind::Constant: case PlaceKind::Procedure: case PlaceKind::Builtin: case PlaceKind::Class:
+        return true;
+    case PlaceKind::Global:
+        return vm_.globalInfo(p.index).kind == GlobalKind::Constant;
+    case PlaceKind::Local:
+        return globalCode_ && proc_.globalsAsSlots && vm_.globalInfo(p.index).kind == GlobalKind::Constant;
+    default:
+        return false;
+    }
+}
+
 void ProcCompiler::storeToTarget(const Expr& target, bool raw) {
     if (target.kind == ExprKind::Name) {
         const auto& n = static_cast<const NameExpr&>(target);
         Place p = resolve(n.name, true);
-        if (p.kind == PlaceKind::Constant || p.kind == PlaceKind::Procedure || p.kind == PlaceKind::Builtin ||
-            p.kind == PlaceKind::Class) {
-            // Assigning to a constant or a procedure name: VBScript's "Illegal assignment".
+        if (isReadOnly(p)) {
             emit(Op::StoreName, nameIndex(n.name), -2, 0);
             return;
         }
@@ -127,8 +141,7 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
             return;
         }
         compileExpr(*s.value);
-        if (p.kind == PlaceKind::Constant || p.kind == PlaceKind::Procedure || p.kind == PlaceKind::Builtin ||
-            p.kind == PlaceKind::Class) {
+        if (isReadOnly(p)) {
             emit(Op::StoreName, nameIndex(n.name), -2, 0);
             return;
         }
@@ -388,8 +401,12 @@ void ProcCompiler::compileForEach(const ForEachStmt& s) {
     exitFor_.emplace_back();
     compileBlock(s.body);
     emit(Op::Jump, top);
+    // Run out of items, the variable is left Empty; Exit For leaves the
+    // item it stood on.
     patch(prep);
     patch(next);
+    emit(Op::PushEmpty);
+    storeToTarget(*s.variable, true);
     setResume(nextMark);
     for (int32_t j : exitFor_.back()) patch(j);
     exitFor_.pop_back();

@@ -193,6 +193,7 @@ private:
     // ---- statements ------------------------------------------------------------------
     void compileStmt(const Stmt& s);
     void compileAssign(const AssignStmt& s);
+    bool isReadOnly(const Place& p) const;
     void compileDim(const DimStmt& s);
     void compileReDim(const ReDimStmt& s);
     void compileConst(const ConstStmt& s);

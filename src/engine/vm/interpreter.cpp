@@ -375,9 +375,9 @@ dispatch:
         Variant* slot = nullptr;
         Variant value;
         VBS_SAVE_PC();
-        e = resolveName(*fp, *ip, slot, ip->op == Op::LoadName ? &value : nullptr);
+        e = resolveName(*fp, *ip, slot, &value);
         if (e) goto failed;
-        if (ip->op == Op::RefName) *sp++ = slot ? Variant::ref(slot) : Variant();
+        if (ip->op == Op::RefName) *sp++ = slot ? Variant::ref(slot) : std::move(value);
         else *sp++ = slot ? slot->deref() : std::move(value);
         VBS_NEXT();
     }
@@ -596,8 +596,9 @@ dispatch:
         Variant* args = sp - ip->b;
         Variant result;
         VBS_SAVE_PC();
-        e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)], static_cast<InvokeKind>(ip->c), args,
-                         ip->b, result);
+        e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)],
+                         static_cast<InvokeKind>(ip->c & ~kEmptyBrackets), args, ip->b, result,
+                         (ip->c & kEmptyBrackets) != 0);
         for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;

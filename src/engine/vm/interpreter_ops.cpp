@@ -223,7 +223,7 @@ int32_t Interpreter::storeIndexed(Variant& container, Variant* args, int argc, V
 }
 
 int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view name, InvokeKind kind, Variant* args,
-                                  int argc, Variant& result) {
+                                  int argc, Variant& result, bool emptyBrackets) {
     const Variant& t = target.deref();
     if (!t.isObject() || t.isNothing()) return err::ObjectRequired;
     Variant keep = t;  // the call may drop the caller's reference
@@ -236,6 +236,8 @@ int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view nam
     }
     ctx_.vm = this;
     ctx_.detail = &detail_;
+    // Only a script class reads the flag, and clears it as it does.
+    ctx_.emptyBrackets = emptyBrackets && dynamic_cast<ScriptObject*>(obj) != nullptr;
     int32_t e = obj->invoke(id, kind, Args(args, argc), result, ctx_);
     if (e == err::WrongArgCount && argc > 0 && (kind == InvokeKind::Get || kind == InvokeKind::Method)) {
         // obj.Items(0) where Items takes no arguments: index the value it returns.
@@ -252,18 +254,27 @@ int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view nam
 
 // Names the compiler could not place: globals defined after the code was
 // compiled, members of objects added with addMembers, implicit variables.
+// `slot` receives the variable; LoadName's value, and RefName's when the
+// name is a constant (passed ByRef as a copy), go to `valueOut`.
 int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, Variant* valueOut) {
     const std::u16string& name = frame.proc->names[static_cast<size_t>(in.a)];
     if (in.b == -2) { slot = nullptr; return 0; }  // assignment to a constant or procedure
+    bool read = in.op == Op::LoadName;
     const std::u16string folded = foldName(name);
     if (Variant* v = frame.owner().executedVariable(folded)) { slot = v; return 0; }
     int32_t g = findGlobal(folded);
     if (g >= 0) {
         GlobalInfo& info = globalInfos_[static_cast<size_t>(g)];
         if (info.kind == GlobalKind::Procedure || info.kind == GlobalKind::Class) {
-            if (!valueOut) { slot = nullptr; return 0; }
+            if (!read) { slot = nullptr; return 0; }
             if (info.kind == GlobalKind::Class || !info.proc) return err::TypeMismatch;
             return callProcedure(info.proc, nullptr, nullptr, 0, *valueOut);
+        }
+        if (info.kind == GlobalKind::Constant && !read) {
+            // A procedure compiled before the Const statement reaches it by name.
+            if (in.op != Op::RefName) return err::IllegalAssignmentShort;
+            *valueOut = globalValues_[static_cast<size_t>(g)];
+            return 0;
         }
         slot = &globalValues_[static_cast<size_t>(g)];
         return 0;
@@ -271,7 +282,7 @@ int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, 
     for (Dispatch* host : memberHosts_) {
         int32_t id = host->findMember(name);
         if (id == kNoMember) continue;
-        if (!valueOut) return err::IllegalAssignmentShort;
+        if (!read) return err::IllegalAssignmentShort;
         ctx_.vm = this;
         ctx_.detail = &detail_;
         return host->invoke(id, InvokeKind::Get, Args(nullptr, 0), *valueOut, ctx_);
