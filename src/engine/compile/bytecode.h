@@ -77,7 +77,7 @@ struct BuiltinInfo;
     X(IndexRef)      /* a: name index, b: argc   [ref args..] -> [value]   array element or call */          \
     X(RefElement)    /* a: name index, b: argc   [ref args..] -> [ref to the element], for a ByRef   */      \
                      /* argument; the array stays locked (error 10 on ReDim/Erase) until the call returns */ \
-    X(StoreIndex)    /* b: argc, c: 1 = Set   [ref args.. value]    element or default-member store */       \
+    X(StoreIndex)    /* b: argc, c: 1 = Set, 2 = kStoreIntoElement   [ref args.. value]   element store */   \
     X(StoreMember)   /* a: name index, b: argc, c: 1 = Set   [obj args.. value] */                           \
     X(StoreMeMember) /* a: member id, b: argc, c: 1 = Set */                                                 \
     X(ToValue)       /* replaces an object on top by its default member's value */                           \
@@ -130,6 +130,10 @@ enum class Op : uint8_t {
 // A flag beside the InvokeKind in CallMember's c: the member was read with
 // empty brackets (`x = obj.p()`).
 constexpr uint8_t kEmptyBrackets = 0x80;
+
+// A flag in StoreIndex's c: the container is an element reference that
+// RefElement pushed (`x(0)(1) = v`), whose arrays stay locked until the store.
+constexpr uint8_t kStoreIntoElement = 2;
 
 enum class CounterKind : uint8_t { Local, Global, Field };
 

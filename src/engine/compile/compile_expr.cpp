@@ -272,9 +272,14 @@ void ProcCompiler::compileArgs(const std::vector<ExprPtr>& args, bool byRefCapab
     }
 }
 
-void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& args, InvokeKind kind,
+void ProcCompiler::compileCall(const Expr& bracketedTarget, const std::vector<ExprPtr>& args, InvokeKind kind,
                                bool callKeyword) {
     int32_t argc = static_cast<int32_t>(args.size());
+    // Brackets around a name that arguments follow only group it:
+    // `Call ((f)) (x)` calls f with x by reference, `((a))(0)` indexes a.
+    const Expr* unwrapped = &bracketedTarget;
+    while (argc > 0 && unwrapped->kind == ExprKind::Paren) unwrapped = static_cast<const ParenExpr&>(*unwrapped).inner.get();
+    const Expr& target = unwrapped->kind == ExprKind::Name ? *unwrapped : bracketedTarget;
     if (target.kind == ExprKind::Name) {
         const auto& n = static_cast<const NameExpr&>(target);
         Place p = resolve(n.name, false);

@@ -129,6 +129,27 @@ void ProcCompiler::storeToTarget(const Expr& target, bool raw) {
     fail(err::InvalidForControl, target.pos);
 }
 
+// A reference to the element `e` names when it is an element of an array
+// variable, at any depth (`x(0)`, `x(0)(1)`); false, with nothing emitted,
+// for anything else.
+bool ProcCompiler::compileElementRef(const Expr& e) {
+    if (e.kind != ExprKind::Call) return false;
+    const auto& c = static_cast<const CallExpr&>(e);
+    if (c.args.empty()) return false;
+    const Expr* root = c.target.get();
+    while (root->kind == ExprKind::Call) root = static_cast<const CallExpr&>(*root).target.get();
+    if (root->kind != ExprKind::Name) return false;
+    const auto& n = static_cast<const NameExpr&>(*root);
+    Place p = resolve(n.name, false);
+    bool variable = p.kind == PlaceKind::Local || p.kind == PlaceKind::Global || p.kind == PlaceKind::Field;
+    if (!variable || namesOwnResult(p)) return false;
+    if (c.target->kind == ExprKind::Name) emitRef(p, n.name);
+    else if (!compileElementRef(*c.target)) return false;
+    compileArgs(c.args, false);
+    emit(Op::RefElement, nameIndex(n.name), static_cast<int32_t>(c.args.size()));
+    return true;
+}
+
 void ProcCompiler::compileAssign(const AssignStmt& s) {
     const Expr& t = *s.target;
     if (t.kind == ExprKind::Name) {
@@ -189,10 +210,12 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
                 return;
             }
         }
-        compileExpr(*c.target);
+        // x(0)(1) = v stores into the array x(0) itself, not into a copy.
+        uint8_t nested = compileElementRef(*c.target) ? kStoreIntoElement : 0;
+        if (!nested) compileExpr(*c.target);
         compileArgs(c.args, false);
         compileExpr(*s.value);
-        emit(Op::StoreIndex, 0, argc, s.isSet ? 1 : 0);
+        emit(Op::StoreIndex, 0, argc, static_cast<uint8_t>((s.isSet ? 1 : 0) | nested));
         return;
     }
     fail(err::SyntaxError, t.pos);

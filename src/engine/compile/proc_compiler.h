@@ -194,6 +194,7 @@ private:
     void compileStmt(const Stmt& s);
     void compileAssign(const AssignStmt& s);
     bool isReadOnly(const Place& p) const;
+    bool compileElementRef(const Expr& e);
     void compileDim(const DimStmt& s);
     void compileReDim(const ReDimStmt& s);
     void compileConst(const ConstStmt& s);

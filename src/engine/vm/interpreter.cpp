@@ -731,8 +731,11 @@ dispatch:
                 VBS_NEXT();
             }
         }
-        e = storeIndexed(container, args, ip->b, std::move(sp[-1]), (ip->c & 1) != 0);
+        // An element that holds Nothing is no container to store into (13).
+        if ((ip->c & kStoreIntoElement) && container.isNothing()) e = err::TypeMismatch;
+        else e = storeIndexed(container, args, ip->b, std::move(sp[-1]), (ip->c & 1) != 0);
         for (int i = 0; i < ip->b + 2; ++i) (--sp)->clear();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         VBS_NEXT();
     }
