@@ -84,7 +84,7 @@ struct BuiltinInfo;
     X(New)           /* a: global index of a class */                                                        \
     X(NewName)       /* a: name index (a built-in class such as RegExp) */                                   \
     /* ---- statements ------------------------------------------------------------------------- */         \
-    X(DimArray)      /* b: number of bounds   [ref bounds..]   a fixed-size array */                         \
+    X(DimArray)      /* b: number of bounds, c: kRedeclaredArray   [ref bounds..]   a fixed-size array */    \
     X(ReDim)         /* b: number of bounds, c: 1 = Preserve   [ref bounds..] */                             \
     X(Erase)         /* [ref] */                                                                             \
     X(OnErrorResume)                                                                                         \
@@ -134,6 +134,10 @@ constexpr uint8_t kEmptyBrackets = 0x80;
 // A flag in StoreIndex's c: the container is an element reference that
 // RefElement pushed (`x(0)(1) = v`), whose arrays stay locked until the store.
 constexpr uint8_t kStoreIntoElement = 2;
+
+// DimArray's c: an ExecuteGlobal text declares an array under the name of
+// an existing global; if that holds an array already, it is error 13.
+constexpr uint8_t kRedeclaredArray = 1;
 
 enum class CounterKind : uint8_t { Local, Global, Field };
 

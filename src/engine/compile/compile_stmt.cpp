@@ -261,7 +261,8 @@ void ProcCompiler::compileDim(const DimStmt& s) {
         if (!v.isArray) continue;
         emitRef(p, v.name);
         for (const auto& d : v.dims) compileExpr(*d);
-        emit(Op::DimArray, 0, static_cast<int32_t>(v.dims.size()));
+        bool redeclared = globalCode_ && p.index < firstNewGlobal;
+        emit(Op::DimArray, 0, static_cast<int32_t>(v.dims.size()), redeclared ? kRedeclaredArray : 0);
     }
 }
 

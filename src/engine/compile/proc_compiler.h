@@ -58,6 +58,8 @@ public:
 
     ScriptError error;
     std::unordered_map<std::u16string, Variant>* globalConsts = nullptr;
+    // ExecuteGlobal text: the globals below this index existed before it.
+    int32_t firstNewGlobal = INT32_MAX;
 
     int32_t addLocal(const std::u16string& folded) {
         proc_.localNames.push_back(folded);

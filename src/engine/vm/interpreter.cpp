@@ -802,7 +802,9 @@ dispatch:
     VBS_CASE(DimArray) VBS_CASE(ReDim) {
         Variant* bounds = sp - ip->b;
         VBS_SAVE_PC();
-        e = dimArray(bounds[-1].deref(), bounds, ip->b, ip->op == Op::ReDim, ip->c != 0);
+        bool redim = ip->op == Op::ReDim;
+        if (!redim && (ip->c & kRedeclaredArray) && bounds[-1].deref().isArray()) e = err::TypeMismatch;
+        else e = dimArray(bounds[-1].deref(), bounds, ip->b, redim, redim && ip->c != 0);
         for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();

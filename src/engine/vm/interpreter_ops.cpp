@@ -168,15 +168,15 @@ int32_t Interpreter::indexValue(Variant& container, Variant* args, int argc, Var
                                 std::u16string_view name) {
     if (container.isArray()) {
         size_t offset = 0;
+        // a() names no element of a fixed array.
+        if (argc == 0 && container.asArray()->fixedSize) return err::SubscriptOutOfRange;
         if (argc == 0) { out = container; return 0; }
         if (int32_t e = elementOffset(*container.asArray(), args, argc, offset)) return e;
         out = container.asArray()->elems[offset];
         return 0;
     }
-    if (container.isObject()) {
-        if (argc == 0) { out = container; return 0; }
-        return callValue(container, args, argc, out);
-    }
+    // x() of an object is its default member's value, as x(i) calls it with i.
+    if (container.isObject()) return callValue(container, args, argc, out);
     // x() of a plain value is a call of something that cannot be called.
     if (!name.empty()) {
         detail_.description = toU16(errorText(err::TypeMismatch)) + u": '" + std::u16string(name) + u"'";
@@ -336,6 +336,9 @@ int32_t Interpreter::callByName(Frame& frame, const std::u16string& name, Varian
 
 // Dim a(n, m) (redim false) and ReDim [Preserve] a(n, m).
 int32_t Interpreter::dimArray(Variant& target, Variant* bounds, int count, bool redim, bool preserve) {
+    // A fixed or locked array refuses ReDim before its bounds are read.
+    if (redim && target.isArray() && (target.asArray()->fixedSize || target.asArray()->locks > 0))
+        return err::ArrayLocked;
     std::vector<uint32_t> counts;
     uint64_t total = 1;
     for (int i = 0; i < count; ++i) {
@@ -347,10 +350,6 @@ int32_t Interpreter::dimArray(Variant& target, Variant* bounds, int count, bool 
         counts.push_back(static_cast<uint32_t>(upper + 1));
         total *= static_cast<uint64_t>(upper + 1);
         if (total > kMaxArrayElements) return err::OutOfMemory;
-    }
-    if (target.isArray()) {
-        ArrayData* old = target.asArray();
-        if (redim && (old->fixedSize || old->locks > 0)) return err::ArrayLocked;
     }
     auto* arr = new (std::nothrow) ArrayData();
     if (!arr) return err::OutOfMemory;

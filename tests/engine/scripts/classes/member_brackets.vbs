@@ -18,3 +18,17 @@ Err.Clear
 b.value() = 7
 WScript.Echo Err.Number, b.value, b.items(1)
 '> 0 7 one
+' x() of an object is its default member's value; without one it is 438.
+Class Named
+    Public Default Property Get Text()
+        Text = "text"
+    End Property
+End Class
+Set n = New Named
+t = n()
+WScript.Echo VarType(t), t
+'> 8 text
+Err.Clear
+t = b()
+WScript.Echo Err.Number
+'> 438
