@@ -218,7 +218,7 @@ void ProcCompiler::compileExpr(const Expr& e) {
     case ExprKind::New: {
         const auto& n = static_cast<const NewExpr&>(e);
         Place p = resolve(n.className, false);
-        if (p.kind == PlaceKind::Class) emit(Op::New, p.index);
+        if (p.kind == PlaceKind::Class && !isBuiltinClass(n.className)) emit(Op::New, p.index);
         else emit(Op::NewName, nameIndex(n.className));
         break;
     }

@@ -512,15 +512,17 @@ int32_t Interpreter::newInstance(const std::shared_ptr<ClassInfo>& cls, Variant&
     return 0;
 }
 
+// The engine's own classes come first: a script's Class RegExp does not
+// replace the built-in one for New.
 int32_t Interpreter::newByName(const std::u16string& name, Variant& out) {
-    int32_t g = findGlobal(foldName(name));
-    if (g >= 0 && globalInfos_[static_cast<size_t>(g)].kind == GlobalKind::Class)
-        return newInstance(globalInfos_[static_cast<size_t>(g)].cls, out);
     if (Dispatch* d = newBuiltinClassInstance(name)) {
         out = Variant::object(d);
         d->releaseRef();  // newBuiltinClassInstance counted one reference for us
         return 0;
     }
+    int32_t g = findGlobal(foldName(name));
+    if (g >= 0 && globalInfos_[static_cast<size_t>(g)].kind == GlobalKind::Class)
+        return newInstance(globalInfos_[static_cast<size_t>(g)].cls, out);
     detail_.description = toU16(errorText(err::ClassNotDefined)) + u": '" + name + u"'";
     detail_.namesItem = true;
     return err::ClassNotDefined;

@@ -63,7 +63,7 @@ int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, V
     case InvokeKind::Method: proc = m.method ? m.method : m.get; break;
     case InvokeKind::Get: proc = m.get ? m.get : m.method; break;
     case InvokeKind::Let: proc = m.let ? m.let : m.set; break;
-    case InvokeKind::Set: proc = m.set ? m.set : m.let; break;
+    case InvokeKind::Set: proc = m.set; break;  // Set on a Let-only property: 438
     }
     if (!proc) return err::MemberNotSupported;
     return vm_->callProcedure(proc, this, args.raw(), args.size(), result);
