@@ -125,8 +125,6 @@ enum class Op : uint8_t {
 #undef VBS_ENUM_ENTRY
 };
 
-// Counter kinds of For (the `c` of ForPrep/ForStep, and its `a` is the
-// counter's slot: local, global or field).
 // A flag beside the InvokeKind in CallMember's c: the member was read with
 // empty brackets (`x = obj.p()`).
 constexpr uint8_t kEmptyBrackets = 0x80;
@@ -139,6 +137,8 @@ constexpr uint8_t kStoreIntoElement = 2;
 // an existing global; if that holds an array already, it is error 13.
 constexpr uint8_t kRedeclaredArray = 1;
 
+// Counter kinds of For (the `c` of ForPrep/ForStep, and its `a` is the
+// counter's slot: local, global or field).
 enum class CounterKind : uint8_t { Local, Global, Field };
 
 // Set in the c of an operator of VBS_FUSED_OPERATORS: the result is not

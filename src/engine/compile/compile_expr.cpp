@@ -278,7 +278,8 @@ void ProcCompiler::compileCall(const Expr& bracketedTarget, const std::vector<Ex
     // Brackets around a name that arguments follow only group it:
     // `Call ((f)) (x)` calls f with x by reference, `((a))(0)` indexes a.
     const Expr* unwrapped = &bracketedTarget;
-    while (argc > 0 && unwrapped->kind == ExprKind::Paren) unwrapped = static_cast<const ParenExpr&>(*unwrapped).inner.get();
+    while (argc > 0 && unwrapped->kind == ExprKind::Paren)
+        unwrapped = static_cast<const ParenExpr&>(*unwrapped).inner.get();
     const Expr& target = unwrapped->kind == ExprKind::Name ? *unwrapped : bracketedTarget;
     if (target.kind == ExprKind::Name) {
         const auto& n = static_cast<const NameExpr&>(target);
