@@ -78,6 +78,9 @@ struct ErrorDetail {
 struct CallContext {
     Interpreter* vm = nullptr;
     ErrorDetail* detail = nullptr;
+    // Set for the one invocation of a script class member written with empty
+    // brackets (`obj.p()`): a variable of the class read that way is error 5.
+    bool emptyBrackets = false;
 
     // Records a custom text and returns `number`, so a member can write
     // `return ctx.fail(5, u"bad key");`.

@@ -266,7 +266,8 @@ TEST(OpsCompare, NumbersTextEmptyAndNull) {
 }
 
 // A number meets a text: with a numeric literal the text is read as a
-// number; between variables the text is always the greater.
+// number; a literal text meets a computed number's text; between variables
+// the text is always the greater.
 TEST(OpsCompare, NumberAgainstTextDependsOnLiterals) {
     using enum CompareOp;
     const CompareCase cases[] = {
@@ -278,6 +279,8 @@ TEST(OpsCompare, NumberAgainstTextDependsOnLiterals) {
         {"n < s (variables 10, \"9\")", Less, I(10), S("9"), false, false, "Boolean True"},
         {"s > n (variables \"1\", 5)", Greater, S("1"), I(5), false, false, "Boolean True"},
         {"\"abc\" = n (variable 5)", Equal, S("abc"), I(5), true, false, "Boolean False"},
+        {"\"9\" < n (variable 10, as text)", Less, S("9"), I(10), true, false, "Boolean False"},
+        {"\"010\" = n (variable 10, as text)", Equal, S("010"), D(10), true, false, "Boolean False"},
         {"\"True\" = True", Equal, S("True"), B(true), true, true, "Boolean True"},
         {"b = \"False\" (b False)", Equal, B(false), S("False"), false, true, "Boolean True"},
         {"b = s (True, \"True\")", Equal, B(true), S("True"), false, false, "Boolean False"},
@@ -325,7 +328,7 @@ TEST(OpsLogic, BitwiseKeepsTheOperandType) {
         {"6 Eqv 3", logicalEqv, I(6), I(3), "Integer -6"},
         {"6 Imp 3", logicalImp, I(6), I(3), "Integer -5"},
         {"\"True\" And True", logicalAnd, S("True"), B(true), "Boolean True"},
-        {"\"5\" And 3", logicalAnd, S("5"), I(3), "Integer 1"},
+        {"\"5\" And 3", logicalAnd, S("5"), I(3), "Long 1"},
         {"\"abc\" And 1", logicalAnd, S("abc"), I(1), "error 13"},
         {"2147483648 And 1", logicalAnd, D(2147483648.0), I(1), "error 6"},
     });
@@ -343,6 +346,7 @@ TEST(OpsLogic, NullIsUnknownUnlessTheOtherSideDecides) {
         {"Null Eqv False", logicalEqv, N(), B(false), "Null"},
         {"False Imp Null", logicalImp, B(false), N(), "Boolean True"},
         {"True Imp Null", logicalImp, B(true), N(), "Null"},
+        {"CByte(170) Imp Null", logicalImp, By(170), N(), "Byte 85"},
         {"Null Imp True", logicalImp, N(), B(true), "Boolean True"},
         {"Null Imp False", logicalImp, N(), B(false), "Null"},
         {"Null And \"x\"", logicalAnd, N(), S("x"), "error 13"},

@@ -70,21 +70,21 @@ struct BuiltinInfo;
     /* ---- calls --------------------------------------------------------------------------------- */      \
     X(CallProc)      /* a: global index of a procedure, b: argc, c: 1 = keep result */                       \
     X(CallBuiltin)   /* a: builtin index, b: argc, c: 1 = object arguments become their default values */    \
-    X(CallMember)    /* a: name index, b: argc, c: InvokeKind    [obj args..] -> [result] */                 \
+    X(CallMember)    /* a: name index, b: argc, c: InvokeKind | kEmptyBrackets   [obj args..] -> [result] */  \
     X(CallMeMember)  /* a: class member id, b: argc, c: InvokeKind   on Me, private members too */           \
     X(CallValue)     /* b: argc, c: 1 = a statement call   [callee args..] -> [result]  index / default */   \
     X(CallName)      /* a: name index, b: argc, c: 1 = a statement call   resolved at run time */            \
     X(IndexRef)      /* a: name index, b: argc   [ref args..] -> [value]   array element or call */          \
     X(RefElement)    /* a: name index, b: argc   [ref args..] -> [ref to the element], for a ByRef   */      \
                      /* argument; the array stays locked (error 10 on ReDim/Erase) until the call returns */ \
-    X(StoreIndex)    /* b: argc, c: 1 = Set   [ref args.. value]    element or default-member store */       \
+    X(StoreIndex)    /* b: argc, c: 1 = Set, 2 = kStoreIntoElement   [ref args.. value]   element store */   \
     X(StoreMember)   /* a: name index, b: argc, c: 1 = Set   [obj args.. value] */                           \
     X(StoreMeMember) /* a: member id, b: argc, c: 1 = Set */                                                 \
     X(ToValue)       /* replaces an object on top by its default member's value */                           \
     X(New)           /* a: global index of a class */                                                        \
     X(NewName)       /* a: name index (a built-in class such as RegExp) */                                   \
     /* ---- statements ------------------------------------------------------------------------- */         \
-    X(DimArray)      /* b: number of bounds   [ref bounds..]   a fixed-size array */                         \
+    X(DimArray)      /* b: number of bounds, c: kRedeclaredArray   [ref bounds..]   a fixed-size array */    \
     X(ReDim)         /* b: number of bounds, c: 1 = Preserve   [ref bounds..] */                             \
     X(Erase)         /* [ref] */                                                                             \
     X(OnErrorResume)                                                                                         \
@@ -124,6 +124,18 @@ enum class Op : uint8_t {
     VBS_OPCODES(VBS_ENUM_ENTRY)
 #undef VBS_ENUM_ENTRY
 };
+
+// A flag beside the InvokeKind in CallMember's c: the member was read with
+// empty brackets (`x = obj.p()`).
+constexpr uint8_t kEmptyBrackets = 0x80;
+
+// A flag in StoreIndex's c: the container is an element reference that
+// RefElement pushed (`x(0)(1) = v`), whose arrays stay locked until the store.
+constexpr uint8_t kStoreIntoElement = 2;
+
+// DimArray's c: an ExecuteGlobal text declares an array under the name of
+// an existing global; if that holds an array already, it is error 13.
+constexpr uint8_t kRedeclaredArray = 1;
 
 // Counter kinds of For (the `c` of ForPrep/ForStep, and its `a` is the
 // counter's slot: local, global or field).

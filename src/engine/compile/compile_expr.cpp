@@ -222,7 +222,7 @@ void ProcCompiler::compileExpr(const Expr& e) {
     case ExprKind::New: {
         const auto& n = static_cast<const NewExpr&>(e);
         Place p = resolve(n.className, false);
-        if (p.kind == PlaceKind::Class) emit(Op::New, p.index);
+        if (p.kind == PlaceKind::Class && !isBuiltinClass(n.className)) emit(Op::New, p.index);
         else emit(Op::NewName, nameIndex(n.className));
         break;
     }
@@ -276,9 +276,15 @@ void ProcCompiler::compileArgs(const std::vector<ExprPtr>& args, bool byRefCapab
     }
 }
 
-void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& args, InvokeKind kind,
+void ProcCompiler::compileCall(const Expr& bracketedTarget, const std::vector<ExprPtr>& args, InvokeKind kind,
                                bool callKeyword) {
     int32_t argc = static_cast<int32_t>(args.size());
+    // Brackets around a name that arguments follow only group it:
+    // `Call ((f)) (x)` calls f with x by reference, `((a))(0)` indexes a.
+    const Expr* unwrapped = &bracketedTarget;
+    while (argc > 0 && unwrapped->kind == ExprKind::Paren)
+        unwrapped = static_cast<const ParenExpr&>(*unwrapped).inner.get();
+    const Expr& target = unwrapped->kind == ExprKind::Name ? *unwrapped : bracketedTarget;
     if (target.kind == ExprKind::Name) {
         const auto& n = static_cast<const NameExpr&>(target);
         Place p = resolve(n.name, false);
@@ -341,7 +347,8 @@ void ProcCompiler::compileCall(const Expr& target, const std::vector<ExprPtr>& a
         const auto& m = static_cast<const MemberExpr&>(target);
         compileObject(m);
         compileArgs(args, true);
-        emit(Op::CallMember, nameIndex(m.name), argc, static_cast<uint8_t>(kind));
+        uint8_t brackets = kind == InvokeKind::Get && argc == 0 ? kEmptyBrackets : 0;
+        emit(Op::CallMember, nameIndex(m.name), argc, static_cast<uint8_t>(static_cast<uint8_t>(kind) | brackets));
         return;
     }
     compileExpr(target);

@@ -100,13 +100,27 @@ void ProcCompiler::compileStmt(const Stmt& s) {
     }
 }
 
+// Assigning to a constant (one of this text, or a global one an earlier
+// text declared) or to a procedure's name is VBScript's "Illegal
+// assignment", raised when the statement runs.
+bool ProcCompiler::isReadOnly(const Place& p) const {
+    switch (p.kind) {
+    case PlaceKind::Constant: case PlaceKind::Procedure: case PlaceKind::Builtin: case PlaceKind::Class:
+        return true;
+    case PlaceKind::Global:
+        return vm_.globalInfo(p.index).kind == GlobalKind::Constant;
+    case PlaceKind::Local:
+        return globalCode_ && proc_.globalsAsSlots && vm_.globalInfo(p.index).kind == GlobalKind::Constant;
+    default:
+        return false;
+    }
+}
+
 void ProcCompiler::storeToTarget(const Expr& target, bool raw) {
     if (target.kind == ExprKind::Name) {
         const auto& n = static_cast<const NameExpr&>(target);
         Place p = resolve(n.name, true);
-        if (p.kind == PlaceKind::Constant || p.kind == PlaceKind::Procedure || p.kind == PlaceKind::Builtin ||
-            p.kind == PlaceKind::Class) {
-            // Assigning to a constant or a procedure name: VBScript's "Illegal assignment".
+        if (isReadOnly(p)) {
             emit(Op::StoreName, nameIndex(n.name), -2, 0);
             return;
         }
@@ -114,6 +128,27 @@ void ProcCompiler::storeToTarget(const Expr& target, bool raw) {
         return;
     }
     fail(err::InvalidForControl, target.pos);
+}
+
+// A reference to the element `e` names when it is an element of an array
+// variable, at any depth (`x(0)`, `x(0)(1)`); false, with nothing emitted,
+// for anything else.
+bool ProcCompiler::compileElementRef(const Expr& e) {
+    if (e.kind != ExprKind::Call) return false;
+    const auto& c = static_cast<const CallExpr&>(e);
+    if (c.args.empty()) return false;
+    const Expr* root = c.target.get();
+    while (root->kind == ExprKind::Call) root = static_cast<const CallExpr&>(*root).target.get();
+    if (root->kind != ExprKind::Name) return false;
+    const auto& n = static_cast<const NameExpr&>(*root);
+    Place p = resolve(n.name, false);
+    bool variable = p.kind == PlaceKind::Local || p.kind == PlaceKind::Global || p.kind == PlaceKind::Field;
+    if (!variable || namesOwnResult(p)) return false;
+    if (c.target->kind == ExprKind::Name) emitRef(p, n.name);
+    else if (!compileElementRef(*c.target)) return false;
+    compileArgs(c.args, false);
+    emit(Op::RefElement, nameIndex(n.name), static_cast<int32_t>(c.args.size()));
+    return true;
 }
 
 void ProcCompiler::compileAssign(const AssignStmt& s) {
@@ -128,8 +163,7 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
             return;
         }
         compileExpr(*s.value);
-        if (p.kind == PlaceKind::Constant || p.kind == PlaceKind::Procedure || p.kind == PlaceKind::Builtin ||
-            p.kind == PlaceKind::Class) {
+        if (isReadOnly(p)) {
             emit(Op::StoreName, nameIndex(n.name), -2, 0);
             return;
         }
@@ -177,10 +211,12 @@ void ProcCompiler::compileAssign(const AssignStmt& s) {
                 return;
             }
         }
-        compileExpr(*c.target);
+        // x(0)(1) = v stores into the array x(0) itself, not into a copy.
+        uint8_t nested = compileElementRef(*c.target) ? kStoreIntoElement : 0;
+        if (!nested) compileExpr(*c.target);
         compileArgs(c.args, false);
         compileExpr(*s.value);
-        emit(Op::StoreIndex, 0, argc, s.isSet ? 1 : 0);
+        emit(Op::StoreIndex, 0, argc, static_cast<uint8_t>((s.isSet ? 1 : 0) | nested));
         return;
     }
     fail(err::SyntaxError, t.pos);
@@ -226,7 +262,8 @@ void ProcCompiler::compileDim(const DimStmt& s) {
         if (!v.isArray) continue;
         emitRef(p, v.name);
         for (const auto& d : v.dims) compileExpr(*d);
-        emit(Op::DimArray, 0, static_cast<int32_t>(v.dims.size()));
+        bool redeclared = globalCode_ && p.index < firstNewGlobal;
+        emit(Op::DimArray, 0, static_cast<int32_t>(v.dims.size()), redeclared ? kRedeclaredArray : 0);
     }
 }
 
@@ -399,8 +436,12 @@ void ProcCompiler::compileForEach(const ForEachStmt& s) {
     exitFor_.emplace_back();
     compileBlock(s.body);
     emit(Op::Jump, top);
+    // Run out of items, the variable is left Empty; Exit For leaves the
+    // item it stood on.
     patch(prep);
     patch(next);
+    emit(Op::PushEmpty);
+    storeToTarget(*s.variable, true);
     setResume(nextMark);
     for (int32_t j : exitFor_.back()) patch(j);
     exitFor_.pop_back();

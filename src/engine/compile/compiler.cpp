@@ -167,6 +167,7 @@ ScriptError UnitCompiler::run() {
 
     ProcCompiler pc(vm_, main, req_.scopeClass, global, program.optionExplicit);
     pc.globalConsts = &globalConsts_;
+    pc.firstNewGlobal = req_.firstNewGlobal;
     if (!global) {
         // Execute/Eval inside a procedure: the caller's slots come first,
         // then the variables earlier Execute text declared in that call. Its

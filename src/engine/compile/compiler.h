@@ -27,6 +27,9 @@ struct CompileRequest {
     // Variables that earlier Execute text declared in that call: they take
     // the slots after the procedure's own.
     std::vector<std::u16string> executedNames;
+    // ExecuteGlobal text: the globals below this index existed before it,
+    // and its Dim of an array there meets what they hold.
+    int32_t firstNewGlobal = INT32_MAX;
 };
 
 // Declares new globals in `vm` (the caller rolls them back on failure) and

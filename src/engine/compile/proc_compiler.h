@@ -59,6 +59,8 @@ public:
 
     ScriptError error;
     std::unordered_map<std::u16string, Variant>* globalConsts = nullptr;
+    // ExecuteGlobal text: the globals below this index existed before it.
+    int32_t firstNewGlobal = INT32_MAX;
 
     int32_t addLocal(const std::u16string& folded) {
         proc_.localNames.push_back(folded);
@@ -199,6 +201,8 @@ private:
     // ---- statements ------------------------------------------------------------------
     void compileStmt(const Stmt& s);
     void compileAssign(const AssignStmt& s);
+    bool isReadOnly(const Place& p) const;
+    bool compileElementRef(const Expr& e);
     void compileDim(const DimStmt& s);
     void compileReDim(const ReDimStmt& s);
     void compileConst(const ConstStmt& s);

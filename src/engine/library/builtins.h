@@ -49,5 +49,8 @@ std::span<const ConstantInfo> builtinConstants();
 // `New RegExp`: a new instance of a class the engine itself provides, with one
 // reference already counted for the caller; nullptr if `name` is no such class.
 Dispatch* newBuiltinClassInstance(std::u16string_view name);
+// True for the classes `New` makes itself: a script's own class of that name
+// may be declared, but `New` still makes the engine's.
+bool isBuiltinClass(std::u16string_view name);
 
 }  // namespace vbs

@@ -52,8 +52,10 @@ constexpr std::array<BuiltinInfo, 2> kObjectBuiltins{{
 
 std::span<const BuiltinInfo> objectBuiltins() { return kObjectBuiltins; }
 
+bool isBuiltinClass(std::u16string_view name) { return namesEqual(name, u"RegExp"); }
+
 Dispatch* newBuiltinClassInstance(std::u16string_view name) {
-    if (namesEqual(name, u"RegExp")) {
+    if (isBuiltinClass(name)) {
         auto* regExp = new RegExp;
         regExp->addRef();
         return regExp;

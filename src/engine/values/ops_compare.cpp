@@ -50,17 +50,19 @@ int32_t orderNumberWithText(const Variant& number, const std::u16string& text, i
 // The order of a number `num` against a text `text` (number on the left).
 // A number written as a literal reads the text as a number, and a text
 // that is no number is a type mismatch ("abc" = 5). A literal text beside
-// a computed number is read as a number when it is one ("5" = CByte(5));
-// otherwise, and between two variables, the text is the greater.
+// a computed number (a variable, a result, a conversion) meets that
+// number's CStr form as text: "010" = CInt(10) is False, "10" > CByte(5)
+// is False. Between two variables the text is the greater.
 int32_t orderMixed(const Variant& num, bool numLiteral, const Variant& text, bool textLiteral, int& order) {
     const std::u16string& s = text.asString();
-    if (num.type() == VarType::Boolean && (numLiteral || textLiteral)) {
-        // "True" = True: a Boolean meets a literal text in its CStr form.
-        order = detail::compareBinary(num.asBoolean() ? u"True" : u"False", s);
+    if (numLiteral && num.type() != VarType::Boolean) return orderNumberWithText(num, s, order);
+    if (numLiteral || textLiteral) {
+        // "True" = True: a Boolean meets a literal text in its CStr form too.
+        std::u16string numText;
+        if (int32_t e = toString(num, numText)) return e;
+        order = detail::compareBinary(numText, s);
         return 0;
     }
-    if (numLiteral) return orderNumberWithText(num, s, order);
-    if (textLiteral && orderNumberWithText(num, s, order) == 0) return 0;
     order = -1;
     return 0;
 }

@@ -2,7 +2,8 @@
 // (True = -1) they are the logical operators. The result keeps the
 // operands' type: two Booleans give a Boolean, Integers an Integer, two
 // Bytes a Byte, anything wider a Long. Empty takes part as a Long 0, so
-// `Empty And Empty` and `Not Empty` are Longs. Null is "unknown": it
+// `Empty And Empty` and `Not Empty` are Longs, and numeric text as a Long,
+// so `"1" And "2"` and `5 And "3"` are Longs. Null is "unknown": it
 // propagates except where the other operand decides the answer alone.
 #include <string>
 
@@ -37,9 +38,7 @@ int32_t readBits(const Variant& v, Bits& out) {
     default: {
         int32_t l = 0;
         if (int32_t e = toLong(v, l)) return e;
-        // Numeric text small enough for an Integer takes part as one ("5" And 3 is an Integer).
-        bool smallText = v.isString() && l >= INT16_MIN && l <= INT16_MAX;
-        out = {smallText ? BitKind::Integer : BitKind::Long, l};
+        out = {BitKind::Long, l};
         return 0;
     }
     }
@@ -83,8 +82,12 @@ Variant withNull(LogicOp op, const Bits& known, bool knownOnLeft) {
     case LogicOp::Or:  // True Or Null = True; a nonzero value is returned as it is
         if (known.value != 0) return makeBits(known.kind, known.value);
         break;
-    case LogicOp::Imp:  // False Imp anything, anything Imp True: True
-        if (knownOnLeft ? known.value == 0 : allOnes(known)) return makeBits(known.kind, -1);
+    case LogicOp::Imp:
+        // x Imp Null: the bits Not x sets are set whatever Null stands for,
+        // so the answer is Not x (False Imp Null is True, CByte(170) Imp
+        // Null the Byte 85) unless Not x has no bit set (True, -1, Byte 255).
+        if (knownOnLeft) return allOnes(known) ? Variant::null() : makeBits(known.kind, ~known.value);
+        if (allOnes(known)) return makeBits(known.kind, -1);  // Null Imp True
         break;
     default:
         break;

@@ -381,9 +381,9 @@ dispatch:
         Variant* slot = nullptr;
         Variant value;
         VBS_SAVE_PC();
-        e = resolveName(*fp, *ip, slot, ip->op == Op::LoadName ? &value : nullptr);
+        e = resolveName(*fp, *ip, slot, &value);
         if (e) goto failed;
-        if (ip->op == Op::RefName) *sp++ = slot ? Variant::ref(slot) : Variant();
+        if (ip->op == Op::RefName) *sp++ = slot ? Variant::ref(slot) : std::move(value);
         else *sp++ = slot ? slot->deref() : std::move(value);
         VBS_NEXT();
     }
@@ -602,8 +602,9 @@ dispatch:
         Variant* args = sp - ip->b;
         Variant result;
         VBS_SAVE_PC();
-        e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)], static_cast<InvokeKind>(ip->c), args,
-                         ip->b, result);
+        e = invokeMember(args[-1], procp->names[static_cast<size_t>(ip->a)],
+                         static_cast<InvokeKind>(ip->c & ~kEmptyBrackets), args, ip->b, result,
+                         (ip->c & kEmptyBrackets) != 0);
         for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
@@ -736,8 +737,11 @@ dispatch:
                 VBS_NEXT();
             }
         }
-        e = storeIndexed(container, args, ip->b, std::move(sp[-1]), (ip->c & 1) != 0);
+        // An element that holds Nothing is no container to store into (13).
+        if ((ip->c & kStoreIntoElement) && container.isNothing()) e = err::TypeMismatch;
+        else e = storeIndexed(container, args, ip->b, std::move(sp[-1]), (ip->c & 1) != 0);
         for (int i = 0; i < ip->b + 2; ++i) (--sp)->clear();
+        if (!fp->locked.empty()) fp->unlockArguments(sp);
         if (e) goto failed;
         VBS_NEXT();
     }
@@ -804,7 +808,9 @@ dispatch:
     VBS_CASE(DimArray) VBS_CASE(ReDim) {
         Variant* bounds = sp - ip->b;
         VBS_SAVE_PC();
-        e = dimArray(bounds[-1].deref(), bounds, ip->b, ip->op == Op::ReDim, ip->c != 0);
+        bool redim = ip->op == Op::ReDim;
+        if (!redim && (ip->c & kRedeclaredArray) && bounds[-1].deref().isArray()) e = err::TypeMismatch;
+        else e = dimArray(bounds[-1].deref(), bounds, ip->b, redim, redim && ip->c != 0);
         for (int i = 0; i <= ip->b; ++i) (--sp)->clear();
         if (e) goto failed;
         VBS_NEXT();

@@ -200,7 +200,7 @@ public:
     int32_t callProcedure(const Procedure* proc, ScriptObject* me, Variant* args, int argc, Variant& result);
     // Calls the member of an object: host objects and script instances alike.
     int32_t invokeMember(const Variant& target, std::u16string_view name, InvokeKind kind, Variant* args,
-                         int argc, Variant& result);
+                         int argc, Variant& result, bool emptyBrackets = false);
     // The value an object stands for when used as a value (its default member).
     int32_t defaultValue(const Variant& v, Variant& out);
     ErrorDetail& detail() { return detail_; }

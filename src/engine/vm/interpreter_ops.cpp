@@ -169,15 +169,15 @@ int32_t Interpreter::indexValue(Variant& container, Variant* args, int argc, Var
                                 std::u16string_view name) {
     if (container.isArray()) {
         size_t offset = 0;
+        // a() names no element of a fixed array.
+        if (argc == 0 && container.asArray()->fixedSize) return err::SubscriptOutOfRange;
         if (argc == 0) { out = container; return 0; }
         if (int32_t e = elementOffset(*container.asArray(), args, argc, offset)) return e;
         out = container.asArray()->elems[offset];
         return 0;
     }
-    if (container.isObject()) {
-        if (argc == 0) { out = container; return 0; }
-        return callValue(container, args, argc, out);
-    }
+    // x() of an object is its default member's value, as x(i) calls it with i.
+    if (container.isObject()) return callValue(container, args, argc, out);
     // x() of a plain value is a call of something that cannot be called.
     if (!name.empty()) {
         detail_.description = toU16(errorText(err::TypeMismatch)) + u": '" + std::u16string(name) + u"'";
@@ -226,7 +226,7 @@ int32_t Interpreter::storeIndexed(Variant& container, Variant* args, int argc, V
 }
 
 int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view name, InvokeKind kind, Variant* args,
-                                  int argc, Variant& result) {
+                                  int argc, Variant& result, bool emptyBrackets) {
     const Variant& t = target.deref();
     if (!t.isObject() || t.isNothing()) return err::ObjectRequired;
     Variant keep = t;  // the call may drop the caller's reference
@@ -239,6 +239,8 @@ int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view nam
     }
     ctx_.vm = this;
     ctx_.detail = &detail_;
+    // Only a script class reads the flag, and clears it as it does.
+    ctx_.emptyBrackets = emptyBrackets && dynamic_cast<ScriptObject*>(obj) != nullptr;
     int32_t e = obj->invoke(id, kind, Args(args, argc), result, ctx_);
     if (e == err::WrongArgCount && argc > 0 && (kind == InvokeKind::Get || kind == InvokeKind::Method)) {
         // obj.Items(0) where Items takes no arguments: index the value it returns.
@@ -255,18 +257,27 @@ int32_t Interpreter::invokeMember(const Variant& target, std::u16string_view nam
 
 // Names the compiler could not place: globals defined after the code was
 // compiled, members of objects added with addMembers, implicit variables.
+// `slot` receives the variable; LoadName's value, and RefName's when the
+// name is a constant (passed ByRef as a copy), go to `valueOut`.
 int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, Variant* valueOut) {
     const std::u16string& name = frame.proc->names[static_cast<size_t>(in.a)];
     if (in.b == -2) { slot = nullptr; return 0; }  // assignment to a constant or procedure
+    bool read = in.op == Op::LoadName;
     const std::u16string folded = foldName(name);
     if (Variant* v = frame.owner().executedVariable(folded)) { slot = v; return 0; }
     int32_t g = findGlobal(folded);
     if (g >= 0) {
         GlobalInfo& info = globalInfos_[static_cast<size_t>(g)];
         if (info.kind == GlobalKind::Procedure || info.kind == GlobalKind::Class) {
-            if (!valueOut) { slot = nullptr; return 0; }
+            if (!read) { slot = nullptr; return 0; }
             if (info.kind == GlobalKind::Class || !info.proc) return err::TypeMismatch;
             return callProcedure(info.proc, nullptr, nullptr, 0, *valueOut);
+        }
+        if (info.kind == GlobalKind::Constant && !read) {
+            // A procedure compiled before the Const statement reaches it by name.
+            if (in.op != Op::RefName) return err::IllegalAssignmentShort;
+            *valueOut = globalValues_[static_cast<size_t>(g)];
+            return 0;
         }
         slot = &globalValues_[static_cast<size_t>(g)];
         return 0;
@@ -274,7 +285,7 @@ int32_t Interpreter::resolveName(Frame& frame, const Instr& in, Variant*& slot, 
     for (Dispatch* host : memberHosts_) {
         int32_t id = host->findMember(name);
         if (id == kNoMember) continue;
-        if (!valueOut) return err::IllegalAssignmentShort;
+        if (!read) return err::IllegalAssignmentShort;
         ctx_.vm = this;
         ctx_.detail = &detail_;
         return host->invoke(id, InvokeKind::Get, Args(nullptr, 0), *valueOut, ctx_);
@@ -328,6 +339,9 @@ int32_t Interpreter::callByName(Frame& frame, const std::u16string& name, Varian
 
 // Dim a(n, m) (redim false) and ReDim [Preserve] a(n, m).
 int32_t Interpreter::dimArray(Variant& target, Variant* bounds, int count, bool redim, bool preserve) {
+    // A fixed or locked array refuses ReDim before its bounds are read.
+    if (redim && target.isArray() && (target.asArray()->fixedSize || target.asArray()->locks > 0))
+        return err::ArrayLocked;
     std::vector<uint32_t> counts;
     uint64_t total = 1;
     for (int i = 0; i < count; ++i) {
@@ -339,10 +353,6 @@ int32_t Interpreter::dimArray(Variant& target, Variant* bounds, int count, bool 
         counts.push_back(static_cast<uint32_t>(upper + 1));
         total *= static_cast<uint64_t>(upper + 1);
         if (total > kMaxArrayElements) return err::OutOfMemory;
-    }
-    if (target.isArray()) {
-        ArrayData* old = target.asArray();
-        if (redim && (old->fixedSize || old->locks > 0)) return err::ArrayLocked;
     }
     auto* arr = new (std::nothrow) ArrayData();
     if (!arr) return err::OutOfMemory;
@@ -505,15 +515,17 @@ int32_t Interpreter::newInstance(const std::shared_ptr<ClassInfo>& cls, Variant&
     return 0;
 }
 
+// The engine's own classes come first: a script's Class RegExp does not
+// replace the built-in one for New.
 int32_t Interpreter::newByName(const std::u16string& name, Variant& out) {
-    int32_t g = findGlobal(foldName(name));
-    if (g >= 0 && globalInfos_[static_cast<size_t>(g)].kind == GlobalKind::Class)
-        return newInstance(globalInfos_[static_cast<size_t>(g)].cls, out);
     if (Dispatch* d = newBuiltinClassInstance(name)) {
         out = Variant::object(d);
         d->releaseRef();  // newBuiltinClassInstance counted one reference for us
         return 0;
     }
+    int32_t g = findGlobal(foldName(name));
+    if (g >= 0 && globalInfos_[static_cast<size_t>(g)].kind == GlobalKind::Class)
+        return newInstance(globalInfos_[static_cast<size_t>(g)].cls, out);
     // An unknown name after New is reported as an unknown name (500), the
     // way Windows reports it, not as 506 "Class not defined".
     detail_.description = toU16(errorText(err::VariableUndefined)) + u": '" + name + u"'";

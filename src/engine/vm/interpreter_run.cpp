@@ -200,6 +200,7 @@ int32_t Interpreter::compileAndCommit(std::u16string_view text, bool expression,
             for (const auto& entry : *owner.executed) request.executedNames.push_back(entry.first);
     }
     size_t mark = globalCount();
+    if (dynamic && !request.scope) request.firstNewGlobal = static_cast<int32_t>(mark);
     CompiledUnit compiled;
     ScriptError compileError;
     try {

@@ -1,5 +1,7 @@
 #include "engine/vm/script_class.h"
 
+#include <utility>
+
 #include "engine/error_table.h"
 #include "engine/vm/interpreter.h"
 
@@ -41,6 +43,7 @@ int32_t ScriptObject::invokeFromInside(int32_t member, InvokeKind kind, Args arg
 
 int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx,
                                    bool inside) {
+    bool emptyBrackets = std::exchange(ctx.emptyBrackets, false);
     if (!vm_ || !*vmAlive_) return err::ObjectRequired;
     if (member == kDefaultMember) {
         if (cls_->defaultMember == kNoMember) return err::MemberNotSupported;
@@ -49,13 +52,18 @@ int32_t ScriptObject::invokeMember(int32_t member, InvokeKind kind, Args args, V
     if (member < 1 || static_cast<size_t>(member) > cls_->members.size()) return err::MemberNotSupported;
     ClassMember& m = cls_->member(member);
     if (!m.isPublic && !inside) return err::MemberNotSupported;
-    if (m.field >= 0) return accessField(fields_[static_cast<size_t>(m.field)], kind, args, result, ctx);
+    if (m.field >= 0) {
+        Variant& field = fields_[static_cast<size_t>(m.field)];
+        // obj.p() names no element of a variable: only an object in it may be called so.
+        if (emptyBrackets && args.size() == 0 && !field.isObject()) return err::InvalidProcCall;
+        return accessField(field, kind, args, result, ctx);
+    }
     const Procedure* proc = nullptr;
     switch (kind) {
     case InvokeKind::Method: proc = m.method ? m.method : m.get; break;
     case InvokeKind::Get: proc = m.get ? m.get : m.method; break;
     case InvokeKind::Let: proc = m.let ? m.let : m.set; break;
-    case InvokeKind::Set: proc = m.set ? m.set : m.let; break;
+    case InvokeKind::Set: proc = m.set; break;  // Set on a Let-only property: 438
     }
     if (!proc) return err::MemberNotSupported;
     return vm_->callProcedure(proc, this, args.raw(), args.size(), result);

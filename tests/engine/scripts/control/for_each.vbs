@@ -50,3 +50,22 @@ For Each it In items
 Next
 '> first
 '> second
+
+' Run to its end the loop leaves its variable Empty, in a procedure too;
+' Exit For (above) leaves the item.
+For Each v In Array(1, 2)
+Next
+WScript.Echo TypeName(v), TypeName(it)
+'> Empty Empty
+Set d = CreateObject("Scripting.Dictionary")
+d.Add "k", 1
+Sub walk(coll)
+    Dim k
+    For Each k In coll
+        WScript.Echo k
+    Next
+    WScript.Echo TypeName(k)
+End Sub
+walk d
+'> k
+'> Empty

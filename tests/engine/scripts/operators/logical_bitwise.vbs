@@ -13,9 +13,9 @@ WScript.Echo CStr(False Eqv False), CStr(True Imp False), CStr(False Imp True)
 ' Non-integral operands are rounded half-to-even first.
 WScript.Echo 2.5 And 3, 3.5 And 7
 '> 2 4
-' Strings holding numbers take part as numbers.
-WScript.Echo "6" And 3
-'> 2
+' Strings holding numbers take part as Longs, whatever their size.
+WScript.Echo "6" And 3, VarType("1" And "2"), VarType("1" Or "2"), VarType("1" Imp "2"), VarType(5 And "3"), VarType(Not "5"), VarType(CByte(1) Xor "1")
+'> 2 3 3 3 3 3 3
 ' Result subtypes: Empty takes part as a Long, Bytes stay Bytes only beside
 ' Bytes, a Boolean beside a Byte widens to Integer.
 WScript.Echo TypeName(Empty And Empty), TypeName(Not Empty), TypeName(Empty Or 1), TypeName(Empty Xor True)
@@ -23,8 +23,8 @@ WScript.Echo TypeName(Empty And Empty), TypeName(Not Empty), TypeName(Empty Or 1
 b = CByte(12)
 WScript.Echo TypeName(b And b), TypeName(Not b), Not b, TypeName(b Or 1), TypeName(b And True), b And True
 '> Byte Byte 243 Integer Integer 12
-WScript.Echo TypeName(b Or CLng(1)), TypeName(b Eqv b), TypeName(b Imp Null), TypeName(Null And CByte(0))
-'> Long Byte Null Byte
+WScript.Echo TypeName(b Or CLng(1)), TypeName(b Eqv b), TypeName(b Imp Null), b Imp Null, TypeName(Null And CByte(0))
+'> Long Byte Byte 243 Byte
 WScript.Echo TypeName(True Or 1), TypeName(False Imp CLng(3)), TypeName(1.5 And 1), TypeName(CCur(3) Or 0)
 '> Integer Long Long Long
 ' Text that names a Boolean takes part as one, #TRUE# and #FALSE# too.

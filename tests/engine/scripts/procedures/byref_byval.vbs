@@ -89,3 +89,27 @@ Sub Reassign(n)
 End Sub
 Reassign 5
 '> inside 99
+
+' Brackets around the name of what is called only group it: the argument
+' list still passes a variable by reference, and a bracketed argument by value.
+Sub SetZero(a)
+    a = 0
+End Sub
+Function Touch(a)
+    a = "touched" : Touch = "result"
+End Function
+x = 5
+Call (((SetZero))) (x)
+WScript.Echo x
+'> 0
+x = 5
+Call (((SetZero))) ((x))
+WScript.Echo x
+'> 5
+y = (Touch)(x)
+WScript.Echo y, x
+'> result touched
+x = Array(7, 8)
+y = ((x))(1)
+WScript.Echo y
+'> 8
