@@ -30,7 +30,7 @@ int32_t toDouble(const Variant& v, double& out);     // Empty -> 0; text read as
 int32_t toCurrency(const Variant& v, int64_t& out);  // scaled by 10,000
 int32_t toDate(const Variant& v, double& out);
 // Null -> 94; Empty -> "". Numbers and dates are written in the running
-// script's locale (locale.h); toInvariantString writes them in English (US).
+// script's locale (SetLocale); toInvariantString writes them in English (US).
 int32_t toString(const Variant& v, std::u16string& out);
 
 // ---- what the application shows and reads ------------------------------------
