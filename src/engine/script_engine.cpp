@@ -11,7 +11,7 @@
 #include "engine/vm/interpreter.h"
 #include "engine/values/locale.h"
 #include "engine/syntax/parser.h"
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs {
 

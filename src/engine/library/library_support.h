@@ -10,7 +10,7 @@
 #include "engine/object.h"
 #include "engine/values/ops.h"
 #include "engine/variant.h"
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs::lib {
 

@@ -11,7 +11,7 @@
 #include "engine/values/byte_text.h"
 #include "engine/values/ops.h"
 #include "engine/values/ops_internal.h"
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs::ops {
 

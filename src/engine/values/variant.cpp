@@ -1,6 +1,6 @@
 #include "engine/variant.h"
 
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs {
 

@@ -13,7 +13,7 @@
 
 #include "engine/compile/bytecode.h"
 #include "engine/variant.h"
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs::fast {
 

@@ -1,7 +1,7 @@
 // The dispatch loop. Common cases (Integer/Long/Double arithmetic and
 // comparisons, local and global variables, array elements) are handled
-// inline; everything else goes to the slow paths in vm_*.cpp, which call the
-// operators of ops.h.
+// inline; everything else goes to the slow paths in interpreter_ops.cpp,
+// which call the operators of values/ops.h.
 #include "engine/vm/interpreter.h"
 
 #include <memory>
@@ -12,7 +12,7 @@
 #include "engine/vm/script_class.h"
 #include "engine/vm/err_object.h"
 #include "engine/vm/fast_paths.h"
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs {
 

@@ -7,7 +7,7 @@
 #include "engine/vm/interpreter.h"
 #include "engine/values/ops.h"
 #include "engine/vm/script_class.h"
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs {
 

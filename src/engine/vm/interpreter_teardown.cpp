@@ -21,7 +21,7 @@
 #include "engine/values/object_cycles.h"
 #include "engine/vm/script_class.h"
 #include "engine/vm/err_object.h"
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs {
 

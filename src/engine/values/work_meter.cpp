@@ -1,4 +1,4 @@
-#include "engine/vm/work_meter.h"
+#include "engine/values/work_meter.h"
 
 namespace vbs {
 
