@@ -160,6 +160,11 @@ public:
     // Array copy-on-write: makes this Variant the only holder of its array
     // (cloning it if shared) and returns it.
     ArrayData* uniqueArray();
+    // Fixedness belongs to the variable an array was declared in (Dim a(3)),
+    // not to its copies: a copy assigned or passed elsewhere may be resized.
+    // Gives this Variant an unmarked array of its own when it holds a fixed
+    // one; other values are left alone.
+    void detachFixedArray();
 
     void clear() {
         if (holdsHeap()) {

@@ -57,6 +57,17 @@ ArrayData* Variant::uniqueArray() {
     return u_.arr;
 }
 
+void Variant::detachFixedArray() {
+    if (tag_ != VarType::Array || !u_.arr->fixedSize) return;
+    auto* copy = new ArrayData(*u_.arr);
+    copy->refs = 1;
+    copy->locks = 0;
+    copy->fixedSize = false;
+    chargeWork(copy->elems.size() * sizeof(Variant));
+    Variant fresh = adoptArray(copy);
+    *this = std::move(fresh);
+}
+
 void Variant::releaseHeap() {
     switch (tag_) {
     case VarType::String:

@@ -82,8 +82,12 @@ int32_t Interpreter::callProcedure(const Procedure* proc, ScriptObject* me, Vari
     Variant* slots = allocateSlots(count, savedBlock, savedUsed);
     const uint8_t* byVal = proc->paramByVal.data();
     for (int i = 0; i < argc; ++i) {
-        if (byVal[i] || !args[i].isRef()) slots[i] = args[i].deref();
-        else slots[i] = args[i];
+        if (byVal[i] || !args[i].isRef()) {
+            slots[i] = args[i].deref();
+            slots[i].detachFixedArray();
+        } else {
+            slots[i] = args[i];
+        }
     }
     Frame frame;
     frame.proc = proc;
@@ -147,6 +151,7 @@ VBS_ALWAYS_INLINE Frame* Interpreter::pushInlineFrame(const Procedure* callee, F
         } else {
             std::construct_at(&slots[i], std::move(args[i]));
         }
+        slots[i].detachFixedArray();
     }
     // pc and callerSp are written before anything reads them: at the
     // frame's first call or failure.
@@ -311,7 +316,7 @@ dispatch:
     VBS_CASE(StoreLocal) {
         Variant& dst = slots[ip->a].deref();
         --sp;
-        if ((ip->c & 2) || (!sp->isObject() && !dst.isArray() && !(ip->c & kGeneralPath))) {
+        if ((ip->c & 2) || (!sp->isObject() && !sp->isArray() && !dst.isArray() && !(ip->c & kGeneralPath))) {
             dst = std::move(*sp);
             VBS_NEXT();
         }
@@ -335,7 +340,7 @@ dispatch:
             dst = &fp->me->fields()[ip->a];
         }
         --sp;
-        if ((ip->c & 2) || (!sp->isObject() && !dst->isArray() && !(ip->c & kGeneralPath))) {
+        if ((ip->c & 2) || (!sp->isObject() && !sp->isArray() && !dst->isArray() && !(ip->c & kGeneralPath))) {
             *dst = std::move(*sp);
             VBS_NEXT();
         }

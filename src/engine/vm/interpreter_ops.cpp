@@ -125,6 +125,8 @@ int32_t Interpreter::conditionValue(const Variant& v, bool& out) {
 
 int32_t Interpreter::letAssign(Variant& target, Variant&& value) {
     if (target.isArray() && target.asArray()->locks > 0) return err::ArrayLocked;
+    // `a = a` keeps a fixed array fixed; any other holder gets a resizable copy.
+    if (value.isArray() && !(target.isArray() && target.asArray() == value.asArray())) value.detachFixedArray();
     if (value.isObject()) {
         Variant plain;
         if (int32_t e = defaultValue(value, plain)) return e;
