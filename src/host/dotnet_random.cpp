@@ -38,6 +38,10 @@ Variant drawWhole(std::mt19937_64& engine, int64_t first, int64_t limit) {
     return Variant::long_(static_cast<int32_t>(range(engine)));
 }
 
+// A fraction in [0, 1): the top 53 bits of a draw, the precision of a
+// Double, so it is never 1 (a distribution's rounding could reach it).
+double fraction(std::mt19937_64& engine) { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
+
 int32_t next(std::mt19937_64& engine, Args args, Variant& result, CallContext& ctx) {
     int32_t low = 0, high = 0;
     switch (args.size()) {
@@ -68,7 +72,7 @@ Variant makeRandom() {
     random->method(u"Next", [engine](Args args, Variant& out, CallContext& ctx) { return next(*engine, args, out, ctx); });
     random->method(u"NextDouble", [engine](Args args, Variant& out, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        out = Variant::double_(std::uniform_real_distribution<double>(0.0, 1.0)(*engine));
+        out = Variant::double_(fraction(*engine));
         return 0;
     });
     return result;
