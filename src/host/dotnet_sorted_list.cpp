@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "host/culture_text_order.h"
 #include "host/dotnet_members.h"
 #include "host/dotnet_objects.h"
 
@@ -16,10 +17,23 @@ using vbs::Variant;
 
 namespace {
 
+// Text keys carry their culture sort key, made once, so that a search
+// compares keys without making them again at every step.
+std::vector<uint32_t> sortKeyOf(const Variant& key) {
+    return key.isString() ? cultureSortKey(key.asString()) : std::vector<uint32_t>{};
+}
+
 struct Entry {
     Variant key;
     Variant value;
+    std::vector<uint32_t> textKey;
 };
+
+Ordering compareKeys(const Entry& entry, const Variant& key, const std::vector<uint32_t>& textKey) {
+    if (!entry.key.isString() || !key.isString()) return compareItems(entry.key, key);
+    auto order = entry.textKey <=> textKey;
+    return {true, order < 0 ? -1 : order > 0 ? 1 : 0};
+}
 
 struct Position {
     size_t index = 0;  // where the key is, or where it would go
@@ -27,14 +41,17 @@ struct Position {
 };
 
 struct SortedState {
-    std::vector<Entry> entries;  // in key order
+    // In key order. An insertion moves every entry after it, so entries
+    // are held by pointer: moving a pointer costs less than moving two values.
+    std::vector<std::unique_ptr<Entry>> entries;
 
     // Binary search; false when the key cannot be compared with those here.
     bool locate(const Variant& key, Position& at) const {
+        std::vector<uint32_t> textKey = sortKeyOf(key);
         size_t low = 0, high = entries.size();
         while (low < high) {
             size_t middle = low + (high - low) / 2;
-            Ordering o = compareItems(entries[middle].key, key);
+            Ordering o = compareKeys(*entries[middle], key, textKey);
             if (!o.compared) return false;
             if (o.order == 0) { at = {middle, true}; return true; }
             if (o.order < 0) low = middle + 1;
@@ -44,22 +61,23 @@ struct SortedState {
         return true;
     }
     void insert(size_t at, const Variant& key, const Variant& value) {
-        entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), Entry{key, value});
+        entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at),
+                       std::make_unique<Entry>(Entry{key, value, sortKeyOf(key)}));
     }
     // What goes is released after the list is whole again.
     void removeAt(size_t at) {
-        Entry removed = std::move(entries[at]);
+        std::unique_ptr<Entry> removed = std::move(entries[at]);
         entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(at));
     }
     int32_t indexOfValue(const Variant& value) const {
         for (size_t i = 0; i < entries.size(); ++i)
-            if (sameItem(entries[i].value, value)) return static_cast<int32_t>(i);
+            if (sameItem(entries[i]->value, value)) return static_cast<int32_t>(i);
         return -1;
     }
     std::vector<Variant> column(bool keys) const {
         std::vector<Variant> out;
         out.reserve(entries.size());
-        for (const Entry& e : entries) out.push_back(keys ? e.key : e.value);
+        for (const auto& e : entries) out.push_back(keys ? e->key : e->value);
         return out;
     }
 };
@@ -81,14 +99,14 @@ void addKeyAccess(HostObject& list, const State& state) {
             Position at;
             if (int32_t e = checkArgCount(args, 1)) return e;
             if (int32_t e = locateKey(state, args, 0, ctx, at)) return e;
-            result = at.found ? state->entries[at.index].value : Variant();  // a missing key reads as Empty
+            result = at.found ? state->entries[at.index]->value : Variant();  // a missing key reads as Empty
             return 0;
         },
         [state](Args args, const Variant& value, CallContext& ctx) -> int32_t {
             Position at;
             if (int32_t e = checkArgCount(args, 1)) return e;
             if (int32_t e = locateKey(state, args, 0, ctx, at)) return e;
-            if (at.found) state->entries[at.index].value = value;
+            if (at.found) state->entries[at.index]->value = value;
             else state->insert(at.index, args.at(0), value);
             return 0;
         });
@@ -132,7 +150,7 @@ void addPositionAccess(HostObject& list, const State& state) {
             size_t at = 0;
             if (int32_t e = checkArgCount(args, 1)) return e;
             if (int32_t e = readItemIndex(args, 0, state->entries.size(), ctx, at)) return e;
-            result = keys ? state->entries[at].key : state->entries[at].value;
+            result = keys ? state->entries[at]->key : state->entries[at]->value;
             return 0;
         });
     }
@@ -140,7 +158,7 @@ void addPositionAccess(HostObject& list, const State& state) {
         size_t at = 0;
         if (int32_t e = checkArgCount(args, 2)) return e;
         if (int32_t e = readItemIndex(args, 0, state->entries.size(), ctx, at)) return e;
-        state->entries[at].value = args.at(1);
+        state->entries[at]->value = args.at(1);
         return 0;
     });
     list.method(u"RemoveAt", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
@@ -170,7 +188,7 @@ void addValueQueries(HostObject& list, const State& state) {
     });
     list.method(u"Clear", [state](Args args, Variant&, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        std::vector<Entry> removed = std::move(state->entries);
+        std::vector<std::unique_ptr<Entry>> removed = std::move(state->entries);
         state->entries.clear();
         return 0;
     });
@@ -189,7 +207,7 @@ void addViews(HostObject& list, const State& state) {
     }
     list.enumerator([state](std::vector<Variant>& out, CallContext&) {
         out.clear();
-        for (const Entry& e : state->entries) out.push_back(makeDictionaryEntry(e.key, e.value));
+        for (const auto& e : state->entries) out.push_back(makeDictionaryEntry(e->key, e->value));
         return 0;
     });
 }
