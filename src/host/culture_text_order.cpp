@@ -27,6 +27,10 @@ constexpr uint32_t kOtherBase = 1000;  // + the character's upper-case code
 // Punctuation and symbols, in their order.
 constexpr std::u16string_view kSymbolOrder = u"_,;:!?.\"()[]{}@*/\\&#%`^+<=>|~$";
 
+// Tertiary weights: lower case (and characters without case) first.
+constexpr uint32_t kLower = 1;
+constexpr uint32_t kUpper = 2;
+
 // Passed over at the first three levels.
 bool isPassedOver(char16_t c) { return c == u'-' || c == u'\'' || c == 0x00AD; }
 
@@ -67,26 +71,26 @@ void addTwoLetters(Weights& w, char16_t c, uint32_t caseWeight) {
 }
 
 void addLatin1(Weights& w, char16_t c) {
-    if (c == 0xDF) { addTwoLetters(w, c, 0); return; }  // ß
-    if (c == 0xFF) { w.add(letterWeight('Y'), kDiaeresis, 0); return; }  // ÿ
-    uint32_t caseWeight = c >= 0xE0 ? 0 : 1;
+    if (c == 0xDF) { addTwoLetters(w, c, kLower); return; }  // ß
+    if (c == 0xFF) { w.add(letterWeight('Y'), kDiaeresis, kLower); return; }  // ÿ
+    uint32_t caseWeight = c >= 0xE0 ? kLower : kUpper;
     const LatinLetter& letter = kLatinUpper[(c & ~char16_t{0x20}) - 0xC0];
-    if (letter.base == '*') w.add(kSymbolBase + static_cast<uint32_t>(kSymbolOrder.size()) + (c == 0xF7), kNone, 0);
+    if (letter.base == '*') w.add(kSymbolBase + static_cast<uint32_t>(kSymbolOrder.size()) + (c == 0xF7), kNone, kLower);
     else if (letter.base == '2') addTwoLetters(w, c, caseWeight);
     else w.add(letterWeight(letter.base), letter.accent, caseWeight);
 }
 
 void addCharacter(Weights& w, char16_t c) {
-    if (c >= u'a' && c <= u'z') w.add(letterWeight(static_cast<char>(c - 0x20)), kNone, 0);
-    else if (c >= u'A' && c <= u'Z') w.add(letterWeight(static_cast<char>(c)), kNone, 1);
-    else if (c >= u'0' && c <= u'9') w.add(kDigitBase + (c - u'0'), kNone, 0);
-    else if (c <= u' ' || c == 0xA0) w.add(kSpaceWeight, kNone, 0);
+    if (c >= u'a' && c <= u'z') w.add(letterWeight(static_cast<char>(c - 0x20)), kNone, kLower);
+    else if (c >= u'A' && c <= u'Z') w.add(letterWeight(static_cast<char>(c)), kNone, kUpper);
+    else if (c >= u'0' && c <= u'9') w.add(kDigitBase + (c - u'0'), kNone, kLower);
+    else if (c <= u' ' || c == 0xA0) w.add(kSpaceWeight, kNone, kLower);
     else if (auto at = kSymbolOrder.find(c); at != std::u16string_view::npos)
-        w.add(kSymbolBase + static_cast<uint32_t>(at), kNone, 0);
+        w.add(kSymbolBase + static_cast<uint32_t>(at), kNone, kLower);
     else if (c >= 0xC0 && c <= 0xFF) addLatin1(w, c);
     else {
         char16_t upper = vbs::ops::upperChar(c);
-        w.add(kOtherBase + upper, kNone, upper == c ? 1 : 0);
+        w.add(kOtherBase + upper, kNone, upper == c ? kUpper : kLower);
     }
 }
 

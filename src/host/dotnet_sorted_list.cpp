@@ -84,7 +84,8 @@ struct SortedState {
 
 using State = std::shared_ptr<SortedState>;
 
-// Finds the key argument: not Empty, and comparable with the keys held.
+// Finds the key argument: not Empty, and comparable with the keys held
+// (Null and objects compare with nothing, so they are never keys).
 int32_t locateKey(const State& state, const Args& args, int i, CallContext& ctx, Position& at) {
     const Variant& key = args.at(i);
     if (key.isEmpty()) return fail(ctx, kNullKey);
