@@ -1,6 +1,7 @@
 // System.Collections.ArrayList: a list that grows as items are added, read
 // and assigned by index (Item, the default member: `list(0) = 5`).
 #include <algorithm>
+#include <deque>
 #include <memory>
 
 #include "host/dotnet_members.h"
@@ -20,7 +21,9 @@ namespace {
 constexpr size_t kFirstCapacity = 4;
 
 struct ListState {
-    std::vector<Variant> items;
+    // A deque, so that taking items off the front (RemoveAt 0, a list used
+    // as a queue) and inserting there cost no more than at the end.
+    std::deque<Variant> items;
     size_t capacity = 0;
 
     void makeRoomFor(size_t count) {
@@ -36,8 +39,9 @@ struct ListState {
     // whole again: releasing an object may run script code that uses it.
     void erase(size_t first, size_t count) {
         auto begin = items.begin() + static_cast<std::ptrdiff_t>(first);
-        std::vector<Variant> removed(std::make_move_iterator(begin), std::make_move_iterator(begin + count));
-        items.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
+        auto end = begin + static_cast<std::ptrdiff_t>(count);
+        std::vector<Variant> removed(std::make_move_iterator(begin), std::make_move_iterator(end));
+        items.erase(begin, end);
     }
     // The position of the first (or last) item equal to `value`, or -1.
     int32_t find(const Variant& value, bool last) const {
@@ -98,7 +102,7 @@ void addItemAccess(HostObject& list, const State& state) {
             return 0;
         });
     list.enumerator([state](std::vector<Variant>& items, CallContext&) {
-        items = state->items;
+        items.assign(state->items.begin(), state->items.end());
         return 0;
     });
 }
@@ -188,7 +192,11 @@ void addSearching(HostObject& list, const State& state) {
 void addReordering(HostObject& list, const State& state) {
     list.method(u"Sort", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        return sortItems(state->items) ? 0 : fail(ctx, kCompareFailed);
+        std::vector<Variant> items(std::make_move_iterator(state->items.begin()),
+                                   std::make_move_iterator(state->items.end()));
+        bool sorted = sortItems(items);
+        state->items.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+        return sorted ? 0 : fail(ctx, kCompareFailed);
     });
     list.method(u"Reverse", [state](Args args, Variant&, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
@@ -200,7 +208,7 @@ void addReordering(HostObject& list, const State& state) {
 void addCopying(HostObject& list, const State& state) {
     list.method(u"ToArray", [state](Args args, Variant& result, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        result = arrayOf(state->items);
+        result = arrayOf({state->items.begin(), state->items.end()});
         return 0;
     });
     list.method(u"GetRange", [state](Args args, Variant& result, CallContext& ctx) -> int32_t {
@@ -218,7 +226,7 @@ void addCopying(HostObject& list, const State& state) {
 Variant makeArrayList(std::vector<Variant> items) {
     auto state = std::make_shared<ListState>();
     state->capacity = items.size();
-    state->items = std::move(items);
+    state->items.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
     auto* list = new HostObject(u"ArrayList");
     Variant result = Variant::object(list);
     addItemAccess(*list, state);
