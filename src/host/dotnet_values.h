@@ -77,8 +77,7 @@ vbs::Variant arrayOf(std::vector<vbs::Variant> items);
 
 // The items of a collection a script passes to AddRange: a VBScript array
 // (every element, in index order) or any object For Each can walk. False for
-// anything else, with `error` 13 (Type mismatch), or 5 with the class
-// library's text for Nothing and Empty.
+// anything else (Nothing included). `error` is the enumeration's own failure.
 bool itemsOfCollection(const vbs::Variant& collection, vbs::CallContext& ctx, std::vector<vbs::Variant>& items,
                        int32_t& error);
 
