@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "engine/error_table.h"
+#include "host/dotnet_objects.h"
 #include "host/scripting_runtime.h"
 
 namespace talvoro {
@@ -51,6 +52,7 @@ ScriptLibrary::ScriptLibrary(vbs::ScriptEngine& engine, std::function<void(vbs::
                              MessageBox& box)
     : engine_(engine), registerObjects_(std::move(registerObjects)), box_(box) {
     host::registerScriptingRuntime(engine_);
+    host::registerDotNetObjects(engine_);
 }
 
 void ScriptLibrary::report(const std::u16string& text) { box_.showMessage(text, {}); }

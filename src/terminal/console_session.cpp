@@ -5,6 +5,7 @@
 #include "console/command_history.h"
 #include "common/file_reading.h"
 #include "engine/object.h"
+#include "host/dotnet_objects.h"
 #include "host/scripting_runtime.h"
 #include "settings/cvar_store.h"
 #include "settings/setting_keys.h"
@@ -55,6 +56,7 @@ ConsoleSession::ConsoleSession(const std::string& programDir, Transcript& transc
     LoadSettings(processCvars(), programDir);
     engine_.SetTimeout(kMainEngineTimeoutMs);
     host::registerScriptingRuntime(engine_);
+    host::registerDotNetObjects(engine_);
     if (prepareEngine) prepareEngine(engine_);
     reload();
     startUp(engine_, diagnostics_);

@@ -150,6 +150,18 @@ TEST_F(Loader, ScriptsReachTheFileSystemObject) {
     EXPECT_TRUE(engine_.Eval(u"IsEmpty(WScript)").asBoolean());
 }
 
+// And the .NET collections: a sorted list of results.
+TEST_F(Loader, ScriptsReachTheDotNetCollections) {
+    library_.LoadScripts(write("sorted.tvo",
+                               "Function Sorted()\n"
+                               "Set list = CreateObject(\"System.Collections.ArrayList\")\n"
+                               "list.Add 3 : list.Add 1 : list.Add 2 : list.Sort\n"
+                               "Sorted = Join(list.ToArray, \",\")\n"
+                               "End Function\n"));
+    EXPECT_TRUE(box_.texts.empty());
+    EXPECT_EQ(engine_.Run(u"Sorted", {}).asString(), u"1,2,3");
+}
+
 // The library shipped beside the program loads cleanly and computes.
 TEST_F(Loader, BundledLibraryWorks) {
     const std::filesystem::path bundled = TALVORO_BUNDLED_SCRIPTS;

@@ -51,6 +51,12 @@ TEST(TerminalConsole, LinesReachTheFileSystemObject) {
     EXPECT_NE(run.out.find("A:5\n"), std::string::npos) << run.out;
 }
 
+TEST(TerminalConsole, LinesReachTheDotNetCollections) {
+    TempDir dir;
+    ConsoleRun run = runConsole(dir, "CreateObject(\"System.Collections.ArrayList\").Add(7) + 1\n");
+    EXPECT_NE(run.out.find("A:1\n"), std::string::npos) << run.out;
+}
+
 TEST(TerminalConsole, OperatorFirstContinuesFromAnsAndEmptyLineRepeats) {
     TempDir dir;
     ConsoleRun run = runConsole(dir, "2+3\n*2\n\n!v=Ans\n$v\n");
