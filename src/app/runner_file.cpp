@@ -9,6 +9,7 @@
 #include "engine/host_object.h"
 #include "engine/script_engine.h"
 #include "host/scripting_runtime.h"
+#include "host/shell_objects.h"
 #include "host/wscript.h"
 
 namespace talvoro {
@@ -87,6 +88,7 @@ int runScriptFile(const std::string& path, const std::vector<std::string>& argum
         engine.SetTimeout(0);  // a terminal run may take as long as it needs
         engine.SetHostHooks(terminalHooks());
         files = host::registerScriptingRuntime(engine);
+        host::registerShellObjects(engine);
         engine.AddObject(u"WScript", wscript.object());
         engine.AddObject(u"MainForm", mainForm.get());
         try {

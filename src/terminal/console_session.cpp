@@ -6,6 +6,7 @@
 #include "common/file_reading.h"
 #include "engine/object.h"
 #include "host/scripting_runtime.h"
+#include "host/shell_objects.h"
 #include "settings/cvar_store.h"
 #include "settings/setting_keys.h"
 
@@ -55,6 +56,7 @@ ConsoleSession::ConsoleSession(const std::string& programDir, Transcript& transc
     LoadSettings(processCvars(), programDir);
     engine_.SetTimeout(kMainEngineTimeoutMs);
     host::registerScriptingRuntime(engine_);
+    host::registerShellObjects(engine_);
     if (prepareEngine) prepareEngine(engine_);
     reload();
     startUp(engine_, diagnostics_);
