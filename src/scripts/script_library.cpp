@@ -4,6 +4,7 @@
 
 #include "engine/error_table.h"
 #include "host/scripting_runtime.h"
+#include "host/shell_objects.h"
 
 namespace talvoro {
 
@@ -48,9 +49,10 @@ bool ProcedureExists(const std::vector<vbs::ProcedureInfo>& procedures, std::u16
 }
 
 ScriptLibrary::ScriptLibrary(vbs::ScriptEngine& engine, std::function<void(vbs::ScriptEngine&)> registerObjects,
-                             MessageBox& box)
+                             MessageBox& box, ShellPopup popup)
     : engine_(engine), registerObjects_(std::move(registerObjects)), box_(box) {
     host::registerScriptingRuntime(engine_);
+    host::registerShellObjects(engine_, host::ShellHooks{std::move(popup)});
 }
 
 void ScriptLibrary::report(const std::u16string& text) { box_.showMessage(text, {}); }
