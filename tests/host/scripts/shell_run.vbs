@@ -53,6 +53,8 @@ WScript.Echo e.StdOut.Read(2) & "|" & e.StdOut.Read(2) & "|" & e.StdOut.ReadLine
 '> gr|ün|
 
 Set e = shell.Exec("sleep 10")
+WScript.Echo e.Status, e.ExitCode
+'> 0 0
 e.Terminate
 Do While e.Status = 0 : WScript.Sleep 10 : Loop
 WScript.Echo e.ExitCode
@@ -76,6 +78,13 @@ Err.Clear
 Set blank = shell.Exec("   ")
 WScript.Echo Err.Number, IsEmpty(blank)
 '> -2147024894 -1
+Err.Clear
+' Writing to a program that has ended is an error, not the end of talvoro-run.
+Set e = shell.Exec("exit 0")
+Do While e.Status = 0 : WScript.Sleep 10 : Loop
+e.StdIn.Write String(100000, "x")
+WScript.Echo Err.Number
+'> 57
 Err.Clear
 shell.Run
 WScript.Echo Err.Number
