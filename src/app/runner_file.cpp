@@ -10,6 +10,7 @@
 #include "engine/script_engine.h"
 #include "host/dotnet_objects.h"
 #include "host/scripting_runtime.h"
+#include "host/shell_objects.h"
 #include "host/wscript.h"
 
 namespace talvoro {
@@ -89,6 +90,7 @@ int runScriptFile(const std::string& path, const std::vector<std::string>& argum
         engine.SetHostHooks(terminalHooks());
         files = host::registerScriptingRuntime(engine);
         host::registerDotNetObjects(engine);
+        host::registerShellObjects(engine);
         engine.AddObject(u"WScript", wscript.object());
         engine.AddObject(u"MainForm", mainForm.get());
         try {

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QPushButton>
+#include <QTimer>
 
 #include "dialogs/copyable_message_box.h"
 #include "dialogs/message_boxes.h"
@@ -46,6 +47,36 @@ int msgBoxResult(QMessageBox::StandardButton pressed) {
     case QMessageBox::No: return 7;
     default: return 2;  // closed without a button: as Cancel
     }
+}
+
+namespace {
+
+// What Popup answers when its time ran out before a button was pressed.
+constexpr int kPopupTimedOut = -1;
+constexpr int kMillisecondsPerSecond = 1000;
+
+}  // namespace
+
+PopupBox windowPopup(QWidget* parent, std::function<bool()> stopping) {
+    return [parent, stopping](const std::u16string& text, int seconds, const std::u16string& title, int type) {
+        if (stopping && stopping()) return msgBoxResult(QMessageBox::NoButton);
+        const MsgBoxStyle style = msgBoxStyle(type);
+        CopyableMessageBox box(style.icon, titleOrDefault(title), QString::fromStdU16String(text), style.buttons,
+                               parent);
+        box.setDefaultButton(style.defaultButton);
+        bool timedOut = false;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &box, [&] {
+            timedOut = true;
+            box.done(0);
+        });
+        if (seconds > 0) timer.start(seconds * kMillisecondsPerSecond);
+        box.exec();
+        if (timedOut) return kPopupTimedOut;
+        QAbstractButton* clicked = box.clickedButton();
+        return msgBoxResult(clicked ? box.standardButton(clicked) : QMessageBox::NoButton);
+    };
 }
 
 vbs::HostHooks windowDialogHooks(QWidget* parent, std::function<bool()> stopping) {

@@ -30,4 +30,10 @@ int msgBoxResult(QMessageBox::StandardButton pressed);
 // they show nothing and answer as if cancelled.
 vbs::HostHooks windowDialogHooks(QWidget* parent, std::function<bool()> stopping = {});
 
+// A script's Popup box: MsgBox's box that closes by itself after `seconds`
+// (none when 0 or less) and then answers -1. While `stopping` says the
+// script is being stopped it shows nothing and answers as if cancelled.
+using PopupBox = std::function<int(const std::u16string& text, int seconds, const std::u16string& title, int type)>;
+PopupBox windowPopup(QWidget* parent, std::function<bool()> stopping = {});
+
 }  // namespace talvoro

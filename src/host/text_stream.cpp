@@ -333,6 +333,13 @@ Variant makeConsoleWritingStream(std::FILE* console) {
     return makeStream(std::move(state));
 }
 
+Variant makeWritingStream(std::function<int32_t(std::u16string_view)> emit, std::function<int32_t()> finish,
+                          std::u16string lineEnd) {
+    auto state = std::make_shared<StreamState>();
+    state->writer = std::make_unique<TextWriter>(std::move(emit), std::move(finish), std::move(lineEnd));
+    return makeStream(std::move(state));
+}
+
 Variant makeStandardInputStream() { return makeReadingStream({}, readStandardInputLine); }
 
 }  // namespace talvoro::host

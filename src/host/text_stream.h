@@ -29,6 +29,10 @@ vbs::Variant makeFileWritingStream(std::unique_ptr<PendingFile> file, TextFormat
 // A stream that writes to `console` (stdout or stderr) as UTF-8, lines ended
 // by LF as this system's terminals and pipes expect.
 vbs::Variant makeConsoleWritingStream(std::FILE* console);
+// A stream that hands what is written to `emit` (lines ended by `lineEnd`)
+// and calls `finish` at Close: a pipe to a program, for instance.
+vbs::Variant makeWritingStream(std::function<int32_t(std::u16string_view)> emit, std::function<int32_t()> finish,
+                               std::u16string lineEnd);
 // Standard input as a reading stream: UTF-8, or Latin-1 for a line that is
 // not valid UTF-8.
 vbs::Variant makeStandardInputStream();

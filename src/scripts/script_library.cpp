@@ -5,6 +5,7 @@
 #include "engine/error_table.h"
 #include "host/dotnet_objects.h"
 #include "host/scripting_runtime.h"
+#include "host/shell_objects.h"
 
 namespace talvoro {
 
@@ -49,10 +50,11 @@ bool ProcedureExists(const std::vector<vbs::ProcedureInfo>& procedures, std::u16
 }
 
 ScriptLibrary::ScriptLibrary(vbs::ScriptEngine& engine, std::function<void(vbs::ScriptEngine&)> registerObjects,
-                             MessageBox& box)
+                             MessageBox& box, ShellPopup popup)
     : engine_(engine), registerObjects_(std::move(registerObjects)), box_(box) {
     host::registerScriptingRuntime(engine_);
     host::registerDotNetObjects(engine_);
+    host::registerShellObjects(engine_, host::ShellHooks{std::move(popup)});
 }
 
 void ScriptLibrary::report(const std::u16string& text) { box_.showMessage(text, {}); }

@@ -35,11 +35,16 @@ std::u16string scriptErrorReport(const vbs::ScriptError& error);
 // (spaces only) ignored.
 bool ProcedureExists(const std::vector<vbs::ProcedureInfo>& procedures, std::u16string_view name);
 
+// The box WScript.Shell's Popup shows: text, seconds to wait, title, MsgBox's
+// type -> MsgBox's answer, or -1 when the time ran out.
+using ShellPopup = std::function<int(const std::u16string& text, int seconds, const std::u16string& title, int type)>;
+
 class ScriptLibrary {
 public:
     // `registerObjects` adds the six named objects to a freshly reset engine.
+    // Without `popup` a script's Popup writes to standard output.
     ScriptLibrary(vbs::ScriptEngine& engine, std::function<void(vbs::ScriptEngine&)> registerObjects,
-                  MessageBox& box);
+                  MessageBox& box, ShellPopup popup = {});
 
     // The main script file named by the setting MainScriptFile.
     void LoadScriptFile(const CvarStore& settings);

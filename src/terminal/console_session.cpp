@@ -7,6 +7,7 @@
 #include "engine/object.h"
 #include "host/dotnet_objects.h"
 #include "host/scripting_runtime.h"
+#include "host/shell_objects.h"
 #include "settings/cvar_store.h"
 #include "settings/setting_keys.h"
 
@@ -57,6 +58,7 @@ ConsoleSession::ConsoleSession(const std::string& programDir, Transcript& transc
     engine_.SetTimeout(kMainEngineTimeoutMs);
     host::registerScriptingRuntime(engine_);
     host::registerDotNetObjects(engine_);
+    host::registerShellObjects(engine_);
     if (prepareEngine) prepareEngine(engine_);
     reload();
     startUp(engine_, diagnostics_);

@@ -121,7 +121,8 @@ void MainWindow::createControls() {
                  QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdU16String()},
         scr_main_, pic_draw_->scriptObject());
     library_ = std::make_unique<ScriptLibrary>(
-        scr_main_, [this](vbs::ScriptEngine& engine) { objects_->registerAll(engine); }, box_);
+        scr_main_, [this](vbs::ScriptEngine& engine) { objects_->registerAll(engine); }, box_,
+        windowPopup(this, [this] { return scr_main_.Stopping(); }));
 }
 
 void MainWindow::createButtonRow() {

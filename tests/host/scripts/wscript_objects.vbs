@@ -5,7 +5,7 @@ Set fso = WScript.CreateObject("scripting.filesystemobject")
 WScript.Echo TypeName(d), TypeName(fso), d.Count
 '> Dictionary FileSystemObject 1
 On Error Resume Next
-Set shell = WScript.CreateObject("WScript.Shell")
+Set shell = WScript.CreateObject("Excel.Application")
 WScript.Echo Err.Number, Err.Description
 '> 429 ActiveX component can't create object
 Err.Clear
