@@ -46,6 +46,16 @@ std::span<const BuiltinInfo> scriptBuiltins();   // Eval, Execute, GetRef, Creat
 std::span<const BuiltinInfo> objectBuiltins();   // CreateObject
 std::span<const ConstantInfo> builtinConstants();
 
+// A component CreateObject makes without the application's help, by ProgID.
+struct EngineComponent {
+    const char16_t* progId;                // e.g. u"Scripting.Dictionary"
+    Dispatch* (*make)(CallContext& ctx);   // a new instance, no reference counted yet
+};
+std::span<const EngineComponent> engineComponents();
+
+// The classes `New` makes itself (RegExp).
+std::span<const char16_t* const> builtinClassNames();
+
 // `New RegExp`: a new instance of a class the engine itself provides, with one
 // reference already counted for the caller; nullptr if `name` is no such class.
 Dispatch* newBuiltinClassInstance(std::u16string_view name);

@@ -17,6 +17,16 @@ namespace vbs {
 
 namespace {
 
+Dispatch* makeDictionary(CallContext& ctx) { return new Dictionary(ctx.vm); }
+Dispatch* makeRegExp(CallContext&) { return new RegExp; }
+
+constexpr EngineComponent kEngineComponents[] = {
+    {u"Scripting.Dictionary", &makeDictionary},
+    {u"VBScript.RegExp", &makeRegExp},
+};
+
+constexpr const char16_t* kBuiltinClasses[] = {u"RegExp"};
+
 // CreateObject(progID[, serverName]). A server name other than the local
 // machine cannot be served either.
 int32_t createObject(CallContext& ctx, Args args, Variant& result) {
@@ -27,13 +37,11 @@ int32_t createObject(CallContext& ctx, Args args, Variant& result) {
         if (int32_t e = ops::toString(args.at(1), server)) return e;
         if (!server.empty()) return err::CantCreateObject;
     }
-    if (namesEqual(progId, u"Scripting.Dictionary")) {
-        result = Variant::object(new Dictionary(ctx.vm));
-        return 0;
-    }
-    if (namesEqual(progId, u"VBScript.RegExp")) {
-        result = Variant::object(new RegExp);
-        return 0;
+    for (const EngineComponent& component : engineComponents()) {
+        if (namesEqual(progId, component.progId)) {
+            result = Variant::object(component.make(ctx));
+            return 0;
+        }
     }
     if (const ObjectFactory* make = ctx.vm ? ctx.vm->objectFactory(progId) : nullptr) return (*make)(ctx, result);
     return err::CantCreateObject;
@@ -52,7 +60,15 @@ constexpr std::array<BuiltinInfo, 2> kObjectBuiltins{{
 
 std::span<const BuiltinInfo> objectBuiltins() { return kObjectBuiltins; }
 
-bool isBuiltinClass(std::u16string_view name) { return namesEqual(name, u"RegExp"); }
+std::span<const EngineComponent> engineComponents() { return kEngineComponents; }
+
+std::span<const char16_t* const> builtinClassNames() { return kBuiltinClasses; }
+
+bool isBuiltinClass(std::u16string_view name) {
+    for (const char16_t* builtin : kBuiltinClasses)
+        if (namesEqual(name, builtin)) return true;
+    return false;
+}
 
 Dispatch* newBuiltinClassInstance(std::u16string_view name) {
     if (isBuiltinClass(name)) {
