@@ -164,7 +164,7 @@ public:
     // not to its copies: a copy assigned or passed elsewhere may be resized.
     // Gives this Variant an unmarked array of its own when it holds a fixed
     // one; other values are left alone.
-    void detachFixedArray();
+    inline void detachFixedArray();
 
     void clear() {
         if (holdsHeap()) {
@@ -175,6 +175,7 @@ public:
     }
 
 private:
+    void copyFixedArrayAway();
     bool holdsHeap() const {
         return tag_ == VarType::String || tag_ == VarType::Object || tag_ == VarType::Array;
     }
@@ -229,6 +230,10 @@ struct ArrayData {
 
     int dims() const { return static_cast<int>(counts.size()); }
 };
+
+inline void Variant::detachFixedArray() {
+    if (tag_ == VarType::Array && u_.arr->fixedSize) copyFixedArrayAway();
+}
 
 // Frees what the last reference to it went from. Freeing a value releases
 // what it holds, so a structure nested a million deep would nest a million

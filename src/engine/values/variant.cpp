@@ -57,8 +57,7 @@ ArrayData* Variant::uniqueArray() {
     return u_.arr;
 }
 
-void Variant::detachFixedArray() {
-    if (tag_ != VarType::Array || !u_.arr->fixedSize) return;
+void Variant::copyFixedArrayAway() {
     auto* copy = new ArrayData(*u_.arr);
     copy->refs = 1;
     copy->locks = 0;
