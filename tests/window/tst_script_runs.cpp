@@ -15,6 +15,7 @@
 #include "console/command_history.h"
 #include "dialogs/question_dialog.h"
 #include "scripts/quick_panel.h"
+#include "window/script_run_monitor.h"
 #include "window_rig.h"
 
 using talvoro::testing::WindowRig;
@@ -67,6 +68,7 @@ private slots:
     void lockedCloseDuringARunLetsTheScriptFinish();
     void lockedCloseDuringAQuestionKeepsItOpen();
     void aLongStartUpShowsTheWindowAndCanBeInterrupted();
+    void theTitleTellsOfALongRunUntilItEnds();
 };
 
 void ScriptRuns::timeLimits() {
@@ -310,6 +312,39 @@ void ScriptRuns::aLongStartUpShowsTheWindowAndCanBeInterrupted() {
     QCOMPARE(loading.box.texts.size(), size_t(1));
     QVERIFY(loading.box.texts[0].startsWith("Error in script\r\nScript interrupted by the user\r\nAt Line:"));
     QCOMPARE(loading.eval("x"), QVariant("1"));
+}
+
+// The title tells of a run once the window responds during it, and is the
+// product's name again after the run, whether it was stopped or failed.
+void ScriptRuns::theTitleTellsOfALongRunUntilItEnds() {
+    const QString normal = "Talvoro";
+    const QString running = QString::fromUtf16(u"Talvoro \u2014 running (Esc stops)");
+    WindowRig rig("");
+    showAndWait(rig);
+    QCOMPARE(rig.window->windowTitle(), normal);
+    QString titleDuringRun;
+    onceTheWindowResponds([&] {
+        titleDuringRun = rig.window->windowTitle();
+        QTest::keyClick(rig.window.get(), Qt::Key_Escape);
+    });
+    rig.enter("!Do: Loop");
+    QCOMPARE(titleDuringRun, running);
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QTRY_COMPARE(rig.window->windowTitle(), normal);
+
+    // A run that fails once ">" is pressed during it.
+    onceTheWindowResponds([&] {
+        titleDuringRun = rig.window->windowTitle();
+        rig.window->Command2_Click();
+    });
+    rig.enter("!Do Until MainForm.WindowExtended: Loop: x = 1 / 0");
+    QCOMPARE(titleDuringRun, running);
+    QCOMPARE(rig.lines().last(), QString("Error:Division by zero"));
+    QTRY_COMPARE(rig.window->windowTitle(), normal);
+    // A quick evaluation later leaves the title alone.
+    rig.enter("2+2");
+    QTest::qWait(3 * int(talvoro::ScriptRunMonitor::kEndCheckInterval.count()));
+    QCOMPARE(rig.window->windowTitle(), normal);
 }
 
 QTEST_MAIN(ScriptRuns)
