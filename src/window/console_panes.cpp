@@ -4,9 +4,12 @@
 #include <QClipboard>
 #include <QFont>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include "console/transcript_word.h"
 
 namespace talvoro {
 
@@ -242,6 +245,22 @@ bool TranscriptPane::event(QEvent* event) {
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+// Qt's own handling comes first: it keeps what a drag after the double-click
+// needs. Its word stops at a sign or a point, so the selection is then
+// widened to the value.
+void TranscriptPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    const QTextCursor clicked = cursorForPosition(event->position().toPoint());
+    const QTextBlock line = clicked.block();
+    const TextSpan value = transcriptWordAt(line.text().toStdU16String(), clicked.positionInBlock());
+    if (value.length == 0) return;
+    QTextCursor selection = textCursor();
+    selection.setPosition(line.position() + value.start);
+    selection.setPosition(line.position() + value.start + value.length, QTextCursor::KeepAnchor);
+    setTextCursor(selection);
 }
 
 void TranscriptPane::keyPressEvent(QKeyEvent* event) {

@@ -102,6 +102,8 @@ protected:
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Selects the whole value under the pointer (console/transcript_word.h).
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // Reads see the gathered lines: they are put in first.
