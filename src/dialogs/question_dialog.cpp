@@ -33,6 +33,35 @@ QFont answerFont() {
     return font;
 }
 
+// A word wider than the question's room (a long path, say) cannot wrap and
+// would be cut at the label's right edge: it may break anywhere instead,
+// marked by zero-width spaces between its characters.
+QString breakLongWords(const QString& question, const QFontMetrics& metrics, int width) {
+    QString shown;
+    QString word;
+    auto endWord = [&] {
+        if (metrics.horizontalAdvance(word) <= width) {
+            shown += word;
+        } else {
+            for (qsizetype i = 0; i < word.size(); ++i) {
+                shown += word[i];
+                if (i + 1 < word.size() && !word[i].isHighSurrogate()) shown += QChar(0x200B);
+            }
+        }
+        word.clear();
+    };
+    for (const QChar c : question) {
+        if (c.isSpace()) {
+            endWord();
+            shown += c;
+        } else {
+            word += c;
+        }
+    }
+    endWord();
+    return shown;
+}
+
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
@@ -98,7 +127,8 @@ void frm_question::createControls() {
 }
 
 void frm_question::Form_Load(const std::u16string& question) {
-    lbl_question_->setText(toQString(question));
+    lbl_question_->setText(
+        breakLongWords(toQString(question), QFontMetrics(lbl_question_->font()), kQuestionPlace.width()));
     fitQuestion();
     // Newest first; the list's last slot is always empty and is no answer.
     const std::vector<std::u16string>& answers = AnswerList();

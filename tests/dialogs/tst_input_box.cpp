@@ -396,6 +396,8 @@ private slots:
         for (int i = 1; i <= 12; ++i) paragraph += QStringLiteral("Sentence %1 of a question that goes on. ").arg(i);
         QTest::newRow("wrapped") << paragraph;
         QTest::newRow("CR LF lines") << QStringLiteral("Line 1\r\nLine 2\r\nLine 3\r\nLine 4\r\nLine 5");
+        QTest::newRow("a word longer than a line")
+            << "Load which file?\r\n" + QString(3, ' ') + "/home/" + QString(160, 'x') + "/library.tvo\r\nIt is\r\nread now.";
     }
 
     void longQuestionsShowEveryLine() {
@@ -404,6 +406,11 @@ private slots:
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         auto* label = control<QLabel>(d, "lbl_question");
+        // Wrapped as the label wraps it, no line is wider than the label...
+        const QRect wrapped = QFontMetrics(label->font())
+                                  .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+        QVERIFY(wrapped.width() <= label->width());
+        // ...and every line is drawn whole: more room below draws no more.
         const int ink = inkOf(*label, label->size());
         QVERIFY(ink > 0);
         QCOMPARE(ink, inkOf(*label, label->size() + QSize(0, 200)));
