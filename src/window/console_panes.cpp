@@ -9,7 +9,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "console/transcript_word.h"
 
 namespace talvoro {
 
@@ -257,10 +256,32 @@ void TranscriptPane::mouseDoubleClickEvent(QMouseEvent* event) {
     const QTextBlock line = clicked.block();
     const TextSpan value = transcriptWordAt(line.text().toStdU16String(), clicked.positionInBlock());
     if (value.length == 0) return;
+    doubleClicked_ = {line.position() + value.start, value.length};
     QTextCursor selection = textCursor();
-    selection.setPosition(line.position() + value.start);
-    selection.setPosition(line.position() + value.start + value.length, QTextCursor::KeepAnchor);
+    selection.setPosition(doubleClicked_.start);
+    selection.setPosition(doubleClicked_.start + doubleClicked_.length, QTextCursor::KeepAnchor);
     setTextCursor(selection);
+}
+
+void TranscriptPane::mousePressEvent(QMouseEvent* event) {
+    doubleClicked_ = {};
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+// While the button is still down after a double-click, Qt extends the
+// selection by its own words: a pointer that merely trembles on the value
+// would narrow it back to "4" of "-4". Off the value, Qt's extension goes on.
+void TranscriptPane::mouseMoveEvent(QMouseEvent* event) {
+    if (doubleClicked_.length > 0) {
+        const int at = cursorForPosition(event->position().toPoint()).position();
+        if (at >= doubleClicked_.start && at <= doubleClicked_.start + doubleClicked_.length) return;
+    }
+    QPlainTextEdit::mouseMoveEvent(event);
+}
+
+void TranscriptPane::mouseReleaseEvent(QMouseEvent* event) {
+    doubleClicked_ = {};
+    QPlainTextEdit::mouseReleaseEvent(event);
 }
 
 void TranscriptPane::keyPressEvent(QKeyEvent* event) {

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTextBlock>
 #include <utility>
@@ -254,7 +255,12 @@ void ConsoleKeys::doubleClickAndCtrlCCopyAWholeAnswer() {
         lastDigit.movePosition(QTextCursor::EndOfBlock);
         lastDigit.movePosition(QTextCursor::Left);
         const QRect digit = pane->cursorRect(lastDigit);
-        QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, digit.center() + QPoint(2, 0));
+        const QPoint pointer = digit.center() + QPoint(2, 0);
+        QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, pointer);
+        // The hand trembles before the button comes up.
+        QMouseEvent tremble(QEvent::MouseMove, pointer - QPoint(1, 0), pane->viewport()->mapToGlobal(pointer),
+                            Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(pane->viewport(), &tremble);
         QApplication::clipboard()->clear();
         QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString(answer));
