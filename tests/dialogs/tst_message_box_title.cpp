@@ -16,7 +16,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::newRow("start-up open failure") << "Talvoro" << "Failed to open script file";
-        QTest::newRow("one letter") << "Talvoro" << "x";
         QTest::newRow("long title") << "A title much longer than the text of the box" << "Ok";
     }
 
