@@ -1,6 +1,7 @@
 #include "dialogs/copyable_message_box.h"
 
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -21,10 +22,15 @@ CopyableMessageBox::CopyableMessageBox(Icon icon, const QString& title, const QS
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
+QFont CopyableMessageBox::titleBarFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    if (QFontInfo(font).pointSizeF() < kTitleBarPoints) font.setPointSizeF(kTitleBarPoints);
+    font.setBold(true);  // title bars commonly show the title bold
+    return font;
+}
+
 int CopyableMessageBox::titleWidth() const {
-    QFont titleFont = font();
-    titleFont.setBold(true);  // title bars commonly show the title bold
-    return QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtonsWidth;
+    return QFontMetrics(titleBarFont(), this).horizontalAdvance(windowTitle()) + kTitleBarButtonsWidth;
 }
 
 // The box sizes itself for its text when shown; a spacer across its layout

@@ -22,10 +22,22 @@ public:
     // What Ctrl+C copies: the title, an empty line, the message.
     QString clipboardText() const;
 
-    // The width the title needs in a title bar: its text, plus room for
-    // the window system's icon and buttons beside it.
+    // The width the title needs in a title bar: its text in the title bar's
+    // face (titleBarFont), plus room for the window system's icon and
+    // buttons beside it.
     int titleWidth() const;
-    static constexpr int kTitleBarButtonsWidth = 110;
+    // Openbox with an 11-point title takes about 145 pixels beside the
+    // title for its icon, its three buttons and their padding; other window
+    // managers take less.
+    static constexpr int kTitleBarButtonsWidth = 150;
+    // The window system draws the title in a face of its own, which a
+    // program cannot ask of every desktop: commonly bold at 9 to 11 points
+    // (11 on GNOME), larger than the boxes' 8-point text. The title is
+    // measured bold at this size at least, so that no desktop cuts it.
+    static constexpr qreal kTitleBarPoints = 11;
+    // The face the title is measured in: bold, the desktop's title face
+    // where the platform tells it, never smaller than kTitleBarPoints.
+    static QFont titleBarFont();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
 
 #include "dialogs/input_box.h"
 #include "settings/message_box.h"
@@ -29,6 +31,35 @@ QFont answerFont() {
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(9.75);
     return font;
+}
+
+// A word wider than the question's room (a long path, say) cannot wrap and
+// would be cut at the label's right edge: it may break anywhere instead,
+// marked by zero-width spaces between its characters.
+QString breakLongWords(const QString& question, const QFontMetrics& metrics, int width) {
+    QString shown;
+    QString word;
+    auto endWord = [&] {
+        if (metrics.horizontalAdvance(word) <= width) {
+            shown += word;
+        } else {
+            for (qsizetype i = 0; i < word.size(); ++i) {
+                shown += word[i];
+                if (i + 1 < word.size() && !word[i].isHighSurrogate()) shown += QChar(0x200B);
+            }
+        }
+        word.clear();
+    };
+    for (const QChar c : question) {
+        if (c.isSpace()) {
+            endWord();
+            shown += c;
+        } else {
+            word += c;
+        }
+    }
+    endWord();
+    return shown;
 }
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
@@ -58,14 +89,14 @@ void frm_question::createControls() {
     setObjectName(QStringLiteral("frm_question"));
     setWindowTitle(QStringLiteral("Input Box"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(466, 86);
+    setFixedSize(kClientSize);
 
     lbl_question_ = new QLabel(QStringLiteral("A Label"), this);
     lbl_question_->setObjectName(QStringLiteral("lbl_question"));
     lbl_question_->setFont(questionFont());
     lbl_question_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lbl_question_->setWordWrap(true);
-    lbl_question_->setGeometry(0, 0, 465, 33);
+    lbl_question_->setGeometry(kQuestionPlace);
 
     txt_input_ = new QLineEdit(this);
     txt_input_->setObjectName(QStringLiteral("txt_input"));
@@ -96,13 +127,27 @@ void frm_question::createControls() {
 }
 
 void frm_question::Form_Load(const std::u16string& question) {
-    lbl_question_->setText(toQString(question));
+    lbl_question_->setText(
+        breakLongWords(toQString(question), QFontMetrics(lbl_question_->font()), kQuestionPlace.width()));
+    fitQuestion();
     // Newest first; the list's last slot is always empty and is no answer.
     const std::vector<std::u16string>& answers = AnswerList();
     for (size_t i = answers.size() - 1; i-- > 0;) cmb_prev_->addItem(toQString(answers[i]));
     if (cmb_prev_->count() > 0) cmb_prev_->setCurrentIndex(0);
     txt_input_->clear();
     txt_input_->setFocus();
+}
+
+// The label grows to hold every line of a long question, and the controls
+// below it move down with the box's lower edge; a line cut off at the
+// label's edge could not be read, nor the question answered.
+void frm_question::fitQuestion() {
+    const int needed = lbl_question_->heightForWidth(kQuestionPlace.width());
+    const int extra = std::max(0, needed - kQuestionPlace.height());
+    lbl_question_->resize(kQuestionPlace.width(), kQuestionPlace.height() + extra);
+    for (QWidget* below : std::initializer_list<QWidget*>{txt_input_, Command1_, cmb_prev_, Command2_})
+        below->move(below->x(), below->y() + extra);
+    setFixedSize(kClientSize.grownBy(QMargins(0, 0, 0, extra)));
 }
 
 void frm_question::Command1_Click() {

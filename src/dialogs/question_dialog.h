@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
+#include <QSize>
 #include <string>
 
 #include "engine/script_engine.h"
@@ -30,6 +32,10 @@ public:
     static constexpr const char16_t* kRefusal = u"You must enter a numeric value or valid expression";
     // scr_eval's limit per evaluation, in milliseconds.
     static constexpr int64_t kEvalTimeoutMs = 10000;
+    // The layout's client size, and the question's room at its top: two
+    // lines. A longer question makes the box taller (fitQuestion).
+    static constexpr QSize kClientSize{466, 86};
+    static constexpr QRect kQuestionPlace{0, 0, 465, 33};
 
     // `numberMode`: evaluate the answer (GetIVal) rather than take it as text.
     // `box` shows the refusal of an answer that does not evaluate. `owner`:
@@ -55,6 +61,7 @@ protected:
 private:
     void createControls();
     void Form_Load(const std::u16string& question);
+    void fitQuestion();
     void Command1_Click();
     void Command2_Click();
     // True when the key confirms (character code 13 or 10).

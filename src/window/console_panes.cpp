@@ -4,9 +4,11 @@
 #include <QClipboard>
 #include <QFont>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
 
 namespace talvoro {
 
@@ -242,6 +244,44 @@ bool TranscriptPane::event(QEvent* event) {
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+// Qt's own handling comes first: it keeps what a drag after the double-click
+// needs. Its word stops at a sign or a point, so the selection is then
+// widened to the value.
+void TranscriptPane::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    const QTextCursor clicked = cursorForPosition(event->position().toPoint());
+    const QTextBlock line = clicked.block();
+    const TextSpan value = transcriptWordAt(line.text().toStdU16String(), clicked.positionInBlock());
+    if (value.length == 0) return;
+    doubleClicked_ = {line.position() + value.start, value.length};
+    QTextCursor selection = textCursor();
+    selection.setPosition(doubleClicked_.start);
+    selection.setPosition(doubleClicked_.start + doubleClicked_.length, QTextCursor::KeepAnchor);
+    setTextCursor(selection);
+}
+
+void TranscriptPane::mousePressEvent(QMouseEvent* event) {
+    doubleClicked_ = {};
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+// While the button is still down after a double-click, Qt extends the
+// selection by its own words: a pointer that merely trembles on the value
+// would narrow it back to "4" of "-4". Off the value, Qt's extension goes on.
+void TranscriptPane::mouseMoveEvent(QMouseEvent* event) {
+    if (doubleClicked_.length > 0) {
+        const int at = cursorForPosition(event->position().toPoint()).position();
+        if (at >= doubleClicked_.start && at <= doubleClicked_.start + doubleClicked_.length) return;
+    }
+    QPlainTextEdit::mouseMoveEvent(event);
+}
+
+void TranscriptPane::mouseReleaseEvent(QMouseEvent* event) {
+    doubleClicked_ = {};
+    QPlainTextEdit::mouseReleaseEvent(event);
 }
 
 void TranscriptPane::keyPressEvent(QKeyEvent* event) {

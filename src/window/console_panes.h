@@ -15,6 +15,7 @@
 
 #include "console/input_line.h"
 #include "console/line_editor.h"
+#include "console/transcript_word.h"
 #include "console/transcript.h"
 #include "scripts/object_model.h"
 
@@ -102,6 +103,11 @@ protected:
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Selects the whole value under the pointer (console/transcript_word.h).
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // Reads see the gathered lines: they are put in first.
@@ -118,6 +124,9 @@ private:
     QString pendingLines_;
     int pendingCaret_ = -1;
     QTimer* flushTimer_ = nullptr;
+    // The value a double-click selected, in document positions, until the
+    // button comes up; length 0: none.
+    TextSpan doubleClicked_;
 };
 
 }  // namespace talvoro

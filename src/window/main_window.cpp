@@ -31,6 +31,14 @@ constexpr int kDesignOuterWidth = 207;
 
 constexpr char16_t kLockedText[] = u"Calculator is locked from closing";
 
+// A long run shows in the title, with the way out: Enter does nothing
+// meanwhile, and without a sign the window would seem to ignore the user.
+QString titleFor(bool longRun) {
+    QString title = QString::fromStdU16String(kApplicationTitle);
+    if (longRun) title += QString::fromUtf16(u" \u2014 running (Esc stops)");
+    return title;
+}
+
 QPushButton* button(QWidget* parent, const char* caption, QRect place, const char* toolTip = nullptr) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
     b->setGeometry(place);
@@ -59,10 +67,12 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
       box_(options.messageBox != nullptr ? *options.messageBox : qtBox_),
       editor_(options.editor != nullptr ? *options.editor : static_cast<EditorLauncher&>(qtDialogs_)),
       outerTarget_(kDesignOuterWidth, 229) {
-    setWindowTitle(QString::fromStdU16String(kApplicationTitle));
+    setWindowTitle(titleFor(false));
     scr_main_.SetTimeout(kMainEngineTimeoutMs);
     scr_main_.SetHostHooks(windowDialogHooks(this, [this] { return scr_main_.Stopping(); }));
     monitor_ = std::make_unique<ScriptRunMonitor>(scr_main_, *this);
+    connect(monitor_.get(), &ScriptRunMonitor::longRunChanged, this,
+            [this](bool longRun) { setWindowTitle(titleFor(longRun)); });
     // A start-up script that runs long shows the window, so that the user
     // sees it working and can interrupt it.
     monitor_->setBeforeEvents([this] {

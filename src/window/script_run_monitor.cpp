@@ -12,6 +12,9 @@ ScriptRunMonitor::ScriptRunMonitor(vbs::ScriptEngine& engine, QWidget& window)
     : engine_(engine), window_(window) {
     engine_.SetPoll([this](std::chrono::milliseconds running) { poll(running); });
     qApp->installEventFilter(this);
+    endCheck_ = new QTimer(this);
+    endCheck_->setInterval(kEndCheckInterval);
+    connect(endCheck_, &QTimer::timeout, this, &ScriptRunMonitor::checkForTheEnd);
 }
 
 ScriptRunMonitor::~ScriptRunMonitor() {
@@ -66,10 +69,24 @@ void ScriptRunMonitor::poll(std::chrono::milliseconds running) {
     if (running < kResponsiveAfter || inPoll_) return;
     if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventInterval.count()) return;
     inPoll_ = true;
+    if (!longRun_) {
+        longRun_ = true;
+        endCheck_->start();
+        emit longRunChanged(true);
+    }
     if (beforeEvents_) beforeEvents_();
     QCoreApplication::processEvents();
     sinceEvents_.start();
     inPoll_ = false;
+}
+
+// Runs on the event loop, so inside a run only from the poll's event
+// handling (or a dialog the script waits for), where the engine still runs.
+void ScriptRunMonitor::checkForTheEnd() {
+    if (engine_.Running()) return;
+    endCheck_->stop();
+    longRun_ = false;
+    emit longRunChanged(false);
 }
 
 }  // namespace talvoro

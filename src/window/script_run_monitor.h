@@ -9,10 +9,15 @@
 //
 // While a script runs, input that would start another evaluation must be
 // refused (refuse()): the engine runs one script at a time.
+//
+// The user is told of a long run: longRunChanged(true) comes just before the
+// window first handles events during a run, longRunChanged(false) once the
+// run has ended, however it ended (finished, failed or stopped).
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <chrono>
 #include <functional>
 
@@ -34,6 +39,11 @@ public:
     // for the 50 ms tick to keep its pace and for keys to feel immediate,
     // rarely enough to leave the script nearly all of the time.
     static constexpr std::chrono::milliseconds kEventInterval{20};
+    // How often the end of a long run is looked for. The engine tells
+    // nothing when a run ends, and the run may end in any of the window's
+    // handlers; a check on the event loop catches every ending, and a
+    // twentieth of a second late is still at once to the eye.
+    static constexpr std::chrono::milliseconds kEndCheckInterval{50};
 
     // Installs the poll on `engine` and watches the keys of the program.
     // `window` is the main window: Escape in it interrupts.
@@ -45,6 +55,8 @@ public:
     void setBeforeEvents(std::function<void()> work) { beforeEvents_ = std::move(work); }
 
     bool running() const { return engine_.Running(); }
+    // True from the first window event of a run to the end of that run.
+    bool longRun() const { return longRun_; }
     // True, with a beep, while a script runs: the caller starts nothing.
     bool refuse() const;
     // Interrupts the running script and closes the dialogs it waits for;
@@ -55,17 +67,23 @@ public:
     // box (`inWindowOrInputBox`), Ctrl+Break anywhere.
     static bool isInterruptKey(const QKeyEvent& key, bool inWindowOrInputBox);
 
+signals:
+    void longRunChanged(bool longRun);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void poll(std::chrono::milliseconds running);
+    void checkForTheEnd();
 
     vbs::ScriptEngine& engine_;
     QWidget& window_;
     std::function<void()> beforeEvents_;
     QElapsedTimer sinceEvents_;
     bool inPoll_ = false;
+    bool longRun_ = false;
+    QTimer* endCheck_ = nullptr;
 };
 
 }  // namespace talvoro

@@ -74,6 +74,24 @@ double asNumber(const Variant& v) {
     return d;
 }
 
+// The pixels a label's text covers when drawn at `size`: a line cut off at
+// the label's edge covers fewer than with room to spare.
+int inkOf(const QLabel& label, QSize size) {
+    QLabel copy;
+    copy.setFont(label.font());
+    copy.setAlignment(label.alignment());
+    copy.setWordWrap(label.wordWrap());
+    copy.setText(label.text());
+    copy.resize(size);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    copy.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ink += image.pixel(x, y) != qRgb(255, 255, 255);
+    return ink;
+}
+
 QStringList comboEntries(frm_question& d) {
     QStringList entries;
     for (int i = 0; i < previous(d)->count(); ++i) entries << previous(d)->itemText(i);
@@ -367,6 +385,42 @@ private slots:
         whenQuestionAppears(look);
         GetIStr(question(u"on top"), box, &window);
         QVERIFY(onTop);
+    }
+
+    // A question longer than its two lines makes the box taller: every line
+    // is drawn whole inside the label, and the answer rows keep their places
+    // below it. Short questions keep the layout's sizes (above).
+    void longQuestionsShowEveryLine_data() {
+        QTest::addColumn<QString>("text");
+        QString paragraph;
+        for (int i = 1; i <= 12; ++i) paragraph += QStringLiteral("Sentence %1 of a question that goes on. ").arg(i);
+        QTest::newRow("wrapped") << paragraph;
+        QTest::newRow("CR LF lines") << QStringLiteral("Line 1\r\nLine 2\r\nLine 3\r\nLine 4\r\nLine 5");
+        QTest::newRow("a word longer than a line")
+            << "Load which file?\r\n" + QString(3, ' ') + "/home/" + QString(160, 'x') + "/library.tvo\r\nIt is\r\nread now.";
+    }
+
+    void longQuestionsShowEveryLine() {
+        QFETCH(QString, text);
+        frm_question d(text.toStdU16String(), false, box);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        auto* label = control<QLabel>(d, "lbl_question");
+        // Wrapped as the label wraps it, no line is wider than the label...
+        const QRect wrapped = QFontMetrics(label->font())
+                                  .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+        QVERIFY(wrapped.width() <= label->width());
+        // ...and every line is drawn whole: more room below draws no more.
+        const int ink = inkOf(*label, label->size());
+        QVERIFY(ink > 0);
+        QCOMPARE(ink, inkOf(*label, label->size() + QSize(0, 200)));
+        QVERIFY(ink > inkOf(*label, QSize(465, 33)));  // two lines would not hold it
+        QVERIFY(d.rect().contains(label->geometry()));
+        const int grown = label->height() - 33;
+        QVERIFY(grown > 0);
+        QCOMPARE(d.size(), QSize(466, 86 + grown));
+        QCOMPARE(answerField(d)->geometry(), QRect(0, 40 + grown, 409, 19));
+        QCOMPARE(previous(d)->geometry(), QRect(0, 64 + grown, 409, 21));
     }
 };
 

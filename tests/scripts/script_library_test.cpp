@@ -177,5 +177,30 @@ TEST_F(Loader, BundledLibraryWorks) {
     EXPECT_THROW(engine_.Eval(u"Fact(-1)"), vbs::ScriptException);
 }
 
+// The degree functions are exact where the mathematics is, for any turn of
+// the circle, and as close as Sin/Cos/Tan elsewhere.
+TEST_F(Loader, BundledDegreeFunctionsAreExact) {
+    library_.LoadScripts(std::filesystem::path(TALVORO_BUNDLED_SCRIPTS).string());
+    ASSERT_TRUE(box_.texts.empty());
+    for (const char16_t* check :
+         {u"DegSin(0) = 0", u"DegSin(30) = 0.5", u"DegSin(90) = 1", u"DegSin(150) = 0.5", u"DegSin(180) = 0",
+          u"DegSin(270) = -1", u"DegSin(-30) = -0.5", u"DegSin(-180) = 0", u"DegSin(390) = 0.5",
+          u"DegCos(0) = 1", u"DegCos(60) = 0.5", u"DegCos(90) = 0", u"DegCos(180) = -1", u"DegCos(-240) = -0.5",
+          u"DegCos(720) = 1", u"DegCos(-1E-20) = 1", u"DegTan(0) = 0", u"DegTan(45) = 1", u"DegTan(135) = -1",
+          u"DegTan(-45) = -1", u"DegTan(225) = 1", u"DegTan(180) = 0",
+          u"Abs(DegSin(45) - Sqr(2) / 2) < 1E-15", u"Abs(DegCos(30) - Sqr(3) / 2) < 1E-15",
+          u"Abs(DegTan(60) - Sqr(3)) < 1E-14", u"Abs(DegCos(-1000.25) - Cos(-1000.25 * Pi() / 180)) < 1E-13",
+          u"Abs(DegTan(89.5) - Tan(89.5 * Pi() / 180)) < 1E-11"})
+        EXPECT_TRUE(engine_.Eval(check).asBoolean()) << QString::fromStdU16String(check).toStdString();
+    for (const char16_t* pole : {u"DegTan(90)", u"DegTan(-90)", u"DegTan(450)"}) {
+        try {
+            engine_.Eval(pole);
+            ADD_FAILURE() << QString::fromStdU16String(pole).toStdString() << " gave a value";
+        } catch (const vbs::ScriptException& e) {
+            EXPECT_EQ(e.error().number, 11) << QString::fromStdU16String(e.error().description).toStdString();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace talvoro

@@ -4,7 +4,10 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMouseEvent>
 #include <QTest>
+#include <QTextBlock>
+#include <utility>
 
 #include "console/command_history.h"
 #include "scripts/quick_panel.h"
@@ -29,6 +32,7 @@ private slots:
     void controlKeysInTranscriptPassNothing();
     void gatheredLinesReadAsAppliedAtOnce();
     void clipboardGetsWholeText();
+    void doubleClickAndCtrlCCopyAWholeAnswer();
     void calcScreenSelectionCountsCrLfAsTwo();
     void loneLineBreakIsCleared();
     void typingReachesInputWhenWindowIsActive();
@@ -235,6 +239,32 @@ void ConsoleKeys::clipboardGetsWholeText() {
     rig.enter("1+1");
     rig.window->cmd_clipboard()->click();
     QCOMPARE(QApplication::clipboard()->text(), QString("1+1\r\nA:2\r\n"));
+}
+
+// The pointer on the answer's last digit: Qt's word there would be "4" or "07".
+void ConsoleKeys::doubleClickAndCtrlCCopyAWholeAnswer() {
+    WindowRig rig("");
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    auto* pane = rig.window->txt_output();
+    for (const auto& [typed, answer] : {std::pair{"-2*2", "-4"}, std::pair{"1.5E-7", "1.5E-07"}}) {
+        rig.enter(typed);
+        QCOMPARE(rig.lines().last(), QString("A:") + answer);
+        pane->flushPendingLines();
+        QTextCursor lastDigit(pane->document()->lastBlock().previous());
+        lastDigit.movePosition(QTextCursor::EndOfBlock);
+        lastDigit.movePosition(QTextCursor::Left);
+        const QRect digit = pane->cursorRect(lastDigit);
+        const QPoint pointer = digit.center() + QPoint(2, 0);
+        QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, pointer);
+        // The hand trembles before the button comes up.
+        QMouseEvent tremble(QEvent::MouseMove, pointer - QPoint(1, 0), pane->viewport()->mapToGlobal(pointer),
+                            Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(pane->viewport(), &tremble);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString(answer));
+    }
 }
 
 void ConsoleKeys::calcScreenSelectionCountsCrLfAsTwo() {

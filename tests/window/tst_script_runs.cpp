@@ -67,6 +67,7 @@ private slots:
     void lockedCloseDuringARunLetsTheScriptFinish();
     void lockedCloseDuringAQuestionKeepsItOpen();
     void aLongStartUpShowsTheWindowAndCanBeInterrupted();
+    void theTitleTellsOfALongRunUntilItEnds();
 };
 
 void ScriptRuns::timeLimits() {
@@ -310,6 +311,35 @@ void ScriptRuns::aLongStartUpShowsTheWindowAndCanBeInterrupted() {
     QCOMPARE(loading.box.texts.size(), size_t(1));
     QVERIFY(loading.box.texts[0].startsWith("Error in script\r\nScript interrupted by the user\r\nAt Line:"));
     QCOMPARE(loading.eval("x"), QVariant("1"));
+}
+
+// The title tells of a run once the window responds during it, and is the
+// product's name again after the run, whether it was stopped or failed.
+void ScriptRuns::theTitleTellsOfALongRunUntilItEnds() {
+    const QString normal = "Talvoro";
+    const QString running = QString::fromUtf16(u"Talvoro \u2014 running (Esc stops)");
+    WindowRig rig("");
+    showAndWait(rig);
+    QCOMPARE(rig.window->windowTitle(), normal);
+    QString titleDuringRun;
+    onceTheWindowResponds([&] {
+        titleDuringRun = rig.window->windowTitle();
+        QTest::keyClick(rig.window.get(), Qt::Key_Escape);
+    });
+    rig.enter("!Do: Loop");
+    QCOMPARE(titleDuringRun, running);
+    QCOMPARE(rig.lines().last(), kInterrupted);
+    QTRY_COMPARE(rig.window->windowTitle(), normal);
+
+    // A run that fails once ">" is pressed during it.
+    onceTheWindowResponds([&] {
+        titleDuringRun = rig.window->windowTitle();
+        rig.window->Command2_Click();
+    });
+    rig.enter("!Do Until MainForm.WindowExtended: Loop: x = 1 / 0");
+    QCOMPARE(titleDuringRun, running);
+    QCOMPARE(rig.lines().last(), QString("Error:Division by zero"));
+    QTRY_COMPARE(rig.window->windowTitle(), normal);
 }
 
 QTEST_MAIN(ScriptRuns)
