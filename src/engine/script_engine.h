@@ -43,7 +43,7 @@ struct ProcedureInfo {
     std::u16string Name;  // as written in its definition
     int NumArgs = 0;
     bool HasReturnValue = false;  // Function: true, Sub: false
-    std::vector<std::u16string> ArgNames;  // as written in its declaration, NumArgs of them
+    std::vector<std::u16string> ArgNames = {};  // as written in its declaration, NumArgs of them
 };
 
 // One entry of Variables(): a variable or constant of the global scope.

@@ -31,6 +31,8 @@ CompletionPopup::CompletionPopup() : QFrame(nullptr, Qt::ToolTip | Qt::Frameless
     list_->setUniformRowHeights(true);
     list_->setFrameStyle(QFrame::NoFrame);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The popup is as tall as its rows, not as a list would like to be.
+    list_->setMinimumSize(1, 1);
     // The chosen row shows as chosen although the list never has the focus.
     QPalette palette = list_->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));

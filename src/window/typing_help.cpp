@@ -123,7 +123,10 @@ void TypingHelp::offer(bool forced) {
         closePopup();
         return;
     }
-    const QRect caretBox = box_->cursorRect();
+    // Under the start of the name, so that the names line up with it.
+    QTextCursor nameStart = box_->textCursor();
+    if (word) nameStart.setPosition(static_cast<int>(word->start));
+    const QRect caretBox = box_->cursorRect(nameStart);
     const QPoint below = box_->viewport()->mapToGlobal(caretBox.bottomLeft());
     const int above = box_->viewport()->mapToGlobal(caretBox.topLeft()).y();
     popup_->showCandidates(std::move(candidates), below, above);
