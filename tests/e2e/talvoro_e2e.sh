@@ -328,6 +328,17 @@ scenario_completion_popup() {
     poll popup_is_gone || fail "the popup stayed after Enter"
     type_line ' 5, 5'
     expect_transcript_ends_with 'E:MainForm.DrawDot 5, 5'
+    # A click on the third row (DrawLine) takes it, and leaves the keyboard
+    # with the line.
+    xdotool type --delay 25 -- '!MainForm.Dr' || fail "typing failed"
+    poll popup_is_shown || fail "no popup appeared the second time"
+    local popup
+    popup=$(xdotool search --onlyvisible --pid "$app_pid" | grep -v -x "$wid" | head -1)
+    local row_height=$(( $(xdotool getwindowgeometry --shell "$popup" | sed -n 's/^HEIGHT=//p') / 3 ))
+    timeout 10 xdotool mousemove --window "$popup" 20 $((row_height * 5 / 2)) click 1 || fail "click on the popup failed"
+    poll popup_is_gone || fail "the popup stayed after the click"
+    type_line ' 1, 1, 5, 5'
+    expect_transcript_ends_with 'E:MainForm.DrawDot 5, 5' 'E:MainForm.DrawLine 1, 1, 5, 5'
 }
 
 # The first key typed after a click on "Run" or "Output to Clipboard" reaches
