@@ -92,6 +92,11 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     const std::vector<Candidate> label = model.complete(u"Lab", 3, false);
     ASSERT_EQ(label.size(), 1u);
     EXPECT_EQ(utf8(label[0].description), "Constant = \"total\"");
+    engine.ExecuteStatement(u"longText = String(100, \"x\")");
+    const std::vector<Candidate> longText = model.complete(u"longT", 5, false);
+    ASSERT_EQ(longText.size(), 1u);  // a value is shown up to kValuePreviewLength characters
+    EXPECT_EQ(utf8(longText[0].description),
+              "Variable = \"" + std::string(CompletionModel::kValuePreviewLength - 1, 'x') + "...");
 
     EXPECT_EQ(names(u"MainForm.Draw|"), (std::vector<std::string>{"DrawCircle", "DrawDot", "DrawLine"}));
     EXPECT_EQ(names(u"book.re|"), (std::vector<std::string>{"Remove", "RemoveAll"}));  // by the value's TypeName

@@ -134,10 +134,20 @@ void TypingHelpTest::ctrlSpaceOffersAtAnyPointAndFocusStays() {
     QCOMPARE(rig.inputText(), QString("S"));
     QVERIFY(rig.window->txt_input()->hasFocus());
     QVERIFY(QApplication::activeWindow() == rig.window.get());
-    // Forced on an empty line it lists every name, the named objects among them.
+    // Forced on an empty line it lists every name, the named objects among
+    // them, kVisibleRows at a time, no wider than kMaxWidth.
     rig.window->txt_input()->setText(u"");
     QTest::keyClick(rig.window->txt_input(), Qt::Key_Space, Qt::ControlModifier);
     QVERIFY(rows(help).contains("MainForm"));
+    const int shown = talvoro::CompletionPopup::kVisibleRows;
+    QVERIFY(help.popup().rowCount() > shown);
+    QTreeWidget* list = help.popup().list();
+    const int viewHeight = list->viewport()->height();
+    QVERIFY(list->visualItemRect(list->topLevelItem(shown - 1)).bottom() < viewHeight);
+    QVERIFY(list->visualItemRect(list->topLevelItem(shown)).top() >= viewHeight);
+    QVERIFY(help.popup().width() <= talvoro::CompletionPopup::kMaxWidth);
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_PageDown);
+    QCOMPARE(list->currentIndex().row(), shown);
 }
 
 void TypingHelpTest::clickInsertsTheRow() {
