@@ -2,6 +2,7 @@
 // completion popup in the input line and the quick panel, F1, and the keys
 // that must behave as before while no popup is shown.
 #include <QApplication>
+#include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolTip>
@@ -112,6 +113,12 @@ void TypingHelpTest::withoutPopupEnterEvaluatesAndUpWalksHistory() {
     QCOMPARE(rig.lines().last(), QString("A:4"));
     QTest::keyClick(rig.window->txt_input(), Qt::Key_Up);
     QCOMPARE(rig.inputText(), QString("Abs(-4)"));  // recalled, and no popup for it
+    QVERIFY(!help.popupShown());
+    // A paste is no typing: it opens nothing, so Enter still evaluates.
+    rig.window->txt_input()->setText(u"");
+    QApplication::clipboard()->setText("4*Ab");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(rig.inputText(), QString("4*Ab"));
     QVERIFY(!help.popupShown());
     // With the popup shown, Up moves in the list and leaves the line alone.
     rig.window->txt_input()->setText(u"");
