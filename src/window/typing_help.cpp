@@ -160,8 +160,8 @@ void TypingHelp::showHelp() {
     if (!word || word->start == word->end) return;
     const std::optional<Candidate> found = model_.describe(text, caret());
     const QString name = QString::fromStdU16String(text.substr(word->start, word->end - word->start));
-    const QString tip = found ? helpText(*found)
-                              : QStringLiteral("No help for <b>%1</b>: not a name the scripts know").arg(name.toHtmlEscaped());
+    const QString unknown = QStringLiteral("No help for <b>%1</b>: not a name the scripts know");
+    const QString tip = found ? helpText(*found) : unknown.arg(name.toHtmlEscaped());
     const QPoint at = box_->viewport()->mapToGlobal(box_->cursorRect().bottomLeft());
     QToolTip::showText(at, tip, box_);
 }

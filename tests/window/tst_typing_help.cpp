@@ -225,12 +225,13 @@ void TypingHelpTest::everyTabledMemberExistsOnTheRealObject() {
         QVERIFY2(object != nullptr, qPrintable(QString::fromStdU16String(std::u16string(table.name))));
         for (auto members : {table.members, table.shared}) {
             for (const talvoro::MemberEntry& m : members) {
-                QVERIFY2(object->findMember(m.name) != vbs::kNoMember,
-                         qPrintable(QString::fromStdU16String(std::u16string(table.name) + u"." + std::u16string(m.name))));
+                const std::u16string member = std::u16string(table.name) + u"." + std::u16string(m.name);
+                QVERIFY2(object->findMember(m.name) != vbs::kNoMember, qPrintable(QString::fromStdU16String(member)));
             }
         }
     };
-    for (const ObjectMembers& table : talvoro::NamedObjectMembers()) check(table, namedAs.at(std::u16string(table.name)));
+    for (const ObjectMembers& table : talvoro::NamedObjectMembers())
+        check(table, namedAs.at(std::u16string(table.name)));
     for (const ObjectMembers& table : talvoro::ObjectKindMembers()) check(table, table.name);
 }
 
