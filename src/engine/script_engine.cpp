@@ -119,6 +119,8 @@ Variant ScriptEngine::Run(std::u16string_view name, std::vector<Variant> args) {
 
 std::vector<ProcedureInfo> ScriptEngine::Procedures() const { return vm_->procedures(); }
 
+std::vector<VariableInfo> ScriptEngine::Variables() const { return vm_->variables(); }
+
 CallContext ScriptEngine::HostContext() { return CallContext{vm_.get(), &vm_->detail()}; }
 
 ScriptError ScriptEngine::SyntaxCheck(std::u16string_view text) {

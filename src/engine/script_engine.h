@@ -43,6 +43,14 @@ struct ProcedureInfo {
     std::u16string Name;  // as written in its definition
     int NumArgs = 0;
     bool HasReturnValue = false;  // Function: true, Sub: false
+    std::vector<std::u16string> ArgNames = {};  // as written in its declaration, NumArgs of them
+};
+
+// One entry of Variables(): a variable or constant of the global scope.
+struct VariableInfo {
+    std::u16string Name;  // as first written
+    bool IsConstant = false;
+    Variant Value;
 };
 
 class ScriptEngine {
@@ -117,6 +125,11 @@ public:
 
     // Global Subs and Functions, in definition order, numbered from 1 by callers.
     std::vector<ProcedureInfo> Procedures() const;
+
+    // The global variables and constants, in the order they were declared,
+    // with their present values; named objects and procedures are not
+    // among them. Reading them runs no script code.
+    std::vector<VariableInfo> Variables() const;
 
     // MsgBox / InputBox hooks (see HostHooks).
     void SetHostHooks(HostHooks hooks);

@@ -17,6 +17,7 @@
 #include "window/blocked_close_requests.h"
 #include "window/drawing_surface.h"
 #include "window/script_run_monitor.h"
+#include "window/typing_help.h"
 #include "dialogs/script_dialogs.h"
 
 namespace talvoro {
@@ -133,6 +134,10 @@ void MainWindow::createControls() {
     library_ = std::make_unique<ScriptLibrary>(
         scr_main_, [this](vbs::ScriptEngine& engine) { objects_->registerAll(engine); }, box_,
         windowPopup(this, [this] { return scr_main_.Stopping(); }));
+
+    completion_ = std::make_unique<CompletionModel>(scr_main_);
+    inputHelp_ = std::make_unique<TypingHelp>(*txt_input_, *completion_);
+    quickHelp_ = std::make_unique<TypingHelp>(*quick_->txt_quick(), *completion_);
 }
 
 void MainWindow::createButtonRow() {

@@ -27,6 +27,8 @@ class DrawingSurface;
 class QuickPanel;
 class ScriptRunMonitor;
 class BlockedCloseRequests;
+class CompletionModel;
+class TypingHelp;
 
 // What a window is built with. Tests give a temporary program directory and
 // recorders for the dialogs; the program passes nothing and gets the real ones.
@@ -63,6 +65,9 @@ public:
     QTimer* tmr_scan() const { return tmr_scan_; }
     vbs::ScriptEngine& scr_main() { return scr_main_; }
     ScriptRunMonitor& runMonitor() const { return *monitor_; }
+    // Help while typing in the input line and in the quick panel.
+    TypingHelp& inputHelp() const { return *inputHelp_; }
+    TypingHelp& quickHelp() const { return *quickHelp_; }
 
     // ---- MainForm ---------------------------------------------------------------
     MainFormVariables& variables() override { return vars_; }
@@ -154,6 +159,10 @@ private:
     bool formLoading_ = false;
     QSize outerTarget_;
     QMargins appliedFrame_;  // the frame the last sizing took off
+    // Last, so they go first: they watch controls and read the engine.
+    std::unique_ptr<CompletionModel> completion_;
+    std::unique_ptr<TypingHelp> inputHelp_;
+    std::unique_ptr<TypingHelp> quickHelp_;
 };
 
 }  // namespace talvoro

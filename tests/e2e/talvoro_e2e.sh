@@ -305,6 +305,42 @@ scenario_interrupt() {
     expect_transcript_ends_with 'n>0' 'A:True'
 }
 
+# Windows of the program on the screen: the main window, and the completion
+# popup while it is shown.
+visible_windows() { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | wc -l; }
+
+# Typing a name offers what completes it in a popup under the line; Down and
+# Enter take a name from it, and the keys typed next still reach the line.
+scenario_completion_popup() {
+    start_app
+    local before
+    before=$(visible_windows)
+    popup_is_shown() { [ "$(visible_windows)" -gt "$before" ]; }
+    popup_is_gone() { [ "$(visible_windows)" -eq "$before" ]; }
+    xdotool type --delay 25 -- '!MainForm.Dr' || fail "typing failed"
+    poll popup_is_shown || fail "no popup appeared"
+    sleep 0.3  # let it paint before the picture is taken
+    read -r ox oy <<<"$(window_origin)"
+    import -window root "$work_dir/root.png" || fail "no screenshot"
+    convert "$work_dir/root.png" -crop "480x384+$((ox > 4 ? ox - 4 : 0))+$((oy > 4 ? oy - 4 : 0))" +repage \
+        "$out_dir/completion_popup.png" || fail "the screenshot could not be cropped"
+    xdotool key Down Return || fail "keys failed"
+    poll popup_is_gone || fail "the popup stayed after Enter"
+    type_line ' 5, 5'
+    expect_transcript_ends_with 'E:MainForm.DrawDot 5, 5'
+    # A click on the third row (DrawLine) takes it, and leaves the keyboard
+    # with the line.
+    xdotool type --delay 25 -- '!MainForm.Dr' || fail "typing failed"
+    poll popup_is_shown || fail "no popup appeared the second time"
+    local popup
+    popup=$(xdotool search --onlyvisible --pid "$app_pid" | grep -v -x "$wid" | head -1)
+    local row_height=$(( $(xdotool getwindowgeometry --shell "$popup" | sed -n 's/^HEIGHT=//p') / 3 ))
+    timeout 10 xdotool mousemove --window "$popup" 20 $((row_height * 5 / 2)) click 1 || fail "click on the popup failed"
+    poll popup_is_gone || fail "the popup stayed after the click"
+    type_line ' 1, 1, 5, 5'
+    expect_transcript_ends_with 'E:MainForm.DrawDot 5, 5' 'E:MainForm.DrawLine 1, 1, 5, 5'
+}
+
 # The first key typed after a click on "Run" or "Output to Clipboard" reaches
 # the input line.
 scenario_first_key_after_buttons() {
@@ -428,7 +464,7 @@ scenario_minimise_keeps_size() {
 
 case "$scenario" in
 console | quick_panel_draws | input_box | close_writes_settings | lock_keeps_open | interrupt | \
-    first_key_after_buttons | on_top_input_box | minimise_keeps_size | close_during_question | \
+    first_key_after_buttons | completion_popup | on_top_input_box | minimise_keeps_size | close_during_question | \
     locked_close_during_run | locked_close_during_question) "scenario_$scenario" ;;
 *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac

@@ -2,6 +2,7 @@
 // state kept after failures, and the limits (time, recursion, memory).
 #include <gtest/gtest.h>
 
+#include <map>
 #include <new>
 #include <string>
 #include <vector>
@@ -99,6 +100,29 @@ TEST(ScriptEngine, ProceduresListsGlobalSubsAndFunctionsInOrder) {
     EXPECT_FALSE(procs[0].HasReturnValue);
     EXPECT_EQ(vbs::toUtf8(procs[1].Name), "second");
     EXPECT_TRUE(procs[1].HasReturnValue);
+}
+
+TEST(ScriptEngine, ProceduresKeepArgumentNamesAsDeclared) {
+    ScriptEngine engine;
+    engine.AddCode(u"Function Hyp(ByVal sideA, sideB())\nEnd Function\nSub NoArgs\nEnd Sub\n");
+    auto procs = engine.Procedures();
+    ASSERT_EQ(procs.size(), 2u);
+    ASSERT_EQ(procs[0].ArgNames.size(), 2u);
+    EXPECT_EQ(vbs::toUtf8(procs[0].ArgNames[0]), "sideA");
+    EXPECT_EQ(vbs::toUtf8(procs[0].ArgNames[1]), "sideB");
+    EXPECT_TRUE(procs[1].ArgNames.empty());
+}
+
+TEST(ScriptEngine, VariablesListsGlobalValuesButNotProceduresOrObjects) {
+    ScriptEngine engine;
+    engine.AddCode(u"Dim Total\nTotal = 7\nConst Rate = 2\nSub Work()\nDim inner\nEnd Sub\n");
+    engine.ExecuteStatement(u"implicitOne = \"x\"");
+    std::map<std::string, std::string> seen;
+    for (const vbs::VariableInfo& v : engine.Variables())
+        seen[vbs::toUtf8(v.Name)] = (v.IsConstant ? "const " : "") + text(v.Value);
+    EXPECT_EQ(seen, (std::map<std::string, std::string>{{"Total", "7"}, {"Rate", "const 2"}, {"implicitOne", "x"}}));
+    engine.Reset();
+    EXPECT_TRUE(engine.Variables().empty());
 }
 
 TEST(ScriptEngine, RunCallsByNameWithArgumentsByValue) {

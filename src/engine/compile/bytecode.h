@@ -200,6 +200,7 @@ struct Procedure {
     ast::ProcKind kind = ast::ProcKind::Sub;
     bool isPublic = true;
     int numParams = 0;
+    std::vector<std::u16string> paramNames;  // as written, for help while typing
     std::vector<uint8_t> paramByVal;       // 1: ByVal (a byte each: read on every call)
     std::vector<std::u16string> localNames;  // folded; slots 0.. in order; "" for hidden slots
     // Variables the procedure creates by using an undeclared name (no Option

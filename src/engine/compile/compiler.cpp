@@ -58,6 +58,7 @@ bool UnitCompiler::compileProcedure(const ProcedureStmt& s, Procedure& proc, Cla
     for (const auto& prm : s.params) {
         pc.addLocal(foldName(prm.name));
         proc.paramByVal.push_back(prm.byVal);
+        proc.paramNames.push_back(prm.name);
     }
     proc.numParams = static_cast<int>(s.params.size());
     if (proc.hasReturnValue()) proc.resultSlot = pc.addLocal(foldName(s.name));

@@ -156,6 +156,7 @@ public:
     int32_t evalGlobalText(std::u16string_view text, Variant& result);
     int32_t runByName(std::u16string_view name, std::vector<Variant>& args, Variant& result);
     std::vector<ProcedureInfo> procedures() const;
+    std::vector<VariableInfo> variables() const;
     const ScriptError& lastError() const { return error_; }
     void setTimeout(int64_t ms) { timeoutMs_ = ms; }
     void setHostHooks(HostHooks hooks) { hooks_ = std::move(hooks); }

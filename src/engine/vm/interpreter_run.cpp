@@ -342,7 +342,19 @@ std::vector<ProcedureInfo> Interpreter::procedures() const {
         info.Name = p->name;
         info.NumArgs = p->numParams;
         info.HasReturnValue = p->hasReturnValue();
+        info.ArgNames = p->paramNames;
         out.push_back(std::move(info));
+    }
+    return out;
+}
+
+std::vector<VariableInfo> Interpreter::variables() const {
+    std::vector<VariableInfo> out;
+    for (size_t i = 0; i < globalInfos_.size() && i < globalValues_.size(); ++i) {
+        const GlobalInfo& g = globalInfos_[i];
+        const bool isValue = g.kind == GlobalKind::Variable || g.kind == GlobalKind::Constant;
+        if (!isValue || g.hidden || g.name.empty()) continue;
+        out.push_back(VariableInfo{g.name, g.kind == GlobalKind::Constant, globalValues_[i].deref()});
     }
     return out;
 }

@@ -1,0 +1,206 @@
+#include "scripts/completion_model.h"
+
+#include <algorithm>
+#include <set>
+
+#include "engine/builtin_catalog.h"
+#include "engine/conversions.h"
+#include "engine/object.h"
+#include "scripts/object_members.h"
+
+namespace talvoro {
+
+namespace {
+
+bool isNameChar(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_';
+}
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+char16_t lower(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c; }
+
+bool startsWithIgnoringCase(std::u16string_view name, std::u16string_view prefix) {
+    if (prefix.size() > name.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        if (lower(name[i]) != lower(prefix[i])) return false;
+    }
+    return true;
+}
+
+// Case-insensitive order, the exact spelling breaking ties.
+bool alphabetically(const Candidate& a, const Candidate& b) {
+    const size_t n = std::min(a.name.size(), b.name.size());
+    for (size_t i = 0; i < n; ++i) {
+        if (lower(a.name[i]) != lower(b.name[i])) return lower(a.name[i]) < lower(b.name[i]);
+    }
+    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+    return a.name < b.name;
+}
+
+// True when `upTo` of its line lies inside a string literal or a comment.
+bool insideStringOrComment(std::u16string_view text, size_t upTo) {
+    const size_t lineStart = text.substr(0, upTo).find_last_of(u"\r\n");
+    bool inString = false;
+    for (size_t i = lineStart == std::u16string_view::npos ? 0 : lineStart + 1; i < upTo; ++i) {
+        if (text[i] == u'"') inString = !inString;
+        else if (text[i] == u'\'' && !inString) return true;
+    }
+    return inString;
+}
+
+size_t nameStartBefore(std::u16string_view text, size_t position) {
+    while (position > 0 && isNameChar(text[position - 1])) --position;
+    return position;
+}
+
+std::u16string u16(std::u16string_view text) { return std::u16string(text); }
+
+std::u16string joined(const std::vector<std::u16string>& names) {
+    std::u16string out;
+    for (const std::u16string& name : names) out += (out.empty() ? u"" : u", ") + name;
+    return out;
+}
+
+std::u16string typeNameOf(const vbs::Variant& value) {
+    if (!value.isObject() || value.isNothing()) return {};
+    const auto* object = dynamic_cast<const vbs::Dispatch*>(value.asObject());
+    return object != nullptr ? object->typeName() : std::u16string();
+}
+
+// "= 6", "holds a Dictionary", "holds an array": what the variable holds now.
+std::u16string valueDescription(const vbs::VariableInfo& variable) {
+    const std::u16string what = variable.IsConstant ? u"Constant" : u"Variable";
+    const vbs::Variant& value = variable.Value;
+    if (value.isArray()) return what + u" holding an array";
+    if (value.isNothing()) return what + u" holding Nothing";
+    if (value.isObject()) return what + u" holding " + typeNameOf(value);
+    std::u16string text;
+    if (vbs::ops::toInvariantString(value, text) != 0) return what;
+    if (value.isString()) text = u"\"" + text + u"\"";
+    if (text.size() > CompletionModel::kValuePreviewLength)
+        text = text.substr(0, CompletionModel::kValuePreviewLength) + u"...";
+    return what + u" = " + text;
+}
+
+Candidate fromCatalog(const vbs::CatalogEntry& entry) {
+    Candidate c{u16(entry.name), u16(entry.arguments), u16(entry.description), CandidateKind::Function, false};
+    switch (entry.kind) {
+    case vbs::CatalogKind::Function:
+        c.opensBracket = !entry.arguments.empty();
+        break;
+    case vbs::CatalogKind::Constant: c.kind = CandidateKind::Constant; break;
+    case vbs::CatalogKind::Class: c.kind = CandidateKind::Class; break;
+    }
+    return c;
+}
+
+Candidate fromProcedure(const vbs::ProcedureInfo& procedure) {
+    Candidate c;
+    c.name = procedure.Name;
+    c.kind = CandidateKind::Procedure;
+    c.opensBracket = procedure.HasReturnValue;
+    if (procedure.HasReturnValue || !procedure.ArgNames.empty()) c.arguments = u"(" + joined(procedure.ArgNames) + u")";
+    c.description = procedure.HasReturnValue ? u"Function of the loaded scripts" : u"Sub of the loaded scripts";
+    return c;
+}
+
+Candidate fromMember(const MemberEntry& member) {
+    Candidate c{u16(member.name), u16(member.arguments), u16(member.description), CandidateKind::Method, false};
+    if (member.kind == MemberKind::Property) c.kind = CandidateKind::Property;
+    c.opensBracket = member.kind == MemberKind::Function && !member.arguments.empty();
+    return c;
+}
+
+}  // namespace
+
+std::optional<TypedWord> wordAt(std::u16string_view text, size_t caret) {
+    if (caret > text.size()) return std::nullopt;
+    TypedWord word;
+    word.start = nameStartBefore(text, caret);
+    word.end = caret;
+    while (word.end < text.size() && isNameChar(text[word.end])) ++word.end;
+    if (word.start < word.end && isDigit(text[word.start])) return std::nullopt;
+    if (insideStringOrComment(text, word.start)) return std::nullopt;
+    word.prefix = u16(text.substr(word.start, caret - word.start));
+    if (word.start == 0 || text[word.start - 1] != u'.') return word;
+    // A member: the object's name stands right before the dot.
+    const size_t dot = word.start - 1;
+    const size_t objectStart = nameStartBefore(text, dot);
+    if (objectStart == dot || isDigit(text[objectStart])) return std::nullopt;
+    if (objectStart > 0 && text[objectStart - 1] == u'.') return std::nullopt;
+    word.qualifier = u16(text.substr(objectStart, dot - objectStart));
+    return word;
+}
+
+std::vector<Candidate> CompletionModel::complete(std::u16string_view text, size_t caret, bool forced) const {
+    const std::optional<TypedWord> word = wordAt(text, caret);
+    if (!word || (!forced && word->prefix.size() < kMinimumPrefix)) return {};
+    std::vector<Candidate> matching;
+    for (Candidate& c : candidatesFor(*word)) {
+        if (startsWithIgnoringCase(c.name, word->prefix)) matching.push_back(std::move(c));
+    }
+    const std::u16string& prefix = word->prefix;
+    std::stable_sort(matching.begin(), matching.end(), [&prefix](const Candidate& a, const Candidate& b) {
+        const bool aExact = a.name.compare(0, prefix.size(), prefix) == 0;
+        const bool bExact = b.name.compare(0, prefix.size(), prefix) == 0;
+        if (aExact != bExact) return aExact;
+        return alphabetically(a, b);
+    });
+    return matching;
+}
+
+std::optional<Candidate> CompletionModel::describe(std::u16string_view text, size_t caret) const {
+    const std::optional<TypedWord> word = wordAt(text, caret);
+    if (!word || word->start == word->end) return std::nullopt;
+    const std::u16string_view name = text.substr(word->start, word->end - word->start);
+    for (Candidate& c : candidatesFor(*word)) {
+        if (vbs::namesEqual(c.name, name)) return std::move(c);
+    }
+    return std::nullopt;
+}
+
+std::vector<Candidate> CompletionModel::candidatesFor(const TypedWord& word) const {
+    return word.qualifier.empty() ? globalNames() : membersOf(word.qualifier);
+}
+
+// The script's own names come first: a procedure or variable of the same
+// name as a built-in hides it.
+std::vector<Candidate> CompletionModel::globalNames() const {
+    std::vector<Candidate> all;
+    for (const vbs::ProcedureInfo& procedure : engine_.Procedures()) all.push_back(fromProcedure(procedure));
+    for (const vbs::VariableInfo& variable : engine_.Variables()) {
+        all.push_back(Candidate{variable.Name, {}, valueDescription(variable), CandidateKind::Variable, false});
+    }
+    for (const ObjectMembers& object : NamedObjectMembers()) {
+        all.push_back(Candidate{u16(object.name), {}, u16(object.description), CandidateKind::Object, false});
+    }
+    for (const vbs::CatalogEntry& entry : vbs::BuiltinCatalog()) all.push_back(fromCatalog(entry));
+
+    std::set<std::u16string> seen;
+    std::vector<Candidate> unique;
+    for (Candidate& c : all) {
+        if (seen.insert(vbs::foldName(c.name)).second) unique.push_back(std::move(c));
+    }
+    return unique;
+}
+
+// The members of a named object, of WScript or Err, or of the kind of object
+// a variable holds now.
+std::vector<Candidate> CompletionModel::membersOf(std::u16string_view qualifier) const {
+    const ObjectMembers* object = FindNamedObject(qualifier);
+    if (object == nullptr && !KindOfBuiltinObject(qualifier).empty())
+        object = FindObjectKind(KindOfBuiltinObject(qualifier));
+    if (object == nullptr) {
+        for (const vbs::VariableInfo& variable : engine_.Variables()) {
+            if (vbs::namesEqual(variable.Name, qualifier)) object = FindObjectKind(typeNameOf(variable.Value));
+        }
+    }
+    std::vector<Candidate> members;
+    if (object == nullptr) return members;
+    for (const MemberEntry& member : object->members) members.push_back(fromMember(member));
+    for (const MemberEntry& member : object->shared) members.push_back(fromMember(member));
+    return members;
+}
+
+}  // namespace talvoro

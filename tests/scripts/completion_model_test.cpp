@@ -1,0 +1,120 @@
+// The completion model on a real engine: which name the caret is in, what
+// completes it and in which order, and the F1 lookup.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <algorithm>
+#include <optional>
+
+#include "scripts/completion_model.h"
+
+namespace talvoro {
+namespace {
+
+std::string utf8(const std::u16string& text) { return QString::fromStdU16String(text).toStdString(); }
+
+// "|" marks the caret.
+std::optional<TypedWord> wordAtMark(std::u16string text) {
+    const size_t caret = text.find(u'|');
+    text.erase(caret, 1);
+    return wordAt(text, caret);
+}
+
+TEST(CompletionWord, FindsTheNameAndItsObjectOrNothing) {
+    struct Row {
+        std::u16string text;
+        const char* prefix;  // nullptr: no name can be typed there
+        const char* qualifier;
+    };
+    const Row rows[] = {
+        {u"2*Sq|", "Sq", ""},
+        {u"Sq|rt(2)", "Sq", ""},                 // the caret inside a name
+        {u"x = MainForm.Dr|", "Dr", "MainForm"},
+        {u"MainForm.|", "", "MainForm"},
+        {u"|", "", ""},
+        {u"s = \"Sq|", nullptr, nullptr},        // in a string
+        {u"s = \"a\" & Sq|", "Sq", ""},          // after a closed one
+        {u"x ' Sq|", nullptr, nullptr},          // in a comment
+        {u"1.5E|", nullptr, nullptr},            // in a number
+        {u"a.b.c|", nullptr, nullptr},           // an object of a chain
+        {u"first\r\nMa|", "Ma", ""},             // a later line of a block
+    };
+    for (const Row& row : rows) {
+        const std::optional<TypedWord> word = wordAtMark(row.text);
+        SCOPED_TRACE(utf8(row.text));
+        ASSERT_EQ(word.has_value(), row.prefix != nullptr);
+        if (!word) continue;
+        EXPECT_EQ(utf8(word->prefix), row.prefix);
+        EXPECT_EQ(utf8(word->qualifier), row.qualifier);
+    }
+    EXPECT_EQ(wordAtMark(u"Sq|rt(2)")->end, 4u);
+}
+
+class Completion : public ::testing::Test {
+protected:
+    Completion() {
+        engine.AddCode(u"Function Hyp(sideA, sideB)\nHyp = 1\nEnd Function\nSub Plot\nEnd Sub\n"
+                       u"sqLimit = 12\nConst Label = \"total\"\n"
+                       u"Set Book = CreateObject(\"Scripting.Dictionary\")\nSet Finder = New RegExp\n");
+    }
+    std::vector<std::string> names(std::u16string text, bool forced = false) const {
+        const size_t caret = text.find(u'|');
+        text.erase(caret, 1);
+        std::vector<std::string> out;
+        for (const Candidate& c : model.complete(text, caret, forced)) out.push_back(utf8(c.name));
+        return out;
+    }
+    vbs::ScriptEngine engine;
+    CompletionModel model{engine};
+};
+
+TEST_F(Completion, MatchingCaseFirstThenAlphabetical) {
+    const std::vector<std::string> upper = names(u"Sq|");
+    const std::vector<std::string> lower = names(u"sq|");
+    ASSERT_GE(upper.size(), 2u);
+    EXPECT_EQ(upper.front(), "Sqr");
+    EXPECT_EQ(upper.back(), "sqLimit");
+    EXPECT_EQ(lower.front(), "sqLimit");
+    EXPECT_EQ(lower.back(), "Sqr");
+    EXPECT_TRUE(names(u"S|").empty());  // under two letters only when forced
+    const std::vector<std::string> forced = names(u"S|", true);
+    EXPECT_NE(std::find(forced.begin(), forced.end(), "Sqr"), forced.end());
+}
+
+TEST_F(Completion, ScriptNamesAndObjectMembers) {
+    const std::vector<Candidate> hyp = model.complete(u"Hy", 2, false);
+    ASSERT_EQ(hyp.size(), 1u);
+    EXPECT_EQ(utf8(hyp[0].signature()), "Hyp(sideA, sideB)");
+    EXPECT_TRUE(hyp[0].opensBracket);
+    const std::vector<Candidate> plot = model.complete(u"Plo", 3, false);
+    ASSERT_EQ(plot.size(), 1u);
+    EXPECT_FALSE(plot[0].opensBracket);  // a Sub is called without brackets
+    const std::vector<Candidate> label = model.complete(u"Lab", 3, false);
+    ASSERT_EQ(label.size(), 1u);
+    EXPECT_EQ(utf8(label[0].description), "Constant = \"total\"");
+    engine.ExecuteStatement(u"longText = String(100, \"x\")");
+    const std::vector<Candidate> longText = model.complete(u"longT", 5, false);
+    ASSERT_EQ(longText.size(), 1u);  // a value is shown up to kValuePreviewLength characters
+    EXPECT_EQ(utf8(longText[0].description),
+              "Variable = \"" + std::string(CompletionModel::kValuePreviewLength - 1, 'x') + "...");
+
+    EXPECT_EQ(names(u"MainForm.Draw|"), (std::vector<std::string>{"DrawCircle", "DrawDot", "DrawLine"}));
+    EXPECT_EQ(names(u"book.re|"), (std::vector<std::string>{"Remove", "RemoveAll"}));  // by the value's TypeName
+    EXPECT_EQ(names(u"Finder.Te|"), (std::vector<std::string>{"Test"}));
+    EXPECT_EQ(names(u"WScript.Ec|"), (std::vector<std::string>{"Echo"}));
+    EXPECT_TRUE(names(u"sqLimit.Ex|").empty());  // not an object
+    EXPECT_TRUE(names(u"Nowhere.Ex|").empty());
+}
+
+TEST_F(Completion, DescribeTakesTheWholeNameUnderTheCaret) {
+    const std::optional<Candidate> sqr = model.describe(u"1+Sqr(2)", 3);
+    ASSERT_TRUE(sqr.has_value());
+    EXPECT_EQ(utf8(sqr->signature()), "Sqr(number)");
+    const std::optional<Candidate> member = model.describe(u"MainForm.DrawDot 1, 2", 12);
+    ASSERT_TRUE(member.has_value());
+    EXPECT_EQ(utf8(member->signature()), "DrawDot(X1, Y1)");
+    EXPECT_FALSE(model.describe(u"sqrt(2)", 2).has_value());  // a prefix of nothing whole
+}
+
+}  // namespace
+}  // namespace talvoro
