@@ -1,5 +1,6 @@
 // The members of the kinds of object a script variable may hold, found by
-// the TypeName of the variable's value, and of WScript and Err.
+// the TypeName of the variable's value (the scripting runtime's objects, and
+// those the host's CreateObject makes), and of WScript and Err.
 #include "engine/object.h"
 #include "scripts/object_members.h"
 
@@ -161,6 +162,140 @@ constexpr MemberEntry kErr[] = {
     {u"Raise", u"(number[, source[, description]])", u"Raises an error", K::Method},
 };
 
+// The collections the host lets CreateObject make ("System.Collections.*"),
+// the views and entries they hand out, and System.Random.
+constexpr MemberEntry kArrayList[] = {
+    {u"Item", u"(index)", u"The item at a position, from 0", K::Property},
+    {u"Count", u"", u"Number of items", K::Property},
+    {u"Capacity", u"", u"Items it has room for before it grows", K::Property},
+    {u"Add", u"(value)", u"Adds an item at the end (answers its position)", K::Method},
+    {u"AddRange", u"(collection)", u"Adds every item of an array or collection at the end", K::Method},
+    {u"Insert", u"(index, value)", u"Inserts an item at a position", K::Method},
+    {u"InsertRange", u"(index, collection)", u"Inserts every item of an array or collection at a position",
+     K::Method},
+    {u"Remove", u"(value)", u"Removes the first item equal to the value", K::Method},
+    {u"RemoveAt", u"(index)", u"Removes the item at a position", K::Method},
+    {u"RemoveRange", u"(index, count)", u"Removes count items from a position on", K::Method},
+    {u"Clear", u"", u"Removes every item", K::Method},
+    {u"Contains", u"(value)", u"True when an item equals the value", K::Function},
+    {u"IndexOf", u"(value)", u"Position of the first item equal to the value, -1 for none", K::Function},
+    {u"LastIndexOf", u"(value)", u"Position of the last item equal to the value, -1 for none", K::Function},
+    {u"Sort", u"", u"Puts the items in ascending order", K::Method},
+    {u"Reverse", u"", u"Turns the order of the items around", K::Method},
+    {u"ToArray", u"()", u"Array of the items", K::Function},
+    {u"GetRange", u"(index, count)", u"A new ArrayList of count items from a position on", K::Function},
+};
+
+// Members Hashtable and SortedList share: both hold values under keys.
+constexpr MemberEntry kKeyedTable[] = {
+    {u"Item", u"(key)", u"The value under a key (assigning to a new key adds it)", K::Property},
+    {u"Add", u"(key, value)", u"Adds a value under a new key", K::Method},
+    {u"Remove", u"(key)", u"Removes a key and its value", K::Method},
+    {u"Clear", u"", u"Removes every key", K::Method},
+    {u"Count", u"", u"Number of keys", K::Property},
+    {u"ContainsKey", u"(key)", u"True when the key is present", K::Function},
+    {u"Contains", u"(key)", u"True when the key is present", K::Function},
+    {u"ContainsValue", u"(value)", u"True when some key holds the value", K::Function},
+    {u"Keys", u"", u"The keys (a collection)", K::Property},
+    {u"Values", u"", u"The values (a collection)", K::Property},
+};
+
+constexpr MemberEntry kSortedList[] = {
+    {u"IndexOfKey", u"(key)", u"Position of a key in sorted order, -1 when absent", K::Function},
+    {u"IndexOfValue", u"(value)", u"Position of the first key holding the value, -1 for none", K::Function},
+    {u"GetKey", u"(index)", u"The key at a position", K::Function},
+    {u"GetByIndex", u"(index)", u"The value at a position", K::Function},
+    {u"SetByIndex", u"(index, value)", u"Replaces the value at a position", K::Method},
+    {u"RemoveAt", u"(index)", u"Removes the key and value at a position", K::Method},
+    {u"GetKeyList", u"()", u"The keys in sorted order, by position", K::Function},
+    {u"GetValueList", u"()", u"The values in key order, by position", K::Function},
+};
+
+// Members Stack and Queue share; the next item to leave comes first.
+constexpr MemberEntry kWaitingLine[] = {
+    {u"Count", u"", u"Number of items", K::Property},
+    {u"Clear", u"", u"Removes every item", K::Method},
+    {u"Contains", u"(value)", u"True when an item equals the value", K::Function},
+    {u"ToArray", u"()", u"Array of the items, the next to leave first", K::Function},
+    {u"Peek", u"()", u"The next item to leave, without taking it", K::Function},
+};
+
+constexpr MemberEntry kStack[] = {
+    {u"Push", u"(value)", u"Puts an item on top", K::Method},
+    {u"Pop", u"()", u"Takes the top item off", K::Function},
+};
+
+constexpr MemberEntry kQueue[] = {
+    {u"Enqueue", u"(value)", u"Adds an item at the back", K::Method},
+    {u"Dequeue", u"()", u"Takes the front item off", K::Function},
+};
+
+constexpr MemberEntry kCount[] = {
+    {u"Count", u"", u"Number of elements", K::Property},
+};
+
+constexpr MemberEntry kDictionaryEntry[] = {
+    {u"Key", u"", u"The entry's key", K::Property},
+    {u"Value", u"", u"The value under the key", K::Property},
+};
+
+constexpr MemberEntry kRandom[] = {
+    {u"Next", u"([[minValue, ]maxValue])", u"A whole number from minValue (0) to below maxValue", K::Function},
+    {u"NextDouble", u"()", u"A number from 0 to below 1", K::Function},
+};
+
+// WScript.Shell, the objects it hands out, and WScript.Network.
+constexpr MemberEntry kShell[] = {
+    {u"Run", u"(command[, windowStyle[, waitOnReturn]])", u"Starts a program; waiting, answers its exit code",
+     K::Method},
+    {u"Exec", u"(command)", u"Starts a program with its standard streams at hand (an IWshExec)", K::Function},
+    {u"CurrentDirectory", u"", u"The current folder", K::Property},
+    {u"SpecialFolders", u"([name])", u"The path of a special folder (\"Desktop\"...), or all of them", K::Property},
+    {u"Environment", u"([kind])", u"The environment variables (\"Process\", \"System\"...)", K::Property},
+    {u"ExpandEnvironmentStrings", u"(text)", u"The text with each %NAME% replaced by the variable's value",
+     K::Function},
+    {u"Popup", u"(text[, seconds[, title[, type]]])", u"A message box; the button pressed, -1 when time ran out",
+     K::Function},
+    {u"RegRead", u"(name)", u"Reads the registry (not available)", K::Function},
+    {u"RegWrite", u"(name, value[, type])", u"Writes the registry (not available)", K::Method},
+    {u"RegDelete", u"(name)", u"Deletes from the registry (not available)", K::Method},
+    {u"CreateShortcut", u"(pathname)", u"Makes a shortcut (not available)", K::Function},
+    {u"AppActivate", u"(title)", u"Brings a window to the front (not available)", K::Method},
+    {u"SendKeys", u"(keys[, wait])", u"Types keys into the active window (not available)", K::Method},
+    {u"LogEvent", u"(type, message[, target])", u"Writes to the event log (not available)", K::Method},
+};
+
+constexpr MemberEntry kShellExec[] = {
+    {u"StdOut", u"", u"The program's output, a TextStream to read", K::Property},
+    {u"StdErr", u"", u"The program's error output, a TextStream to read", K::Property},
+    {u"StdIn", u"", u"The program's input, a TextStream to write", K::Property},
+    {u"Status", u"", u"0 while the program runs, 1 once it has ended", K::Property},
+    {u"ExitCode", u"", u"The program's exit code (0 while it runs)", K::Property},
+    {u"ProcessID", u"", u"The program's process number", K::Property},
+    {u"Terminate", u"", u"Stops the program", K::Method},
+};
+
+// Members the environment and the special folders share.
+constexpr MemberEntry kShellCollection[] = {
+    {u"Count", u"", u"Number of elements", K::Property},
+    {u"length", u"", u"Number of elements, as Count", K::Property},
+};
+
+constexpr MemberEntry kEnvironment[] = {
+    {u"Item", u"(name)", u"A variable's value, empty when unset (assign to set it)", K::Property},
+    {u"Remove", u"(name)", u"Removes a variable", K::Method},
+};
+
+constexpr MemberEntry kSpecialFolders[] = {
+    {u"Item", u"(name)", u"The path of a special folder, by name (\"Desktop\") or number", K::Property},
+};
+
+constexpr MemberEntry kNetwork[] = {
+    {u"UserName", u"", u"The user running the script", K::Property},
+    {u"ComputerName", u"", u"The computer's name", K::Property},
+    {u"UserDomain", u"", u"The computer's domain", K::Property},
+};
+
 constexpr ObjectMembers kKinds[] = {
     {u"Dictionary", u"Keys and items", kDictionary},
     {u"IRegExp2", u"A regular expression", kRegExp},
@@ -174,6 +309,22 @@ constexpr ObjectMembers kKinds[] = {
     {u"Drive", u"A drive", kDrive},
     {u"WScript", u"The script host", kWScript},
     {u"ErrObject", u"The last run-time error", kErr},
+    {u"ArrayList", u"A list that grows as items are added", kArrayList},
+    {u"Hashtable", u"Values under keys", kKeyedTable},
+    {u"SortedList", u"Values under keys, kept in key order", kSortedList, kKeyedTable},
+    {u"KeyCollection", u"The keys of a Hashtable", kCount},
+    {u"ValueCollection", u"The values of a Hashtable", kCount},
+    {u"KeyList", u"The keys of a SortedList", kCollection},
+    {u"ValueList", u"The values of a SortedList", kCollection},
+    {u"DictionaryEntry", u"One key and its value, as For Each visits them", kDictionaryEntry},
+    {u"Stack", u"Last in, first out", kStack, kWaitingLine},
+    {u"Queue", u"First in, first out", kQueue, kWaitingLine},
+    {u"Random", u"Random numbers", kRandom},
+    {u"IWshShell3", u"Programs, folders and the environment", kShell},
+    {u"IWshExec", u"A program started by Exec", kShellExec},
+    {u"IWshEnvironment", u"The environment variables", kEnvironment, kShellCollection},
+    {u"IWshCollection", u"The special folders", kSpecialFolders, kShellCollection},
+    {u"IWshNetwork2", u"The user and the computer", kNetwork},
 };
 
 }  // namespace

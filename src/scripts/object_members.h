@@ -35,7 +35,8 @@ struct ObjectMembers {
 // The six objects the window registers, under their registered names.
 std::span<const ObjectMembers> NamedObjectMembers();
 // Kinds of object by what TypeName answers for them ("Dictionary",
-// "IRegExp2", "TextStream", ...), and the script host's WScript object.
+// "IRegExp2", "TextStream", "ArrayList", "IWshShell3", ...), and the script
+// host's WScript object.
 std::span<const ObjectMembers> ObjectKindMembers();
 
 // Lookups without regard to case; nullptr when unknown.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "host/dotnet_objects.h"
 #include "scripts/completion_model.h"
 
 namespace talvoro {
@@ -53,9 +54,11 @@ TEST(CompletionWord, FindsTheNameAndItsObjectOrNothing) {
 class Completion : public ::testing::Test {
 protected:
     Completion() {
+        host::registerDotNetObjects(engine);
         engine.AddCode(u"Function Hyp(sideA, sideB)\nHyp = 1\nEnd Function\nSub Plot\nEnd Sub\n"
                        u"sqLimit = 12\nConst Label = \"total\"\n"
-                       u"Set Book = CreateObject(\"Scripting.Dictionary\")\nSet Finder = New RegExp\n");
+                       u"Set Book = CreateObject(\"Scripting.Dictionary\")\nSet Finder = New RegExp\n"
+                       u"Set l = CreateObject(\"System.Collections.ArrayList\")\n");
     }
     std::vector<std::string> names(std::u16string text, bool forced = false) const {
         const size_t caret = text.find(u'|');
@@ -102,6 +105,9 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     EXPECT_EQ(names(u"book.re|"), (std::vector<std::string>{"Remove", "RemoveAll"}));  // by the value's TypeName
     EXPECT_EQ(names(u"Finder.Te|"), (std::vector<std::string>{"Test"}));
     EXPECT_EQ(names(u"WScript.Ec|"), (std::vector<std::string>{"Echo"}));
+    std::vector<std::string> listSignatures;  // a host object's members, by its TypeName too
+    for (const Candidate& c : model.complete(u"l.Ad", 4, false)) listSignatures.push_back(utf8(c.signature()));
+    EXPECT_EQ(listSignatures, (std::vector<std::string>{"Add(value)", "AddRange(collection)"}));
     EXPECT_TRUE(names(u"sqLimit.Ex|").empty());  // not an object
     EXPECT_TRUE(names(u"Nowhere.Ex|").empty());
 }

@@ -41,7 +41,21 @@ const char* kObjectsScript =
     "Set someMatches = aRegExp.Execute(\"a\")\r\n"
     "Set aMatch = someMatches(0)\r\n"
     "Set someGroups = aMatch.SubMatches\r\n"
-    "Set anErr = Err\r\n";
+    "Set anErr = Err\r\n"
+    "Set aList = CreateObject(\"System.Collections.ArrayList\")\r\n"
+    "Set aTable = CreateObject(\"System.Collections.Hashtable\")\r\n"
+    "aTable.Add 1, 2\r\n"
+    "For Each entry In aTable : Set anEntry = entry : Next\r\n"
+    "Set someKeys = aTable.Keys : Set someValues = aTable.Values\r\n"
+    "Set aSortedList = CreateObject(\"System.Collections.SortedList\")\r\n"
+    "Set keyList = aSortedList.Keys : Set valueList = aSortedList.Values\r\n"
+    "Set aStack = CreateObject(\"System.Collections.Stack\")\r\n"
+    "Set aQueue = CreateObject(\"System.Collections.Queue\")\r\n"
+    "Set aRandom = CreateObject(\"System.Random\")\r\n"
+    "Set aShell = CreateObject(\"WScript.Shell\")\r\n"
+    "Set anEnvironment = aShell.Environment : Set someFolders = aShell.SpecialFolders\r\n"
+    "Set anExec = aShell.Exec(\"true\")\r\n"
+    "Set aNetwork = CreateObject(\"WScript.Network\")\r\n";
 
 }  // namespace
 
