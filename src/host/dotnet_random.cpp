@@ -22,8 +22,8 @@ namespace {
 // Next() answers 0 up to, not including, the largest Long (2^31 - 1).
 constexpr int64_t kNextLimit = 2147483647;
 
-constexpr char16_t kMaxNegative[] = u"'maxValue' must be greater than zero.";
-constexpr char16_t kMinAboveMax[] = u"'minValue' cannot be greater than maxValue.";
+constexpr ClassFailure kMaxNegative = {kArgumentOutOfRange, u"'maxValue' must be greater than zero."};
+constexpr ClassFailure kMinAboveMax = {kArgumentOutOfRange, u"'minValue' cannot be greater than maxValue."};
 
 uint64_t clockSeed() {
     static std::atomic<uint64_t> made{0};

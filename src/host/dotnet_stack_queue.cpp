@@ -17,8 +17,8 @@ using vbs::Variant;
 
 namespace {
 
-constexpr char16_t kStackEmpty[] = u"Stack empty.";
-constexpr char16_t kQueueEmpty[] = u"Queue empty.";
+constexpr ClassFailure kStackEmpty = {kInvalidOperation, u"Stack empty."};
+constexpr ClassFailure kQueueEmpty = {kInvalidOperation, u"Queue empty."};
 
 // The items, the next to leave at the front.
 using Items = std::shared_ptr<std::deque<Variant>>;
@@ -27,7 +27,7 @@ std::vector<Variant> inOrder(const Items& items) { return {items->begin(), items
 
 // The members both classes have: Count, Clear, Contains, ToArray, For Each,
 // Peek, and the one that takes the next item out (Pop, Dequeue).
-void addCommonMembers(HostObject& object, const Items& items, const char16_t* takeName, const char16_t* emptyText) {
+void addCommonMembers(HostObject& object, const Items& items, const char16_t* takeName, const ClassFailure& whenEmpty) {
     object.property(u"Count", [items](Args args, Variant& result, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
         result = countOf(items->size());
@@ -55,15 +55,15 @@ void addCommonMembers(HostObject& object, const Items& items, const char16_t* ta
         out = inOrder(items);
         return 0;
     });
-    object.method(u"Peek", [items, emptyText](Args args, Variant& result, CallContext& ctx) -> int32_t {
+    object.method(u"Peek", [items, whenEmpty](Args args, Variant& result, CallContext& ctx) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        if (items->empty()) return fail(ctx, emptyText);
+        if (items->empty()) return fail(ctx, whenEmpty);
         result = items->front();
         return 0;
     });
-    object.method(takeName, [items, emptyText](Args args, Variant& result, CallContext& ctx) -> int32_t {
+    object.method(takeName, [items, whenEmpty](Args args, Variant& result, CallContext& ctx) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        if (items->empty()) return fail(ctx, emptyText);
+        if (items->empty()) return fail(ctx, whenEmpty);
         result = std::move(items->front());
         items->pop_front();
         return 0;

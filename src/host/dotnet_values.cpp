@@ -67,14 +67,15 @@ std::u16string describeKey(const Variant& key) {
 
 }  // namespace
 
-int32_t fail(vbs::CallContext& ctx, std::u16string description) {
-    return ctx.fail(kClassError, std::move(description), kErrorSource);
+int32_t fail(vbs::CallContext& ctx, const ClassFailure& failure) {
+    return ctx.fail(failure.number, failure.text, kErrorSource);
 }
 
 int32_t failDuplicateKey(vbs::CallContext& ctx, const Variant& key) {
     std::u16string text = describeKey(key);
-    return fail(ctx, u"Item has already been added. Key in dictionary: '" + text + u"'  Key being added: '" + text +
-                         u"'");
+    return ctx.fail(kArgumentError,
+                    u"Item has already been added. Key in dictionary: '" + text + u"'  Key being added: '" + text + u"'",
+                    kErrorSource);
 }
 
 bool sameItem(const Variant& a, const Variant& b) {

@@ -13,27 +13,44 @@
 
 namespace talvoro::host::dotnet {
 
-// The number every failure of these classes raises: 5 "Invalid procedure
-// call or argument", what Windows reports for a rejected argument, with the
-// class library's own description (and its assembly as Err.Source) so a
-// script that prints the error learns what went wrong.
-constexpr int32_t kClassError = 5;
+// A failure of the class library as a script sees it through the COM bridge:
+// the number is the HRESULT of the exception class, which reaches Err.Number
+// as it is, except that an ArgumentException's E_INVALIDARG is reported as
+// VBScript's own 5 "Invalid procedure call or argument", as every rejected
+// argument of a COM object is. The description is the library's message, and
+// Err.Source its assembly, so a script that prints the error learns what went
+// wrong.
+struct ClassFailure {
+    int32_t number;
+    const char16_t* text;
+};
 
-// Records one of the texts below and returns kClassError.
-int32_t fail(vbs::CallContext& ctx, std::u16string description);
+// ArgumentOutOfRangeException (0x80131502).
+constexpr int32_t kArgumentOutOfRange = -2146233086;
+// InvalidOperationException (0x80131509).
+constexpr int32_t kInvalidOperation = -2146233079;
+// ArgumentNullException (E_POINTER, 0x80004003).
+constexpr int32_t kArgumentNull = -2147467261;
+// ArgumentException (E_INVALIDARG), as VBScript numbers it.
+constexpr int32_t kArgumentError = 5;
+
+// Records the failure's number, text and source; returns its number.
+int32_t fail(vbs::CallContext& ctx, const ClassFailure& failure);
 
 // The class library's messages, word for word.
-inline constexpr char16_t kIndexOutOfRange[] =
-    u"Index was out of range. Must be non-negative and less than the size of the collection.";
-inline constexpr char16_t kInsertOutOfRange[] = u"Index must be within the bounds of the List.";
-inline constexpr char16_t kNegativeNumber[] = u"Non-negative number required.";
-inline constexpr char16_t kBadRange[] =
+inline constexpr ClassFailure kIndexOutOfRange = {
+    kArgumentOutOfRange, u"Index was out of range. Must be non-negative and less than the size of the collection."};
+inline constexpr ClassFailure kInsertOutOfRange = {kArgumentOutOfRange,
+                                                   u"Index must be within the bounds of the List."};
+inline constexpr ClassFailure kNegativeNumber = {kArgumentOutOfRange, u"Non-negative number required."};
+inline constexpr ClassFailure kBadRange = {
+    kArgumentError,
     u"Offset and length were out of bounds for the array or count is greater than the number of elements from "
-    u"index to the end of the source collection.";
-inline constexpr char16_t kSmallCapacity[] = u"capacity was less than the current size.";
-inline constexpr char16_t kCompareFailed[] = u"Failed to compare two elements in the array.";
-inline constexpr char16_t kNullKey[] = u"Key cannot be null.";
-inline constexpr char16_t kNullCollection[] = u"Collection cannot be null.";
+    u"index to the end of the source collection."};
+inline constexpr ClassFailure kSmallCapacity = {kArgumentOutOfRange, u"capacity was less than the current size."};
+inline constexpr ClassFailure kCompareFailed = {kInvalidOperation, u"Failed to compare two elements in the array."};
+inline constexpr ClassFailure kNullKey = {kArgumentNull, u"Key cannot be null."};
+inline constexpr ClassFailure kNullCollection = {kArgumentNull, u"Collection cannot be null."};
 
 // "Item has already been added. Key in dictionary: 'k'  Key being added: 'k'"
 int32_t failDuplicateKey(vbs::CallContext& ctx, const vbs::Variant& key);

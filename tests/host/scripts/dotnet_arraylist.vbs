@@ -75,32 +75,32 @@ Sub Try(label)
 End Sub
 x = source(4)
 Try "read past end"
-'> read past end 5 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
+'> read past end -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
 source(-1) = 0
 Try "assign below 0"
-'> assign below 0 5 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
+'> assign below 0 -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
 source.RemoveAt 4
 Try "RemoveAt"
-'> RemoveAt 5 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
+'> RemoveAt -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
 source.Insert 5, 0
 Try "Insert"
-'> Insert 5 mscorlib Index must be within the bounds of the List.
+'> Insert -2146233086 mscorlib Index must be within the bounds of the List.
 source.RemoveRange 3, 2
 Try "range past end"
 '> range past end 5 mscorlib Offset and length were out of bounds for the array or count is greater than the number of elements from index to the end of the source collection.
 Set none = source.GetRange(-1, 1)
 Try "negative range"
-'> negative range 5 mscorlib Non-negative number required.
+'> negative range -2146233086 mscorlib Non-negative number required.
 source.Capacity = 3
 Try "Capacity"
-'> Capacity 5 mscorlib capacity was less than the current size.
+'> Capacity -2146233086 mscorlib capacity was less than the current size.
 numbers.Add "text"
 numbers.Sort
 Try "mixed Sort"
-'> mixed Sort 5 mscorlib Failed to compare two elements in the array.
+'> mixed Sort -2146233079 mscorlib Failed to compare two elements in the array.
 source.AddRange Nothing
 Try "AddRange Nothing"
-'> AddRange Nothing 5 mscorlib Collection cannot be null.
+'> AddRange Nothing -2147467261 mscorlib Collection cannot be null.
 source.AddRange 42
 Try "AddRange number"
 '> AddRange number 13 Microsoft VBScript runtime error Type mismatch

@@ -48,8 +48,8 @@ WScript.Echo Err.Number, Err.Description
 Err.Clear
 table.Add Empty, 1
 WScript.Echo Err.Number, Err.Description
-'> 5 Key cannot be null.
+'> -2147467261 Key cannot be null.
 Err.Clear
 x = table(Empty)
 WScript.Echo Err.Number, table.Count, table("k")
-'> 5 1 1
+'> -2147467261 1 1

@@ -19,8 +19,8 @@ queue.Clear
 On Error Resume Next
 x = queue.Dequeue
 WScript.Echo Err.Number, Err.Description
-'> 5 Queue empty.
+'> -2146233079 Queue empty.
 Err.Clear
 x = queue.Peek
 WScript.Echo Err.Number, Err.Description, queue.Count
-'> 5 Queue empty. 0
+'> -2146233079 Queue empty. 0

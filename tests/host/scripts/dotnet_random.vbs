@@ -31,11 +31,11 @@ WScript.Echo same
 On Error Resume Next
 n = random.Next(-1)
 WScript.Echo Err.Number, Err.Description
-'> 5 'maxValue' must be greater than zero.
+'> -2146233086 'maxValue' must be greater than zero.
 Err.Clear
 n = random.Next(5, 4)
 WScript.Echo Err.Number, Err.Description
-'> 5 'minValue' cannot be greater than maxValue.
+'> -2146233086 'minValue' cannot be greater than maxValue.
 Err.Clear
 n = random.Next(1, 2, 3)
 WScript.Echo Err.Number

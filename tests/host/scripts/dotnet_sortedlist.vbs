@@ -54,12 +54,12 @@ WScript.Echo Err.Number, Err.Description
 Err.Clear
 list.Add 1, "number among texts"
 WScript.Echo Err.Number, Err.Description
-'> 5 Failed to compare two elements in the array.
+'> -2146233079 Failed to compare two elements in the array.
 Err.Clear
 x = list.GetByIndex(2)
 WScript.Echo Err.Number, Err.Description
-'> 5 Index was out of range. Must be non-negative and less than the size of the collection.
+'> -2146233086 Index was out of range. Must be non-negative and less than the size of the collection.
 Err.Clear
 list(Empty) = 1
 WScript.Echo Err.Number, Err.Description, list.Count
-'> 5 Key cannot be null. 2
+'> -2147467261 Key cannot be null. 2

@@ -21,8 +21,8 @@ WScript.Echo stack.Count, UBound(stack.ToArray)
 On Error Resume Next
 x = stack.Pop
 WScript.Echo Err.Number, Err.Description
-'> 5 Stack empty.
+'> -2146233079 Stack empty.
 Err.Clear
 x = stack.Peek
 WScript.Echo Err.Number, Err.Description, IsEmpty(x)
-'> 5 Stack empty. -1
+'> -2146233079 Stack empty. -1
