@@ -1,5 +1,5 @@
 // What the engine offers a script by name, for help while typing: every
-// built-in function, constant, statement-like intrinsic and class, each with
+// built-in function, constant, class and object, each with
 // its argument list and a one-line description. The table lives beside the
 // built-ins (library/builtin_catalog.cpp) and a test checks that every name
 // the engine can call has an entry, so the help cannot fall behind the code.
@@ -14,6 +14,7 @@ enum class CatalogKind {
     Function,  // called with arguments: Sqr(number)
     Constant,  // vbCrLf, vbRed, ...
     Class,     // New RegExp, CreateObject("Scripting.Dictionary") (as its ProgID)
+    Object,    // an object every script has without creating it: Err
 };
 
 struct CatalogEntry {

@@ -91,6 +91,7 @@ Candidate fromCatalog(const vbs::CatalogEntry& entry) {
         break;
     case vbs::CatalogKind::Constant: c.kind = CandidateKind::Constant; break;
     case vbs::CatalogKind::Class: c.kind = CandidateKind::Class; break;
+    case vbs::CatalogKind::Object: c.kind = CandidateKind::Object; break;
     }
     return c;
 }

@@ -8,6 +8,7 @@
 
 #include "engine/builtin_catalog.h"
 #include "engine/library/builtins.h"
+#include "engine/script_engine.h"
 #include "engine/variant.h"
 
 using namespace vbs;
@@ -26,6 +27,13 @@ bool isEngineComponent(std::u16string_view name) {
     auto components = engineComponents();
     return std::any_of(components.begin(), components.end(),
                        [&](const EngineComponent& c) { return namesEqual(c.progId, name); });
+}
+
+// A name under which a fresh engine already holds an object.
+bool isEngineObject(std::u16string_view name) {
+    ScriptEngine engine;
+    Variant value = engine.Eval(u"IsObject(" + std::u16string(name) + u")");
+    return value.type() == VarType::Boolean && value.asBoolean();
 }
 
 // The argument counts a list like "([start, ]string1, string2[, compare])"
@@ -78,6 +86,7 @@ TEST(BuiltinCatalog, EveryEntryNamesSomethingTheEngineOffers) {
         case CatalogKind::Function: EXPECT_NE(findBuiltin(entry.name), nullptr); break;
         case CatalogKind::Constant: EXPECT_NE(findConstant(entry.name), nullptr); break;
         case CatalogKind::Class: EXPECT_TRUE(isBuiltinClass(entry.name) || isEngineComponent(entry.name)); break;
+        case CatalogKind::Object: EXPECT_TRUE(isEngineObject(entry.name)); break;
         }
         if (entry.kind != CatalogKind::Function) {
             EXPECT_TRUE(entry.arguments.empty());

@@ -22,6 +22,10 @@ constexpr CatalogEntry constant(std::u16string_view name, std::u16string_view de
     return {name, u"", description, CatalogKind::Constant};
 }
 
+constexpr CatalogEntry object(std::u16string_view name, std::u16string_view description) {
+    return {name, u"", description, CatalogKind::Object};
+}
+
 constexpr CatalogEntry component(std::u16string_view name, std::u16string_view description) {
     return {name, u"", description, CatalogKind::Class};
 }
@@ -283,6 +287,9 @@ constexpr CatalogEntry kEntries[] = {
     component(u"VBScript.RegExp", u"ProgID of the regular expression object, for CreateObject"),
     component(u"Scripting.Dictionary",
               u"ProgID of a collection of values stored under unique keys (Add, Item, Exists, Keys...)"),
+
+    // ---- Objects ---------------------------------------------------------------
+    object(u"Err", u"The last run-time error: Number, Description, Source; Clear and Raise"),
 };
 
 using CatalogIndex = std::unordered_map<std::u16string, const CatalogEntry*>;
