@@ -38,15 +38,54 @@ bool alphabetically(const Candidate& a, const Candidate& b) {
     return a.name < b.name;
 }
 
-// True when `upTo` of its line lies inside a string literal or a comment.
-bool insideStringOrComment(std::u16string_view text, size_t upTo) {
-    const size_t lineStart = text.substr(0, upTo).find_last_of(u"\r\n");
-    bool inString = false;
-    for (size_t i = lineStart == std::u16string_view::npos ? 0 : lineStart + 1; i < upTo; ++i) {
-        if (text[i] == u'"') inString = !inString;
-        else if (text[i] == u'\'' && !inString) return true;
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+// "Rem" followed by a blank at `i`: a comment, when a statement starts there.
+bool remCommentAt(std::u16string_view text, size_t i, size_t upTo) {
+    constexpr std::u16string_view kRem = u"rem";
+    if (i + kRem.size() >= upTo) return false;  // the keyword itself is still being typed
+    for (size_t k = 0; k < kRem.size(); ++k) {
+        if (lower(text[i + k]) != kRem[k]) return false;
     }
-    return inString;
+    return isBlank(text[i + kRem.size()]);
+}
+
+// True when `upTo` of its line lies where no name of the scripts can be
+// typed: in a string literal, a comment (' or Rem) or a [bracketed name].
+// A statement starts at the line's start, after ":" and after the input
+// line's "!" prefix.
+bool insideLiteralOrComment(std::u16string_view text, size_t upTo) {
+    const size_t lineBreak = text.substr(0, upTo).find_last_of(u"\r\n");
+    const size_t lineStart = lineBreak == std::u16string_view::npos ? 0 : lineBreak + 1;
+    bool inString = false;
+    bool inBrackets = false;
+    bool statementStart = true;
+    for (size_t i = lineStart; i < upTo; ++i) {
+        const char16_t c = text[i];
+        if (inString || inBrackets) {
+            if (c == (inString ? u'"' : u']')) inString = inBrackets = false;
+            continue;
+        }
+        if (c == u'\'') return true;
+        if (statementStart && remCommentAt(text, i, upTo)) return true;
+        inString = c == u'"';
+        inBrackets = c == u'[';
+        if (!isBlank(c)) statementStart = c == u':' || (c == u'!' && i == lineStart);
+    }
+    return inString || inBrackets;
+}
+
+// "&HF", "&O17": a name-like run right after "&" that is a number.
+bool insideRadixNumber(std::u16string_view text, size_t start, size_t caret) {
+    if (start == 0 || text[start - 1] != u'&' || start == caret) return false;
+    const char16_t radix = lower(text[start]);
+    if (radix != u'h' && radix != u'o') return false;
+    for (size_t i = start + 1; i < caret; ++i) {
+        const char16_t c = lower(text[i]);
+        const bool digit = radix == u'h' ? (isDigit(c) || (c >= u'a' && c <= u'f')) : (c >= u'0' && c <= u'7');
+        if (!digit) return false;
+    }
+    return true;
 }
 
 size_t nameStartBefore(std::u16string_view text, size_t position) {
@@ -121,7 +160,7 @@ std::optional<TypedWord> wordAt(std::u16string_view text, size_t caret) {
     word.end = caret;
     while (word.end < text.size() && isNameChar(text[word.end])) ++word.end;
     if (word.start < word.end && isDigit(text[word.start])) return std::nullopt;
-    if (insideStringOrComment(text, word.start)) return std::nullopt;
+    if (insideLiteralOrComment(text, word.start) || insideRadixNumber(text, word.start, caret)) return std::nullopt;
     word.prefix = u16(text.substr(word.start, caret - word.start));
     if (word.start == 0 || text[word.start - 1] != u'.') return word;
     // A member: the object's name stands right before the dot.

@@ -36,6 +36,16 @@ TEST(CompletionWord, FindsTheNameAndItsObjectOrNothing) {
         {u"s = \"Sq|", nullptr, nullptr},        // in a string
         {u"s = \"a\" & Sq|", "Sq", ""},          // after a closed one
         {u"x ' Sq|", nullptr, nullptr},          // in a comment
+        {u"Rem Sq|", nullptr, nullptr},          // in a Rem comment, also after ":" and "!"
+        {u"x = 1 :  rem\tSq|", nullptr, nullptr},
+        {u"!REM Sq|", nullptr, nullptr},
+        {u"Rem|", "Rem", ""},                    // the keyword itself is still typed
+        {u"Remain + Sq|", "Sq", ""},
+        {u"&HE|", nullptr, nullptr},             // in a hexadecimal or octal number
+        {u"&o7|", nullptr, nullptr},
+        {u"a &Sq|", "Sq", ""},                   // after the joining operator
+        {u"[my Sq|", nullptr, nullptr},          // in a [bracketed name]
+        {u"[my var] + Sq|", "Sq", ""},
         {u"1.5E|", nullptr, nullptr},            // in a number
         {u"a.b.c|", nullptr, nullptr},           // an object of a chain
         {u"first\r\nMa|", "Ma", ""},             // a later line of a block
