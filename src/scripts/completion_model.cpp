@@ -224,12 +224,12 @@ std::vector<Candidate> CompletionModel::globalNames() const {
     return unique;
 }
 
-// The members of a named object, of WScript or Err, or of the kind of object
+// The members of a named object, of Err (and WScript in the script host), or of the kind of object
 // a variable holds now.
 std::vector<Candidate> CompletionModel::membersOf(std::u16string_view qualifier) const {
     const ObjectMembers* object = FindNamedObject(qualifier);
-    if (object == nullptr && !KindOfBuiltinObject(qualifier).empty())
-        object = FindObjectKind(KindOfBuiltinObject(qualifier));
+    const std::u16string_view builtinKind = KindOfBuiltinObject(qualifier, inScriptHost_);
+    if (object == nullptr && !builtinKind.empty()) object = FindObjectKind(builtinKind);
     if (object == nullptr) {
         for (const vbs::VariableInfo& variable : engine_.Variables()) {
             if (vbs::namesEqual(variable.Name, qualifier)) object = FindObjectKind(typeNameOf(variable.Value));

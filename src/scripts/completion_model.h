@@ -51,7 +51,10 @@ public:
     // characters: enough for a number or a short text, one line.
     static constexpr size_t kValuePreviewLength = 40;
 
-    explicit CompletionModel(const vbs::ScriptEngine& engine) : engine_(engine) {}
+    // `inScriptHost`: the engine's scripts run in the script host, which
+    // gives them WScript; the window's do not.
+    explicit CompletionModel(const vbs::ScriptEngine& engine, bool inScriptHost = false)
+        : engine_(engine), inScriptHost_(inScriptHost) {}
 
     // The names that begin with what is typed at `caret` (without regard to
     // case), those matching its case first, then alphabetically. Without
@@ -67,6 +70,7 @@ private:
     std::vector<Candidate> membersOf(std::u16string_view qualifier) const;
 
     const vbs::ScriptEngine& engine_;
+    bool inScriptHost_;
 };
 
 }  // namespace talvoro

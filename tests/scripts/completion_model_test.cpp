@@ -114,7 +114,8 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     EXPECT_EQ(names(u"MainForm.Draw|"), (std::vector<std::string>{"DrawCircle", "DrawDot", "DrawLine"}));
     EXPECT_EQ(names(u"book.re|"), (std::vector<std::string>{"Remove", "RemoveAll"}));  // by the value's TypeName
     EXPECT_EQ(names(u"Finder.Te|"), (std::vector<std::string>{"Test"}));
-    EXPECT_EQ(names(u"WScript.Ec|"), (std::vector<std::string>{"Echo"}));
+    EXPECT_TRUE(names(u"WScript.Ec|").empty());  // only the script host has WScript
+    EXPECT_EQ(CompletionModel(engine, true).complete(u"WScript.Ec", 10, false).size(), 1u);
     std::vector<std::string> listSignatures;  // a host object's members, by its TypeName too
     for (const Candidate& c : model.complete(u"l.Ad", 4, false)) listSignatures.push_back(utf8(c.signature()));
     EXPECT_EQ(listSignatures, (std::vector<std::string>{"Add(value)", "AddRange(collection)"}));

@@ -70,6 +70,7 @@ private slots:
     void withoutPopupEnterEvaluatesAndUpWalksHistory();
     void ctrlSpaceOffersAtAnyPointAndFocusStays();
     void clickInsertsTheRow();
+    void noMembersOfAnObjectTheWindowLacks();
     void quickPanelCompletesAndTabStillIndents();
     void f1ShowsSignatureOrSaysUnknown();
     void everyTabledMemberExistsOnTheRealObject();
@@ -181,6 +182,20 @@ void TypingHelpTest::clickInsertsTheRow() {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     QCOMPARE(rig.inputText(), QString("2*MainForm.GetIVal("));  // a function: with its bracket
     QVERIFY(!help.popupShown());
+}
+
+// WScript is the script host's: the window's scripts cannot reach it, so its
+// members would complete to an error.
+void TypingHelpTest::noMembersOfAnObjectTheWindowLacks() {
+    WindowRig rig("");
+    QVERIFY(!rig.run("WScript.Echo 1").isEmpty());
+    TypingHelp& help = rig.window->inputHelp();
+    QTest::keyClicks(rig.window->txt_input(), "WScript.Ec");
+    QVERIFY(!help.popupShown());
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Space, Qt::ControlModifier);
+    QVERIFY(!help.popupShown());
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_F1);
+    QVERIFY(QToolTip::text().contains("No help for <b>Ec</b>"));
 }
 
 void TypingHelpTest::quickPanelCompletesAndTabStillIndents() {
