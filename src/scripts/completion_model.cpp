@@ -224,21 +224,31 @@ std::vector<Candidate> CompletionModel::globalNames() const {
     return unique;
 }
 
-// The members of a named object, of Err (and WScript in the script host), or of the kind of object
-// a variable holds now.
+// The members of a named object, of Err (and WScript in the script host), or
+// of the kind of object a variable holds now. A script Class answers
+// TypeName with its own name, which may be a kind's too: of a variable's
+// object only the members it really has are offered.
 std::vector<Candidate> CompletionModel::membersOf(std::u16string_view qualifier) const {
     const ObjectMembers* object = FindNamedObject(qualifier);
     const std::u16string_view builtinKind = KindOfBuiltinObject(qualifier, inScriptHost_);
     if (object == nullptr && !builtinKind.empty()) object = FindObjectKind(builtinKind);
+    vbs::Dispatch* held = nullptr;
+    std::vector<vbs::VariableInfo> variables;
     if (object == nullptr) {
-        for (const vbs::VariableInfo& variable : engine_.Variables()) {
-            if (vbs::namesEqual(variable.Name, qualifier)) object = FindObjectKind(typeNameOf(variable.Value));
+        variables = engine_.Variables();
+        for (const vbs::VariableInfo& variable : variables) {
+            if (!vbs::namesEqual(variable.Name, qualifier)) continue;
+            object = FindObjectKind(typeNameOf(variable.Value));
+            held = object != nullptr ? dynamic_cast<vbs::Dispatch*>(variable.Value.asObject()) : nullptr;
         }
     }
     std::vector<Candidate> members;
     if (object == nullptr) return members;
-    for (const MemberEntry& member : object->members) members.push_back(fromMember(member));
-    for (const MemberEntry& member : object->shared) members.push_back(fromMember(member));
+    for (auto table : {object->members, object->shared}) {
+        for (const MemberEntry& member : table) {
+            if (held == nullptr || held->findMember(member.name) != vbs::kNoMember) members.push_back(fromMember(member));
+        }
+    }
     return members;
 }
 

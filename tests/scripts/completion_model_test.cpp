@@ -123,6 +123,13 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     EXPECT_TRUE(names(u"Nowhere.Ex|").empty());
 }
 
+// The kinds are found by TypeName, which a script Class answers with its own
+// name: only the members its object really has are offered.
+TEST_F(Completion, AScriptClassNamedLikeAKindOffersOnlyWhatItHas) {
+    engine.AddCode(u"Class TextStream\nPublic Line, Owner\nEnd Class\nSet mine = New TextStream\n");
+    EXPECT_EQ(names(u"mine.|", true), (std::vector<std::string>{"Line"}));
+}
+
 TEST_F(Completion, DescribeTakesTheWholeNameUnderTheCaret) {
     const std::optional<Candidate> sqr = model.describe(u"1+Sqr(2)", 3);
     ASSERT_TRUE(sqr.has_value());
