@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QToolTip>
 
+#include "engine/object.h"
+
 namespace talvoro {
 
 namespace {
@@ -115,10 +117,11 @@ void TypingHelp::offer(bool forced) {
     const std::u16string text = boxText();
     const size_t at = caret();
     std::vector<Candidate> candidates = model_.complete(text, at, forced);
-    // A name typed out in full needs no list (Enter then evaluates the line).
+    // A name typed out in full that needs no arguments needs no list (Enter
+    // then evaluates the line): "Ans", "Now", "pi".
     const std::optional<TypedWord> word = wordAt(text, at);
-    const bool typedOut = candidates.size() == 1 && word && !candidates.front().opensBracket &&
-                          candidates.front().name == word->prefix;
+    const bool typedOut = candidates.size() == 1 && word && candidates.front().needsNoArguments() &&
+                          vbs::namesEqual(candidates.front().name, word->prefix);
     if (candidates.empty() || typedOut) {
         closePopup();
         return;

@@ -141,6 +141,12 @@ void TypingHelpTest::withoutPopupEnterEvaluatesAndUpWalksHistory() {
     QVERIFY(help.popupShown());
     QTest::keyClick(rig.window->txt_input(), Qt::Key_Up);
     QCOMPARE(rig.inputText(), QString("Ma"));
+    // A function typed out in full that needs no arguments is evaluated too.
+    rig.window->txt_input()->setText(u"");
+    for (const QString typed : {"Now", "rnd"}) {
+        rig.enter(typed);
+        QCOMPARE(rig.lines().at(rig.lines().size() - 2), typed);
+    }
 }
 
 void TypingHelpTest::ctrlSpaceOffersAtAnyPointAndFocusStays() {
