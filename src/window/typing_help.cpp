@@ -42,6 +42,9 @@ TypingHelp::TypingHelp(QPlainTextEdit& box, const CompletionModel& model)
     : box_(&box), model_(model), popup_(std::make_unique<CompletionPopup>()) {
     box.installEventFilter(this);
     box.viewport()->installEventFilter(this);
+    // The popup is a window of its own: when the box's window moves or
+    // changes its size, it would stay behind where the name was.
+    box.window()->installEventFilter(this);
     connect(&box, &QPlainTextEdit::textChanged, this, &TypingHelp::textChanged);
     connect(popup_.get(), &CompletionPopup::clicked, this, &TypingHelp::insertChosen);
 }
@@ -64,6 +67,10 @@ bool TypingHelp::eventFilter(QObject* watched, QEvent* event) {
         if (watched == box_) return keyPressed(static_cast<const QKeyEvent&>(*event));
         break;
     case QEvent::KeyRelease: typing_ = false; break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (watched == box_->window()) closePopup();
+        break;
     case QEvent::FocusOut:
     case QEvent::Hide:
     case QEvent::MouseButtonPress: closePopup(); break;

@@ -71,6 +71,7 @@ private slots:
     void ctrlSpaceOffersAtAnyPointAndFocusStays();
     void clickInsertsTheRow();
     void noMembersOfAnObjectTheWindowLacks();
+    void popupClosesWhenTheWindowMoves();
     void quickPanelCompletesAndTabStillIndents();
     void f1ShowsSignatureOrSaysUnknown();
     void everyTabledMemberExistsOnTheRealObject();
@@ -202,6 +203,18 @@ void TypingHelpTest::noMembersOfAnObjectTheWindowLacks() {
     QVERIFY(!help.popupShown());
     QTest::keyClick(rig.window->txt_input(), Qt::Key_F1);
     QVERIFY(QToolTip::text().contains("No help for <b>Ec</b>"));
+}
+
+// The popup is a window of its own, placed under the name: it would stay
+// behind where the line was.
+void TypingHelpTest::popupClosesWhenTheWindowMoves() {
+    WindowRig rig("");
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    QTest::keyClicks(rig.window->txt_input(), "Sq");
+    QVERIFY(rig.window->inputHelp().popupShown());
+    rig.window->move(rig.window->pos() + QPoint(40, 30));
+    QTRY_VERIFY(!rig.window->inputHelp().popupShown());
 }
 
 void TypingHelpTest::quickPanelCompletesAndTabStillIndents() {
