@@ -153,6 +153,17 @@ Candidate fromMember(const MemberEntry& member) {
 
 }  // namespace
 
+bool Candidate::needsNoArguments() const {
+    std::u16string required;  // the arguments without their [optional] parts
+    int depth = 0;
+    for (char16_t c : arguments) {
+        if (c == u'[') ++depth;
+        else if (c == u']') --depth;
+        else if (depth == 0) required += c;
+    }
+    return required.empty() || required == u"()";
+}
+
 std::optional<TypedWord> wordAt(std::u16string_view text, size_t caret) {
     if (caret > text.size()) return std::nullopt;
     TypedWord word;

@@ -27,8 +27,9 @@ struct Candidate {
     bool opensBracket = false;
 
     std::u16string signature() const { return name + arguments; }
-    // Nothing has to go between its brackets: Now(), Rnd([number]).
-    bool needsNoArguments() const { return arguments.empty() || arguments == u"()" || arguments.starts_with(u"(["); }
+    // Nothing has to go between its brackets: Now(), Rnd([number]); every
+    // argument is optional, [bracketed].
+    bool needsNoArguments() const;
 };
 
 // The name at a caret: where it starts and ends (the caret may stand inside

@@ -130,6 +130,14 @@ TEST_F(Completion, AScriptClassNamedLikeAKindOffersOnlyWhatItHas) {
     EXPECT_EQ(names(u"mine.|", true), (std::vector<std::string>{"Line"}));
 }
 
+TEST(CompletionCandidate, NeedsNoArgumentsWhenEveryArgumentIsOptional) {
+    auto withArguments = [](std::u16string arguments) { return Candidate{u"F", std::move(arguments)}; };
+    for (const char16_t* none : {u"", u"()", u"([number])", u"([a[, b]])"})
+        EXPECT_TRUE(withArguments(none).needsNoArguments()) << utf8(none);
+    for (const char16_t* some : {u"(number)", u"([start, ]string1, string2[, compare])", u"(x[, y])"})
+        EXPECT_FALSE(withArguments(some).needsNoArguments()) << utf8(some);
+}
+
 TEST_F(Completion, DescribeTakesTheWholeNameUnderTheCaret) {
     const std::optional<Candidate> sqr = model.describe(u"1+Sqr(2)", 3);
     ASSERT_TRUE(sqr.has_value());
