@@ -116,6 +116,8 @@ std::u16string valueDescription(const vbs::VariableInfo& variable) {
     if (value.isObject()) return what + u" holding " + typeNameOf(value);
     std::u16string text;
     if (vbs::ops::toInvariantString(value, text) != 0) return what;
+    // The list shows one line per name: line breaks and tabs become blanks.
+    std::replace_if(text.begin(), text.end(), [](char16_t c) { return c < u' '; }, u' ');
     if (value.isString()) text = u"\"" + text + u"\"";
     if (text.size() > CompletionModel::kValuePreviewLength)
         text = text.substr(0, CompletionModel::kValuePreviewLength) + u"...";

@@ -110,6 +110,10 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     ASSERT_EQ(longText.size(), 1u);  // a value is shown up to kValuePreviewLength characters
     EXPECT_EQ(utf8(longText[0].description),
               "Variable = \"" + std::string(CompletionModel::kValuePreviewLength - 1, 'x') + "...");
+    engine.ExecuteStatement(u"twoLines = \"a\" & vbCrLf & \"b\" & vbTab");
+    const std::vector<Candidate> twoLines = model.complete(u"twoL", 4, false);
+    ASSERT_EQ(twoLines.size(), 1u);  // a row of the list has one line
+    EXPECT_EQ(utf8(twoLines[0].description), "Variable = \"a  b \"");
 
     EXPECT_EQ(names(u"MainForm.Draw|"), (std::vector<std::string>{"DrawCircle", "DrawDot", "DrawLine"}));
     EXPECT_EQ(names(u"book.re|"), (std::vector<std::string>{"Remove", "RemoveAll"}));  // by the value's TypeName
