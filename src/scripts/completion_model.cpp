@@ -53,13 +53,14 @@ bool remCommentAt(std::u16string_view text, size_t i, size_t upTo) {
 // True when `upTo` of its line lies where no name of the scripts can be
 // typed: in a string literal, a comment (' or Rem) or a [bracketed name].
 // A statement starts at the line's start, after ":" and after the input
-// line's "!" prefix.
+// line's "!" prefix (blanks before it are trimmed off before evaluation).
 bool insideLiteralOrComment(std::u16string_view text, size_t upTo) {
     const size_t lineBreak = text.substr(0, upTo).find_last_of(u"\r\n");
     const size_t lineStart = lineBreak == std::u16string_view::npos ? 0 : lineBreak + 1;
     bool inString = false;
     bool inBrackets = false;
     bool statementStart = true;
+    bool lineBegun = false;  // a character other than a blank came
     for (size_t i = lineStart; i < upTo; ++i) {
         const char16_t c = text[i];
         if (inString || inBrackets) {
@@ -70,7 +71,9 @@ bool insideLiteralOrComment(std::u16string_view text, size_t upTo) {
         if (statementStart && remCommentAt(text, i, upTo)) return true;
         inString = c == u'"';
         inBrackets = c == u'[';
-        if (!isBlank(c)) statementStart = c == u':' || (c == u'!' && i == lineStart);
+        if (isBlank(c)) continue;
+        statementStart = c == u':' || (c == u'!' && !lineBegun);
+        lineBegun = true;
     }
     return inString || inBrackets;
 }

@@ -38,7 +38,7 @@ TEST(CompletionWord, FindsTheNameAndItsObjectOrNothing) {
         {u"x ' Sq|", nullptr, nullptr},          // in a comment
         {u"Rem Sq|", nullptr, nullptr},          // in a Rem comment, also after ":" and "!"
         {u"x = 1 :  rem\tSq|", nullptr, nullptr},
-        {u"!REM Sq|", nullptr, nullptr},
+        {u" !REM Sq|", nullptr, nullptr},
         {u"Rem|", "Rem", ""},                    // the keyword itself is still typed
         {u"Remain + Sq|", "Sq", ""},
         {u"&HE|", nullptr, nullptr},             // in a hexadecimal or octal number
