@@ -199,10 +199,6 @@ void TypingHelpTest::noMembersOfAnObjectTheWindowLacks() {
     TypingHelp& help = rig.window->inputHelp();
     QTest::keyClicks(rig.window->txt_input(), "WScript.Ec");
     QVERIFY(!help.popupShown());
-    QTest::keyClick(rig.window->txt_input(), Qt::Key_Space, Qt::ControlModifier);
-    QVERIFY(!help.popupShown());
-    QTest::keyClick(rig.window->txt_input(), Qt::Key_F1);
-    QVERIFY(QToolTip::text().contains("No help for <b>Ec</b>"));
 }
 
 // The popup is a window of its own, placed under the name: it would stay
