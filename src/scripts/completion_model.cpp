@@ -158,6 +158,12 @@ Candidate fromMember(const MemberEntry& member) {
 
 }  // namespace
 
+std::u16string Candidate::asWritten() const {
+    const bool plain = !name.empty() && lower(name[0]) >= u'a' && lower(name[0]) <= u'z' &&
+                       std::all_of(name.begin(), name.end(), isNameChar);
+    return plain ? name : u"[" + name + u"]";
+}
+
 bool Candidate::needsNoArguments() const {
     std::u16string required;  // the arguments without their [optional] parts
     int depth = 0;

@@ -27,6 +27,9 @@ struct Candidate {
     bool opensBracket = false;
 
     std::u16string signature() const { return name + arguments; }
+    // The name as a script writes it: in brackets when it is no plain name
+    // ("[my var]").
+    std::u16string asWritten() const;
     // Nothing has to go between its brackets: Now(), Rnd([number]); every
     // argument is optional, [bracketed].
     bool needsNoArguments() const;

@@ -153,7 +153,7 @@ void TypingHelp::insertChosen() {
         return;
     }
     const bool bracketFollows = word->end < text.size() && text[word->end] == u'(';
-    QString insertion = QString::fromStdU16String(chosen->name);
+    QString insertion = QString::fromStdU16String(chosen->asWritten());
     if (chosen->opensBracket && !bracketFollows) insertion += QLatin1Char('(');
     closePopup();
     QTextCursor cursor = box_->textCursor();

@@ -71,6 +71,7 @@ private slots:
     void ctrlSpaceOffersAtAnyPointAndFocusStays();
     void clickInsertsTheRow();
     void noMembersOfAnObjectTheWindowLacks();
+    void aNameWithBlanksGoesInInBrackets();
     void popupClosesWhenTheWindowMoves();
     void quickPanelCompletesAndTabStillIndents();
     void f1ShowsSignatureOrSaysUnknown();
@@ -199,6 +200,14 @@ void TypingHelpTest::noMembersOfAnObjectTheWindowLacks() {
     TypingHelp& help = rig.window->inputHelp();
     QTest::keyClicks(rig.window->txt_input(), "WScript.Ec");
     QVERIFY(!help.popupShown());
+}
+
+void TypingHelpTest::aNameWithBlanksGoesInInBrackets() {
+    WindowRig rig("");
+    QCOMPARE(rig.run("[my var] = 5"), QString());
+    QTest::keyClicks(rig.window->txt_input(), "2*my");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QCOMPARE(rig.inputText(), QString("2*[my var]"));
 }
 
 // The popup is a window of its own, placed under the name: it would stay
