@@ -38,15 +38,57 @@ bool alphabetically(const Candidate& a, const Candidate& b) {
     return a.name < b.name;
 }
 
-// True when `upTo` of its line lies inside a string literal or a comment.
-bool insideStringOrComment(std::u16string_view text, size_t upTo) {
-    const size_t lineStart = text.substr(0, upTo).find_last_of(u"\r\n");
-    bool inString = false;
-    for (size_t i = lineStart == std::u16string_view::npos ? 0 : lineStart + 1; i < upTo; ++i) {
-        if (text[i] == u'"') inString = !inString;
-        else if (text[i] == u'\'' && !inString) return true;
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+// "Rem" followed by a blank at `i`: a comment, when a statement starts there.
+bool remCommentAt(std::u16string_view text, size_t i, size_t upTo) {
+    constexpr std::u16string_view kRem = u"rem";
+    if (i + kRem.size() >= upTo) return false;  // the keyword itself is still being typed
+    for (size_t k = 0; k < kRem.size(); ++k) {
+        if (lower(text[i + k]) != kRem[k]) return false;
     }
-    return inString;
+    return isBlank(text[i + kRem.size()]);
+}
+
+// True when `upTo` of its line lies where no name of the scripts can be
+// typed: in a string literal, a comment (' or Rem) or a [bracketed name].
+// A statement starts at the line's start, after ":" and after the input
+// line's "!" prefix (blanks before it are trimmed off before evaluation).
+bool insideLiteralOrComment(std::u16string_view text, size_t upTo) {
+    const size_t lineBreak = text.substr(0, upTo).find_last_of(u"\r\n");
+    const size_t lineStart = lineBreak == std::u16string_view::npos ? 0 : lineBreak + 1;
+    bool inString = false;
+    bool inBrackets = false;
+    bool statementStart = true;
+    bool lineBegun = false;  // a character other than a blank came
+    for (size_t i = lineStart; i < upTo; ++i) {
+        const char16_t c = text[i];
+        if (inString || inBrackets) {
+            if (c == (inString ? u'"' : u']')) inString = inBrackets = false;
+            continue;
+        }
+        if (c == u'\'') return true;
+        if (statementStart && remCommentAt(text, i, upTo)) return true;
+        inString = c == u'"';
+        inBrackets = c == u'[';
+        if (isBlank(c)) continue;
+        statementStart = c == u':' || (c == u'!' && !lineBegun);
+        lineBegun = true;
+    }
+    return inString || inBrackets;
+}
+
+// "&HF", "&O17": a name-like run right after "&" that is a number.
+bool insideRadixNumber(std::u16string_view text, size_t start, size_t caret) {
+    if (start == 0 || text[start - 1] != u'&' || start == caret) return false;
+    const char16_t radix = lower(text[start]);
+    if (radix != u'h' && radix != u'o') return false;
+    for (size_t i = start + 1; i < caret; ++i) {
+        const char16_t c = lower(text[i]);
+        const bool digit = radix == u'h' ? (isDigit(c) || (c >= u'a' && c <= u'f')) : (c >= u'0' && c <= u'7');
+        if (!digit) return false;
+    }
+    return true;
 }
 
 size_t nameStartBefore(std::u16string_view text, size_t position) {
@@ -77,6 +119,8 @@ std::u16string valueDescription(const vbs::VariableInfo& variable) {
     if (value.isObject()) return what + u" holding " + typeNameOf(value);
     std::u16string text;
     if (vbs::ops::toInvariantString(value, text) != 0) return what;
+    // The list shows one line per name: line breaks and tabs become blanks.
+    std::replace_if(text.begin(), text.end(), [](char16_t c) { return c < u' '; }, u' ');
     if (value.isString()) text = u"\"" + text + u"\"";
     if (text.size() > CompletionModel::kValuePreviewLength)
         text = text.substr(0, CompletionModel::kValuePreviewLength) + u"...";
@@ -115,6 +159,23 @@ Candidate fromMember(const MemberEntry& member) {
 
 }  // namespace
 
+std::u16string Candidate::asWritten() const {
+    const bool plain = !name.empty() && lower(name[0]) >= u'a' && lower(name[0]) <= u'z' &&
+                       std::all_of(name.begin(), name.end(), isNameChar);
+    return plain ? name : u"[" + name + u"]";
+}
+
+bool Candidate::needsNoArguments() const {
+    std::u16string required;  // the arguments without their [optional] parts
+    int depth = 0;
+    for (char16_t c : arguments) {
+        if (c == u'[') ++depth;
+        else if (c == u']') --depth;
+        else if (depth == 0) required += c;
+    }
+    return required.empty() || required == u"()";
+}
+
 std::optional<TypedWord> wordAt(std::u16string_view text, size_t caret) {
     if (caret > text.size()) return std::nullopt;
     TypedWord word;
@@ -122,7 +183,7 @@ std::optional<TypedWord> wordAt(std::u16string_view text, size_t caret) {
     word.end = caret;
     while (word.end < text.size() && isNameChar(text[word.end])) ++word.end;
     if (word.start < word.end && isDigit(text[word.start])) return std::nullopt;
-    if (insideStringOrComment(text, word.start)) return std::nullopt;
+    if (insideLiteralOrComment(text, word.start) || insideRadixNumber(text, word.start, caret)) return std::nullopt;
     word.prefix = u16(text.substr(word.start, caret - word.start));
     if (word.start == 0 || text[word.start - 1] != u'.') return word;
     // A member: the object's name stands right before the dot.
@@ -186,21 +247,31 @@ std::vector<Candidate> CompletionModel::globalNames() const {
     return unique;
 }
 
-// The members of a named object, of WScript or Err, or of the kind of object
-// a variable holds now.
+// The members of a named object, of Err (and WScript in the script host), or
+// of the kind of object a variable holds now. A script Class answers
+// TypeName with its own name, which may be a kind's too: of a variable's
+// object only the members it really has are offered.
 std::vector<Candidate> CompletionModel::membersOf(std::u16string_view qualifier) const {
     const ObjectMembers* object = FindNamedObject(qualifier);
-    if (object == nullptr && !KindOfBuiltinObject(qualifier).empty())
-        object = FindObjectKind(KindOfBuiltinObject(qualifier));
+    const std::u16string_view builtinKind = KindOfBuiltinObject(qualifier, inScriptHost_);
+    if (object == nullptr && !builtinKind.empty()) object = FindObjectKind(builtinKind);
+    vbs::Dispatch* held = nullptr;
+    std::vector<vbs::VariableInfo> variables;
     if (object == nullptr) {
-        for (const vbs::VariableInfo& variable : engine_.Variables()) {
-            if (vbs::namesEqual(variable.Name, qualifier)) object = FindObjectKind(typeNameOf(variable.Value));
+        variables = engine_.Variables();
+        for (const vbs::VariableInfo& variable : variables) {
+            if (!vbs::namesEqual(variable.Name, qualifier)) continue;
+            object = FindObjectKind(typeNameOf(variable.Value));
+            held = object != nullptr ? dynamic_cast<vbs::Dispatch*>(variable.Value.asObject()) : nullptr;
         }
     }
     std::vector<Candidate> members;
     if (object == nullptr) return members;
-    for (const MemberEntry& member : object->members) members.push_back(fromMember(member));
-    for (const MemberEntry& member : object->shared) members.push_back(fromMember(member));
+    for (auto table : {object->members, object->shared}) {
+        for (const MemberEntry& member : table) {
+            if (held == nullptr || held->findMember(member.name) != vbs::kNoMember) members.push_back(fromMember(member));
+        }
+    }
     return members;
 }
 

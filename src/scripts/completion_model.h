@@ -27,6 +27,12 @@ struct Candidate {
     bool opensBracket = false;
 
     std::u16string signature() const { return name + arguments; }
+    // The name as a script writes it: in brackets when it is no plain name
+    // ("[my var]").
+    std::u16string asWritten() const;
+    // Nothing has to go between its brackets: Now(), Rnd([number]); every
+    // argument is optional, [bracketed].
+    bool needsNoArguments() const;
 };
 
 // The name at a caret: where it starts and ends (the caret may stand inside
@@ -51,7 +57,10 @@ public:
     // characters: enough for a number or a short text, one line.
     static constexpr size_t kValuePreviewLength = 40;
 
-    explicit CompletionModel(const vbs::ScriptEngine& engine) : engine_(engine) {}
+    // `inScriptHost`: the engine's scripts run in the script host, which
+    // gives them WScript; the window's do not.
+    explicit CompletionModel(const vbs::ScriptEngine& engine, bool inScriptHost = false)
+        : engine_(engine), inScriptHost_(inScriptHost) {}
 
     // The names that begin with what is typed at `caret` (without regard to
     // case), those matching its case first, then alphabetically. Without
@@ -67,6 +76,7 @@ private:
     std::vector<Candidate> membersOf(std::u16string_view qualifier) const;
 
     const vbs::ScriptEngine& engine_;
+    bool inScriptHost_;
 };
 
 }  // namespace talvoro

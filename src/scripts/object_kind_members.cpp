@@ -338,8 +338,8 @@ const ObjectMembers* FindObjectKind(std::u16string_view typeName) {
     return nullptr;
 }
 
-std::u16string_view KindOfBuiltinObject(std::u16string_view name) {
-    if (vbs::namesEqual(name, u"WScript")) return u"WScript";
+std::u16string_view KindOfBuiltinObject(std::u16string_view name, bool inScriptHost) {
+    if (inScriptHost && vbs::namesEqual(name, u"WScript")) return u"WScript";
     if (vbs::namesEqual(name, u"Err")) return u"ErrObject";
     return {};
 }

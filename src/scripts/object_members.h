@@ -44,8 +44,9 @@ const ObjectMembers* FindNamedObject(std::u16string_view name);
 const ObjectMembers* FindObjectKind(std::u16string_view typeName);
 
 // The kind behind a name that is neither a named object of the window nor a
-// variable but is always there for a script: "WScript" (in the script host)
-// and "Err"; empty for any other name.
-std::u16string_view KindOfBuiltinObject(std::u16string_view name);
+// variable but is always there for a script: "Err", and "WScript" when the
+// scripts run `inScriptHost` (the window gives its scripts no WScript); empty
+// for any other name.
+std::u16string_view KindOfBuiltinObject(std::u16string_view name, bool inScriptHost);
 
 }  // namespace talvoro

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QToolTip>
 
+#include "engine/object.h"
+
 namespace talvoro {
 
 namespace {
@@ -40,6 +42,9 @@ TypingHelp::TypingHelp(QPlainTextEdit& box, const CompletionModel& model)
     : box_(&box), model_(model), popup_(std::make_unique<CompletionPopup>()) {
     box.installEventFilter(this);
     box.viewport()->installEventFilter(this);
+    // The popup is a window of its own: when the box's window moves or
+    // changes its size, it would stay behind where the name was.
+    box.window()->installEventFilter(this);
     connect(&box, &QPlainTextEdit::textChanged, this, &TypingHelp::textChanged);
     connect(popup_.get(), &CompletionPopup::clicked, this, &TypingHelp::insertChosen);
 }
@@ -62,6 +67,10 @@ bool TypingHelp::eventFilter(QObject* watched, QEvent* event) {
         if (watched == box_) return keyPressed(static_cast<const QKeyEvent&>(*event));
         break;
     case QEvent::KeyRelease: typing_ = false; break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (watched == box_->window()) closePopup();
+        break;
     case QEvent::FocusOut:
     case QEvent::Hide:
     case QEvent::MouseButtonPress: closePopup(); break;
@@ -115,10 +124,11 @@ void TypingHelp::offer(bool forced) {
     const std::u16string text = boxText();
     const size_t at = caret();
     std::vector<Candidate> candidates = model_.complete(text, at, forced);
-    // A name typed out in full needs no list (Enter then evaluates the line).
+    // A name typed out in full that needs no arguments needs no list (Enter
+    // then evaluates the line): "Ans", "Now", "pi".
     const std::optional<TypedWord> word = wordAt(text, at);
-    const bool typedOut = candidates.size() == 1 && word && !candidates.front().opensBracket &&
-                          candidates.front().name == word->prefix;
+    const bool typedOut = candidates.size() == 1 && word && candidates.front().needsNoArguments() &&
+                          vbs::namesEqual(candidates.front().name, word->prefix);
     if (candidates.empty() || typedOut) {
         closePopup();
         return;
@@ -143,7 +153,7 @@ void TypingHelp::insertChosen() {
         return;
     }
     const bool bracketFollows = word->end < text.size() && text[word->end] == u'(';
-    QString insertion = QString::fromStdU16String(chosen->name);
+    QString insertion = QString::fromStdU16String(chosen->asWritten());
     if (chosen->opensBracket && !bracketFollows) insertion += QLatin1Char('(');
     closePopup();
     QTextCursor cursor = box_->textCursor();

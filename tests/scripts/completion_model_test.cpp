@@ -36,6 +36,16 @@ TEST(CompletionWord, FindsTheNameAndItsObjectOrNothing) {
         {u"s = \"Sq|", nullptr, nullptr},        // in a string
         {u"s = \"a\" & Sq|", "Sq", ""},          // after a closed one
         {u"x ' Sq|", nullptr, nullptr},          // in a comment
+        {u"Rem Sq|", nullptr, nullptr},          // in a Rem comment, also after ":" and "!"
+        {u"x = 1 :  rem\tSq|", nullptr, nullptr},
+        {u" !REM Sq|", nullptr, nullptr},
+        {u"Rem|", "Rem", ""},                    // the keyword itself is still typed
+        {u"Remain + Sq|", "Sq", ""},
+        {u"&HE|", nullptr, nullptr},             // in a hexadecimal or octal number
+        {u"&o7|", nullptr, nullptr},
+        {u"a &Sq|", "Sq", ""},                   // after the joining operator
+        {u"[my Sq|", nullptr, nullptr},          // in a [bracketed name]
+        {u"[my var] + Sq|", "Sq", ""},
         {u"1.5E|", nullptr, nullptr},            // in a number
         {u"a.b.c|", nullptr, nullptr},           // an object of a chain
         {u"first\r\nMa|", "Ma", ""},             // a later line of a block
@@ -100,11 +110,16 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     ASSERT_EQ(longText.size(), 1u);  // a value is shown up to kValuePreviewLength characters
     EXPECT_EQ(utf8(longText[0].description),
               "Variable = \"" + std::string(CompletionModel::kValuePreviewLength - 1, 'x') + "...");
+    engine.ExecuteStatement(u"twoLines = \"a\" & vbCrLf & \"b\" & vbTab");
+    const std::vector<Candidate> twoLines = model.complete(u"twoL", 4, false);
+    ASSERT_EQ(twoLines.size(), 1u);  // a row of the list has one line
+    EXPECT_EQ(utf8(twoLines[0].description), "Variable = \"a  b \"");
 
     EXPECT_EQ(names(u"MainForm.Draw|"), (std::vector<std::string>{"DrawCircle", "DrawDot", "DrawLine"}));
     EXPECT_EQ(names(u"book.re|"), (std::vector<std::string>{"Remove", "RemoveAll"}));  // by the value's TypeName
     EXPECT_EQ(names(u"Finder.Te|"), (std::vector<std::string>{"Test"}));
-    EXPECT_EQ(names(u"WScript.Ec|"), (std::vector<std::string>{"Echo"}));
+    EXPECT_TRUE(names(u"WScript.Ec|").empty());  // only the script host has WScript
+    EXPECT_EQ(CompletionModel(engine, true).complete(u"WScript.Ec", 10, false).size(), 1u);
     EXPECT_EQ(names(u"Err|"), (std::vector<std::string>{"Err"}));  // the engine's own object
     EXPECT_EQ(names(u"Err.Ra|"), (std::vector<std::string>{"Raise"}));
     std::vector<std::string> listSignatures;  // a host object's members, by its TypeName too
@@ -112,6 +127,21 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     EXPECT_EQ(listSignatures, (std::vector<std::string>{"Add(value)", "AddRange(collection)"}));
     EXPECT_TRUE(names(u"sqLimit.Ex|").empty());  // not an object
     EXPECT_TRUE(names(u"Nowhere.Ex|").empty());
+}
+
+// The kinds are found by TypeName, which a script Class answers with its own
+// name: only the members its object really has are offered.
+TEST_F(Completion, AScriptClassNamedLikeAKindOffersOnlyWhatItHas) {
+    engine.AddCode(u"Class TextStream\nPublic Line, Owner\nEnd Class\nSet mine = New TextStream\n");
+    EXPECT_EQ(names(u"mine.|", true), (std::vector<std::string>{"Line"}));
+}
+
+TEST(CompletionCandidate, NeedsNoArgumentsWhenEveryArgumentIsOptional) {
+    auto withArguments = [](std::u16string arguments) { return Candidate{u"F", std::move(arguments)}; };
+    for (const char16_t* none : {u"", u"()", u"([number])", u"([a[, b]])"})
+        EXPECT_TRUE(withArguments(none).needsNoArguments()) << utf8(none);
+    for (const char16_t* some : {u"(number)", u"([start, ]string1, string2[, compare])", u"(x[, y])"})
+        EXPECT_FALSE(withArguments(some).needsNoArguments()) << utf8(some);
 }
 
 TEST_F(Completion, DescribeTakesTheWholeNameUnderTheCaret) {

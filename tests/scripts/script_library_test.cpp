@@ -190,7 +190,11 @@ TEST_F(Loader, BundledDegreeFunctionsAreExact) {
           u"DegTan(-45) = -1", u"DegTan(225) = 1", u"DegTan(180) = 0",
           u"Abs(DegSin(45) - Sqr(2) / 2) < 1E-15", u"Abs(DegCos(30) - Sqr(3) / 2) < 1E-15",
           u"Abs(DegTan(60) - Sqr(3)) < 1E-14", u"Abs(DegCos(-1000.25) - Cos(-1000.25 * Pi() / 180)) < 1E-13",
-          u"Abs(DegTan(89.5) - Tan(89.5 * Pi() / 180)) < 1E-11"})
+          u"Abs(DegTan(89.5) - Tan(89.5 * Pi() / 180)) < 1E-11",
+          // Past 2^53 every angle is whole and its turn exact: 10^20 leaves
+          // 280 of 360 (0 mod 8 and 5, 1 mod 9), 2^100 leaves 16.
+          u"DegSin(1E+20) = DegSin(280)", u"DegCos(-1E+20) = DegCos(80)", u"DegTan(2^100) = DegTan(16)",
+          u"DegSin(2^53 + 90) = DegSin(122)"})
         EXPECT_TRUE(engine_.Eval(check).asBoolean()) << QString::fromStdU16String(check).toStdString();
     for (const char16_t* pole : {u"DegTan(90)", u"DegTan(-90)", u"DegTan(450)"}) {
         try {

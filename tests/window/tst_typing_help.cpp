@@ -70,6 +70,9 @@ private slots:
     void withoutPopupEnterEvaluatesAndUpWalksHistory();
     void ctrlSpaceOffersAtAnyPointAndFocusStays();
     void clickInsertsTheRow();
+    void noMembersOfAnObjectTheWindowLacks();
+    void aNameWithBlanksGoesInInBrackets();
+    void popupClosesWhenTheWindowMoves();
     void quickPanelCompletesAndTabStillIndents();
     void f1ShowsSignatureOrSaysUnknown();
     void everyTabledMemberExistsOnTheRealObject();
@@ -140,6 +143,12 @@ void TypingHelpTest::withoutPopupEnterEvaluatesAndUpWalksHistory() {
     QVERIFY(help.popupShown());
     QTest::keyClick(rig.window->txt_input(), Qt::Key_Up);
     QCOMPARE(rig.inputText(), QString("Ma"));
+    // A function typed out in full that needs no arguments is evaluated too.
+    rig.window->txt_input()->setText(u"");
+    for (const QString typed : {"Now", "rnd"}) {
+        rig.enter(typed);
+        QCOMPARE(rig.lines().at(rig.lines().size() - 2), typed);
+    }
 }
 
 void TypingHelpTest::ctrlSpaceOffersAtAnyPointAndFocusStays() {
@@ -181,6 +190,36 @@ void TypingHelpTest::clickInsertsTheRow() {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     QCOMPARE(rig.inputText(), QString("2*MainForm.GetIVal("));  // a function: with its bracket
     QVERIFY(!help.popupShown());
+}
+
+// WScript is the script host's: the window's scripts cannot reach it, so its
+// members would complete to an error.
+void TypingHelpTest::noMembersOfAnObjectTheWindowLacks() {
+    WindowRig rig("");
+    QVERIFY(!rig.run("WScript.Echo 1").isEmpty());
+    TypingHelp& help = rig.window->inputHelp();
+    QTest::keyClicks(rig.window->txt_input(), "WScript.Ec");
+    QVERIFY(!help.popupShown());
+}
+
+void TypingHelpTest::aNameWithBlanksGoesInInBrackets() {
+    WindowRig rig("");
+    QCOMPARE(rig.run("[my var] = 5"), QString());
+    QTest::keyClicks(rig.window->txt_input(), "2*my");
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QCOMPARE(rig.inputText(), QString("2*[my var]"));
+}
+
+// The popup is a window of its own, placed under the name: it would stay
+// behind where the line was.
+void TypingHelpTest::popupClosesWhenTheWindowMoves() {
+    WindowRig rig("");
+    rig.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    QTest::keyClicks(rig.window->txt_input(), "Sq");
+    QVERIFY(rig.window->inputHelp().popupShown());
+    rig.window->move(rig.window->pos() + QPoint(40, 30));
+    QTRY_VERIFY(!rig.window->inputHelp().popupShown());
 }
 
 void TypingHelpTest::quickPanelCompletesAndTabStillIndents() {
