@@ -1,6 +1,7 @@
 // System.Collections.ArrayList: a list that grows as items are added, read
 // and assigned by index (Item, the default member: `list(0) = 5`).
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <memory>
 
@@ -43,14 +44,16 @@ struct ListState {
         std::vector<Variant> removed(std::make_move_iterator(begin), std::make_move_iterator(end));
         items.erase(begin, end);
     }
-    // The position of the first (or last) item equal to `value`, or -1.
-    int32_t find(const Variant& value, bool last) const {
-        for (size_t n = 0; n < items.size(); ++n) {
-            size_t i = last ? items.size() - 1 - n : n;
+    // The position of the first (or last) item equal to `value` among the
+    // `count` items from `first` on, or -1.
+    int32_t find(const Variant& value, bool last, size_t first, size_t count) const {
+        for (size_t n = 0; n < count; ++n) {
+            size_t i = first + (last ? count - 1 - n : n);
             if (sameItem(items[i], value)) return static_cast<int32_t>(i);
         }
         return -1;
     }
+    int32_t find(const Variant& value, bool last) const { return find(value, last, 0, items.size()); }
 };
 
 using State = std::shared_ptr<ListState>;
@@ -174,16 +177,56 @@ void addRemoving(HostObject& list, const State& state) {
     });
 }
 
+// IndexOf's start (0 to Count) and count (the items left from there, when
+// given) as the part of the list to search.
+int32_t readForwardSearch(const Args& args, size_t size, CallContext& ctx, size_t& first, size_t& count) {
+    int32_t start = 0, length = 0;
+    if (int32_t e = vbs::lib::readLong(args, 1, start)) return e;
+    if (start < 0 || static_cast<size_t>(start) > size) return fail(ctx, kIndexOutOfRange);
+    length = static_cast<int32_t>(size) - start;
+    if (args.size() > 2)
+        if (int32_t e = vbs::lib::readLong(args, 2, length)) return e;
+    if (length < 0 || static_cast<size_t>(length) > size - static_cast<size_t>(start)) return fail(ctx, kBadCount);
+    first = static_cast<size_t>(start);
+    count = static_cast<size_t>(length);
+    return 0;
+}
+
+// LastIndexOf's start (an item's index) and count (at most start + 1 items,
+// searched back from start); nothing to search in an empty list.
+int32_t readBackwardSearch(const Args& args, size_t size, CallContext& ctx, size_t& first, size_t& count) {
+    int32_t start = 0, given = 0;
+    if (int32_t e = vbs::lib::readLong(args, 1, start)) return e;
+    if (args.size() > 2)
+        if (int32_t e = vbs::lib::readLong(args, 2, given)) return e;
+    const int64_t length = args.size() > 2 ? given : int64_t{start} + 1;
+    first = count = 0;
+    if (size == 0) return 0;
+    if (start < 0 || length < 0) return fail(ctx, kNegativeNumber);
+    if (static_cast<size_t>(start) >= size || length > int64_t{start} + 1) return fail(ctx, kBiggerThanCollection);
+    first = static_cast<size_t>(start - length + 1);
+    count = static_cast<size_t>(length);
+    return 0;
+}
+
 void addSearching(HostObject& list, const State& state) {
     list.method(u"Contains", [state](Args args, Variant& result, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 1)) return e;
         result = Variant::boolean(state->find(args.at(0), false) >= 0);
         return 0;
     });
+    // IndexOf(value[, start[, count]]) searches forward from start;
+    // LastIndexOf(value[, start[, count]]) backward from start.
     for (bool last : {false, true}) {
-        list.method(last ? u"LastIndexOf" : u"IndexOf", [state, last](Args args, Variant& result, CallContext&) {
-            if (int32_t e = checkArgCount(args, 1)) return e;
-            result = Variant::long_(state->find(args.at(0), last));
+        list.method(last ? u"LastIndexOf" : u"IndexOf", [state, last](Args args, Variant& result, CallContext& ctx) {
+            size_t first = 0, count = state->items.size();
+            if (int32_t e = checkArgCount(args, std::clamp(args.size(), 1, 3))) return e;
+            if (args.size() > 1) {
+                int32_t e = last ? readBackwardSearch(args, state->items.size(), ctx, first, count)
+                                 : readForwardSearch(args, state->items.size(), ctx, first, count);
+                if (e) return e;
+            }
+            result = Variant::long_(state->find(args.at(0), last, first, count));
             return 0;
         });
     }

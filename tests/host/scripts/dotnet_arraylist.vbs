@@ -32,6 +32,14 @@ Next
 '> item e
 '> item 2
 
+' IndexOf and LastIndexOf from a start index, and within a count of items.
+Set found = CreateObject("System.Collections.ArrayList")
+found.AddRange Array("x", "y", "x", "y", "x")
+WScript.Echo found.IndexOf("x", 1), found.IndexOf("x", 5), found.IndexOf("y", 2, 1), found.IndexOf("y", 2, 2)
+'> 2 -1 -1 3
+WScript.Echo found.LastIndexOf("x", 3), found.LastIndexOf("y", 0), found.LastIndexOf("x", 3, 1), found.LastIndexOf("y", 4, 2)
+'> 2 -1 -1 3
+
 ' Capacity: never below Count; Clear keeps it.
 list.Capacity = 3
 WScript.Echo list.Capacity
@@ -91,6 +99,18 @@ Try "range past end"
 Set none = source.GetRange(-1, 1)
 Try "negative range"
 '> negative range -2146233086 mscorlib Non-negative number required.
+x = found.IndexOf("x", 6)
+Try "IndexOf start"
+'> IndexOf start -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
+x = found.IndexOf("x", 3, 3)
+Try "IndexOf count"
+'> IndexOf count -2146233086 mscorlib Count must be positive and count must refer to a location within the string/array/collection.
+x = found.LastIndexOf("x", 5)
+Try "LastIndexOf start"
+'> LastIndexOf start -2146233086 mscorlib Larger than collection size.
+x = found.LastIndexOf("x", 1, -1)
+Try "LastIndexOf count"
+'> LastIndexOf count -2146233086 mscorlib Non-negative number required.
 source.Capacity = 3
 Try "Capacity"
 '> Capacity -2146233086 mscorlib capacity was less than the current size.
