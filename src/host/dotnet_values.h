@@ -50,6 +50,8 @@ inline constexpr ClassFailure kBadRange = {
 inline constexpr ClassFailure kBadCount = {
     kArgumentOutOfRange, u"Count must be positive and count must refer to a location within the string/array/collection."};
 inline constexpr ClassFailure kBiggerThanCollection = {kArgumentOutOfRange, u"Larger than collection size."};
+inline constexpr ClassFailure kRangeChanged = {
+    kInvalidOperation, u"This range in the underlying list is invalid. A possible cause is that elements were removed."};
 inline constexpr ClassFailure kSmallCapacity = {kArgumentOutOfRange, u"capacity was less than the current size."};
 inline constexpr ClassFailure kCompareFailed = {kInvalidOperation, u"Failed to compare two elements in the array."};
 inline constexpr ClassFailure kNullKey = {kArgumentNull, u"Key cannot be null."};

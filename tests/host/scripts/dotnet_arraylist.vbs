@@ -48,13 +48,23 @@ list.Clear
 WScript.Echo list.Count, list.Capacity, UBound(list.ToArray)
 '> 0 3 -1
 
-' GetRange makes a new list; AddRange takes a list, an array or a Stack.
+' GetRange is a window on its list: what is done through it changes the list,
+' and a change made to the list directly leaves the window unusable.
+Set whole = CreateObject("System.Collections.ArrayList")
+whole.AddRange Array(1, 2, 3, 4, 5)
+Set window = whole.GetRange(1, 3)
+window(0) = 9
+window.RemoveAt 1
+window.Insert 2, 7
+window.GetRange(0, 2).Reverse
+WScript.Echo TypeName(window), Join(window.ToArray, ","), window.Count, Join(whole.ToArray, ",")
+'> ArrayList 4,9,7 3 1,4,9,7,5
+
+' AddRange takes a list, an array or a Stack.
 Set source = CreateObject("System.Collections.ArrayList")
 source.AddRange Array(10, 20, 30, 40)
-Set part = source.GetRange(1, 2)
-part(0) = 99
-WScript.Echo TypeName(part), Join(part.ToArray, ","), Join(source.ToArray, ",")
-'> ArrayList 99,30 10,20,30,40
+Set part = CreateObject("System.Collections.ArrayList")
+part.AddRange Array(99, 30)
 Set stack = CreateObject("System.Collections.Stack")
 stack.Push "bottom"
 stack.Push "top"
@@ -99,6 +109,10 @@ Try "range past end"
 Set none = source.GetRange(-1, 1)
 Try "negative range"
 '> negative range -2146233086 mscorlib Non-negative number required.
+whole(0) = 0
+x = window.Count
+Try "list changed under its window"
+'> list changed under its window -2146233079 mscorlib This range in the underlying list is invalid. A possible cause is that elements were removed.
 x = found.IndexOf("x", 6)
 Try "IndexOf start"
 '> IndexOf start -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
