@@ -167,10 +167,12 @@ int32_t readForwardSearch(const Args& args, size_t size, CallContext& ctx, size_
 }
 
 // LastIndexOf's start (an item's index) and count (at most start + 1 items,
-// searched back from start); nothing to search in an empty list.
+// searched back from start). Given a count, an empty list answers -1 for
+// any start; without one, a start past the end fails even there.
 int32_t readBackwardSearch(const Args& args, size_t size, CallContext& ctx, size_t& first, size_t& count) {
     int32_t start = 0, given = 0;
     if (int32_t e = vbs::lib::readLong(args, 1, start)) return e;
+    if (args.size() == 2 && start >= 0 && static_cast<size_t>(start) >= size) return fail(ctx, kIndexOutOfRange);
     if (args.size() > 2)
         if (int32_t e = vbs::lib::readLong(args, 2, given)) return e;
     const int64_t length = args.size() > 2 ? given : int64_t{start} + 1;

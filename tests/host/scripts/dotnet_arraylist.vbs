@@ -121,7 +121,10 @@ Try "IndexOf count"
 '> IndexOf count -2146233086 mscorlib Count must be positive and count must refer to a location within the string/array/collection.
 x = found.LastIndexOf("x", 5)
 Try "LastIndexOf start"
-'> LastIndexOf start -2146233086 mscorlib Larger than collection size.
+'> LastIndexOf start -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
+x = found.LastIndexOf("x", 1, 3)
+Try "LastIndexOf start and count"
+'> LastIndexOf start and count -2146233086 mscorlib Larger than collection size.
 x = found.LastIndexOf("x", 1, -1)
 Try "LastIndexOf count"
 '> LastIndexOf count -2146233086 mscorlib Non-negative number required.
