@@ -106,6 +106,12 @@ struct CallContext {
     // interrupt, 5050 the time limit), or 0: a member that asked the user
     // returns it instead of an answer, so nothing is assigned.
     int32_t stopStatus() const;
+    // For a member that waits (on a program, a pipe): runs the engine's
+    // periodic check now, which applies the time limit and lets the
+    // application poll (keep its window alive, take an interrupt). Returns
+    // the error that is ending the operation (as stopStatus), or 0 to go on
+    // waiting. A member calls it every few tens of milliseconds while it waits.
+    int32_t keepAlive();
 };
 
 // The interface of every object a script can hold.

@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <thread>
 
@@ -25,6 +27,13 @@ constexpr int32_t kFileNotFoundResult = static_cast<int32_t>(0x80070002u);
 constexpr int32_t kAccessDeniedResult = static_cast<int32_t>(0x80070005u);
 constexpr int32_t kOutOfMemoryResult = static_cast<int32_t>(0x8007000Eu);
 constexpr int32_t kFailureResult = static_cast<int32_t>(0x80004005u);
+
+// How long waitForExitWhile sleeps between looks at the child: briefly at
+// first, so that a quick program's result comes at once, then longer; the
+// longest pause bounds how late a stop is seen and how long a window waiting
+// on the program goes without being redrawn.
+constexpr std::chrono::milliseconds kFirstWaitPause{1};
+constexpr std::chrono::milliseconds kLongestWaitPause{40};
 
 bool isBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 
@@ -96,6 +105,19 @@ int32_t waitForExit(pid_t child) {
     while (::waitpid(child, &status, 0) < 0)
         if (errno != EINTR) return 0;  // someone else reaped it: nothing left to tell
     return exitCodeOf(status);
+}
+
+int32_t waitForExitWhile(pid_t child, const std::function<int32_t()>& keepWaiting, int32_t& exitCode) {
+    auto pause = kFirstWaitPause;
+    while (!exitedYet(child, exitCode)) {
+        if (int32_t stop = keepWaiting()) {
+            reapWhenDone(child);
+            return stop;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, kLongestWaitPause);
+    }
+    return 0;
 }
 
 bool exitedYet(pid_t child, int32_t& exitCode) {

@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace talvoro::host {
@@ -34,6 +35,11 @@ pid_t startWithPipes(const std::string& command, ChildPipes& pipes, StartFailure
 // Waits for the child and answers its exit code; one ended by a signal
 // answers 128 + the signal, as the shell reports it.
 int32_t waitForExit(pid_t child);
+// Waits for the child as waitForExit does, calling `keepWaiting` between
+// short waits; when it answers an error, stops waiting (the child, left
+// running, is reaped when it ends) and answers that error. Else 0, with the
+// child's exit code in `exitCode`.
+int32_t waitForExitWhile(pid_t child, const std::function<int32_t()>& keepWaiting, int32_t& exitCode);
 // The exit code if the child has ended (it is then reaped), else nothing:
 // answers false while it runs.
 bool exitedYet(pid_t child, int32_t& exitCode);

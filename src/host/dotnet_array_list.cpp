@@ -1,9 +1,11 @@
 // System.Collections.ArrayList: a list that grows as items are added, read
-// and assigned by index (Item, the default member: `list(0) = 5`).
+// and assigned by index (Item, the default member: `list(0) = 5`). GetRange
+// answers a window on the list (dotnet_list_store.h), with the same members.
 #include <algorithm>
-#include <deque>
+#include <cstdint>
 #include <memory>
 
+#include "host/dotnet_list_store.h"
 #include "host/dotnet_members.h"
 #include "host/dotnet_objects.h"
 
@@ -16,44 +18,18 @@ using vbs::Variant;
 
 namespace {
 
-// The room a new list makes at its first Add; it doubles whenever full.
-// Capacity reports it, as the class library's list does.
-constexpr size_t kFirstCapacity = 4;
+using State = std::shared_ptr<ListStore>;
 
-struct ListState {
-    // A deque, so that taking items off the front (RemoveAt 0, a list used
-    // as a queue) and inserting there cost no more than at the end.
-    std::deque<Variant> items;
-    size_t capacity = 0;
-
-    void makeRoomFor(size_t count) {
-        if (count <= capacity) return;
-        capacity = std::max(capacity == 0 ? kFirstCapacity : capacity * 2, count);
-    }
-    void insert(size_t at, std::vector<Variant> added) {
-        makeRoomFor(items.size() + added.size());
-        items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(added.begin()),
-                     std::make_move_iterator(added.end()));
-    }
-    // The removed items are released when this returns, after the list is
-    // whole again: releasing an object may run script code that uses it.
-    void erase(size_t first, size_t count) {
-        auto begin = items.begin() + static_cast<std::ptrdiff_t>(first);
-        auto end = begin + static_cast<std::ptrdiff_t>(count);
-        std::vector<Variant> removed(std::make_move_iterator(begin), std::make_move_iterator(end));
-        items.erase(begin, end);
-    }
-    // The position of the first (or last) item equal to `value`, or -1.
-    int32_t find(const Variant& value, bool last) const {
-        for (size_t n = 0; n < items.size(); ++n) {
-            size_t i = last ? items.size() - 1 - n : n;
-            if (sameItem(items[i], value)) return static_cast<int32_t>(i);
-        }
-        return -1;
-    }
-};
-
-using State = std::shared_ptr<ListState>;
+// `call` behind the check every member of a window makes first: that its
+// list has not changed under it. `value` is the result (a method, a read)
+// or the value stored (an assignment).
+template <typename Call>
+auto guarded(const State& state, Call call) {
+    return [state, call](Args args, auto& value, CallContext& ctx) -> int32_t {
+        if (!state->usable()) return fail(ctx, kRangeChanged);
+        return call(args, value, ctx);
+    };
+}
 
 int32_t readCollection(const Args& args, int i, CallContext& ctx, std::vector<Variant>& items) {
     const Variant& given = args.at(i);
@@ -66,76 +42,77 @@ int32_t readCollection(const Args& args, int i, CallContext& ctx, std::vector<Va
 void addItemAccess(HostObject& list, const State& state) {
     list.property(
         u"Item",
-        [state](Args args, Variant& result, CallContext& ctx) -> int32_t {
+        guarded(state, [state](Args args, Variant& result, CallContext& ctx) -> int32_t {
             size_t at = 0;
             if (int32_t e = checkArgCount(args, 1)) return e;
-            if (int32_t e = readItemIndex(args, 0, state->items.size(), ctx, at)) return e;
-            result = state->items[at];
+            if (int32_t e = readItemIndex(args, 0, state->size(), ctx, at)) return e;
+            result = state->at(at);
             return 0;
-        },
-        [state](Args args, const Variant& value, CallContext& ctx) -> int32_t {
+        }),
+        guarded(state, [state](Args args, const Variant& value, CallContext& ctx) -> int32_t {
             size_t at = 0;
             if (int32_t e = checkArgCount(args, 1)) return e;
-            if (int32_t e = readItemIndex(args, 0, state->items.size(), ctx, at)) return e;
-            state->items[at] = value;
+            if (int32_t e = readItemIndex(args, 0, state->size(), ctx, at)) return e;
+            state->assign(at, value);
             return 0;
-        });
+        }));
     list.setDefault(u"Item");
-    list.property(u"Count", [state](Args args, Variant& result, CallContext&) -> int32_t {
+    list.property(u"Count", guarded(state, [state](Args args, Variant& result, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        result = countOf(state->items.size());
+        result = countOf(state->size());
         return 0;
-    });
+    }));
     list.property(
         u"Capacity",
-        [state](Args args, Variant& result, CallContext&) -> int32_t {
+        guarded(state, [state](Args args, Variant& result, CallContext&) -> int32_t {
             if (int32_t e = checkArgCount(args, 0)) return e;
-            result = countOf(state->capacity);
+            result = countOf(state->capacity());
             return 0;
-        },
-        [state](Args args, const Variant& value, CallContext& ctx) -> int32_t {
+        }),
+        guarded(state, [state](Args args, const Variant& value, CallContext& ctx) -> int32_t {
             int32_t capacity = 0;
             if (int32_t e = checkArgCount(args, 0)) return e;
             if (int32_t e = vbs::ops::toLong(value, capacity)) return e;
-            if (capacity < 0 || static_cast<size_t>(capacity) < state->items.size()) return fail(ctx, kSmallCapacity);
-            state->capacity = static_cast<size_t>(capacity);
+            if (capacity < 0 || static_cast<size_t>(capacity) < state->size()) return fail(ctx, kSmallCapacity);
+            state->setCapacity(static_cast<size_t>(capacity));
             return 0;
-        });
-    list.enumerator([state](std::vector<Variant>& items, CallContext&) {
-        items.assign(state->items.begin(), state->items.end());
+        }));
+    list.enumerator([state](std::vector<Variant>& items, CallContext& ctx) {
+        if (!state->usable()) return fail(ctx, kRangeChanged);
+        items = state->all();
         return 0;
     });
 }
 
 void addGrowing(HostObject& list, const State& state) {
-    list.method(u"Add", [state](Args args, Variant& result, CallContext&) -> int32_t {
+    list.method(u"Add", guarded(state, [state](Args args, Variant& result, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 1)) return e;
-        state->insert(state->items.size(), {args.at(0)});
-        result = countOf(state->items.size() - 1);
+        state->insert(state->size(), {args.at(0)});
+        result = countOf(state->size() - 1);
         return 0;
-    });
-    list.method(u"AddRange", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
+    }));
+    list.method(u"AddRange", guarded(state, [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         std::vector<Variant> added;
         if (int32_t e = checkArgCount(args, 1)) return e;
         if (int32_t e = readCollection(args, 0, ctx, added)) return e;
-        state->insert(state->items.size(), std::move(added));
+        state->insert(state->size(), std::move(added));
         return 0;
-    });
+    }));
     auto readInsertIndex = [state](Args& args, CallContext& ctx, size_t& at) -> int32_t {
         int32_t index = 0;
         if (int32_t e = vbs::lib::readLong(args, 0, index)) return e;
-        if (index < 0 || static_cast<size_t>(index) > state->items.size()) return fail(ctx, kInsertOutOfRange);
+        if (index < 0 || static_cast<size_t>(index) > state->size()) return fail(ctx, kInsertOutOfRange);
         at = static_cast<size_t>(index);
         return 0;
     };
-    list.method(u"Insert", [state, readInsertIndex](Args args, Variant&, CallContext& ctx) -> int32_t {
+    list.method(u"Insert", guarded(state, [state, readInsertIndex](Args args, Variant&, CallContext& ctx) -> int32_t {
         size_t at = 0;
         if (int32_t e = checkArgCount(args, 2)) return e;
         if (int32_t e = readInsertIndex(args, ctx, at)) return e;
         state->insert(at, {args.at(1)});
         return 0;
-    });
-    list.method(u"InsertRange", [state, readInsertIndex](Args args, Variant&, CallContext& ctx) -> int32_t {
+    }));
+    list.method(u"InsertRange", guarded(state, [state, readInsertIndex](Args args, Variant&, CallContext& ctx) -> int32_t {
         size_t at = 0;
         std::vector<Variant> added;
         if (int32_t e = checkArgCount(args, 2)) return e;
@@ -143,90 +120,129 @@ void addGrowing(HostObject& list, const State& state) {
         if (int32_t e = readCollection(args, 1, ctx, added)) return e;
         state->insert(at, std::move(added));
         return 0;
-    });
+    }));
 }
 
 void addRemoving(HostObject& list, const State& state) {
-    list.method(u"Remove", [state](Args args, Variant&, CallContext&) -> int32_t {
+    list.method(u"Remove", guarded(state, [state](Args args, Variant&, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 1)) return e;
-        int32_t at = state->find(args.at(0), false);
+        int32_t at = state->find(args.at(0), false, 0, state->size());
         if (at >= 0) state->erase(static_cast<size_t>(at), 1);
         return 0;
-    });
-    list.method(u"RemoveAt", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
+    }));
+    list.method(u"RemoveAt", guarded(state, [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         size_t at = 0;
         if (int32_t e = checkArgCount(args, 1)) return e;
-        if (int32_t e = readItemIndex(args, 0, state->items.size(), ctx, at)) return e;
+        if (int32_t e = readItemIndex(args, 0, state->size(), ctx, at)) return e;
         state->erase(at, 1);
         return 0;
-    });
-    list.method(u"RemoveRange", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
+    }));
+    list.method(u"RemoveRange", guarded(state, [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         size_t first = 0, count = 0;
         if (int32_t e = checkArgCount(args, 2)) return e;
-        if (int32_t e = readRange(args, 0, state->items.size(), ctx, first, count)) return e;
+        if (int32_t e = readRange(args, 0, state->size(), ctx, first, count)) return e;
         state->erase(first, count);
         return 0;
-    });
-    list.method(u"Clear", [state](Args args, Variant&, CallContext&) -> int32_t {
+    }));
+    list.method(u"Clear", guarded(state, [state](Args args, Variant&, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        state->erase(0, state->items.size());
+        state->erase(0, state->size());
         return 0;
-    });
+    }));
+}
+
+// IndexOf's start (0 to Count) and count (the items left from there, when
+// given) as the part of the list to search.
+int32_t readForwardSearch(const Args& args, size_t size, CallContext& ctx, size_t& first, size_t& count) {
+    int32_t start = 0, length = 0;
+    if (int32_t e = vbs::lib::readLong(args, 1, start)) return e;
+    if (start < 0 || static_cast<size_t>(start) > size) return fail(ctx, kIndexOutOfRange);
+    length = static_cast<int32_t>(size) - start;
+    if (args.size() > 2)
+        if (int32_t e = vbs::lib::readLong(args, 2, length)) return e;
+    if (length < 0 || static_cast<size_t>(length) > size - static_cast<size_t>(start)) return fail(ctx, kBadCount);
+    first = static_cast<size_t>(start);
+    count = static_cast<size_t>(length);
+    return 0;
+}
+
+// LastIndexOf's start (an item's index) and count (at most start + 1 items,
+// searched back from start). Given a count, an empty list answers -1 for
+// any start; without one, a start past the end fails even there.
+int32_t readBackwardSearch(const Args& args, size_t size, CallContext& ctx, size_t& first, size_t& count) {
+    int32_t start = 0, given = 0;
+    if (int32_t e = vbs::lib::readLong(args, 1, start)) return e;
+    if (args.size() == 2 && start >= 0 && static_cast<size_t>(start) >= size) return fail(ctx, kIndexOutOfRange);
+    if (args.size() > 2)
+        if (int32_t e = vbs::lib::readLong(args, 2, given)) return e;
+    const int64_t length = args.size() > 2 ? given : int64_t{start} + 1;
+    first = count = 0;
+    if (size == 0) return 0;
+    if (start < 0 || length < 0) return fail(ctx, kNegativeNumber);
+    if (static_cast<size_t>(start) >= size || length > int64_t{start} + 1) return fail(ctx, kBiggerThanCollection);
+    first = static_cast<size_t>(start - length + 1);
+    count = static_cast<size_t>(length);
+    return 0;
 }
 
 void addSearching(HostObject& list, const State& state) {
-    list.method(u"Contains", [state](Args args, Variant& result, CallContext&) -> int32_t {
+    list.method(u"Contains", guarded(state, [state](Args args, Variant& result, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 1)) return e;
-        result = Variant::boolean(state->find(args.at(0), false) >= 0);
+        result = Variant::boolean(state->find(args.at(0), false, 0, state->size()) >= 0);
         return 0;
-    });
+    }));
+    // IndexOf(value[, start[, count]]) searches forward from start;
+    // LastIndexOf(value[, start[, count]]) backward from start.
     for (bool last : {false, true}) {
-        list.method(last ? u"LastIndexOf" : u"IndexOf", [state, last](Args args, Variant& result, CallContext&) {
-            if (int32_t e = checkArgCount(args, 1)) return e;
-            result = Variant::long_(state->find(args.at(0), last));
+        list.method(last ? u"LastIndexOf" : u"IndexOf", guarded(state, [state, last](Args args, Variant& result, CallContext& ctx) {
+            size_t first = 0, count = state->size();
+            if (int32_t e = checkArgCount(args, std::clamp(args.size(), 1, 3))) return e;
+            if (args.size() > 1) {
+                int32_t e = last ? readBackwardSearch(args, state->size(), ctx, first, count)
+                                 : readForwardSearch(args, state->size(), ctx, first, count);
+                if (e) return e;
+            }
+            result = Variant::long_(state->find(args.at(0), last, first, count));
             return 0;
-        });
+        }));
     }
 }
 
 void addReordering(HostObject& list, const State& state) {
-    list.method(u"Sort", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
+    list.method(u"Sort", guarded(state, [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        std::vector<Variant> items(std::make_move_iterator(state->items.begin()),
-                                   std::make_move_iterator(state->items.end()));
+        std::vector<Variant> items = state->all();
         bool sorted = sortItems(items);
-        state->items.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+        if (sorted) state->overwrite(0, std::move(items));
         return sorted ? 0 : fail(ctx, kCompareFailed);
-    });
-    list.method(u"Reverse", [state](Args args, Variant&, CallContext&) -> int32_t {
+    }));
+    list.method(u"Reverse", guarded(state, [state](Args args, Variant&, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        std::reverse(state->items.begin(), state->items.end());
+        std::vector<Variant> items = state->all();
+        std::reverse(items.begin(), items.end());
+        state->overwrite(0, std::move(items));
         return 0;
-    });
+    }));
 }
+
+Variant makeListObject(const State& state);
 
 void addCopying(HostObject& list, const State& state) {
-    list.method(u"ToArray", [state](Args args, Variant& result, CallContext&) -> int32_t {
+    list.method(u"ToArray", guarded(state, [state](Args args, Variant& result, CallContext&) -> int32_t {
         if (int32_t e = checkArgCount(args, 0)) return e;
-        result = arrayOf({state->items.begin(), state->items.end()});
+        result = arrayOf(state->all());
         return 0;
-    });
-    list.method(u"GetRange", [state](Args args, Variant& result, CallContext& ctx) -> int32_t {
+    }));
+    list.method(u"GetRange", guarded(state, [state](Args args, Variant& result, CallContext& ctx) -> int32_t {
         size_t first = 0, count = 0;
         if (int32_t e = checkArgCount(args, 2)) return e;
-        if (int32_t e = readRange(args, 0, state->items.size(), ctx, first, count)) return e;
-        auto begin = state->items.begin() + static_cast<std::ptrdiff_t>(first);
-        result = makeArrayList(std::vector<Variant>(begin, begin + static_cast<std::ptrdiff_t>(count)));
+        if (int32_t e = readRange(args, 0, state->size(), ctx, first, count)) return e;
+        result = makeListObject(std::make_shared<ListStore>(state, first, count));
         return 0;
-    });
+    }));
 }
 
-}  // namespace
-
-Variant makeArrayList(std::vector<Variant> items) {
-    auto state = std::make_shared<ListState>();
-    state->capacity = items.size();
-    state->items.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+Variant makeListObject(const State& state) {
     auto* list = new HostObject(u"ArrayList");
     Variant result = Variant::object(list);
     addItemAccess(*list, state);
@@ -237,5 +253,9 @@ Variant makeArrayList(std::vector<Variant> items) {
     addCopying(*list, state);
     return result;
 }
+
+}  // namespace
+
+Variant makeArrayList(std::vector<Variant> items) { return makeListObject(std::make_shared<ListStore>(std::move(items))); }
 
 }  // namespace talvoro::host::dotnet

@@ -47,6 +47,11 @@ inline constexpr ClassFailure kBadRange = {
     kArgumentError,
     u"Offset and length were out of bounds for the array or count is greater than the number of elements from "
     u"index to the end of the source collection."};
+inline constexpr ClassFailure kBadCount = {
+    kArgumentOutOfRange, u"Count must be positive and count must refer to a location within the string/array/collection."};
+inline constexpr ClassFailure kBiggerThanCollection = {kArgumentOutOfRange, u"Larger than collection size."};
+inline constexpr ClassFailure kRangeChanged = {
+    kInvalidOperation, u"This range in the underlying list is invalid. A possible cause is that elements were removed."};
 inline constexpr ClassFailure kSmallCapacity = {kArgumentOutOfRange, u"capacity was less than the current size."};
 inline constexpr ClassFailure kCompareFailed = {kInvalidOperation, u"Failed to compare two elements in the array."};
 inline constexpr ClassFailure kNullKey = {kArgumentNull, u"Key cannot be null."};

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <ctime>
 
 #include "engine/error_table.h"
@@ -17,6 +18,9 @@ namespace {
 
 // How much one read takes from a pipe: a whole Linux pipe buffer.
 constexpr size_t kReadChunk = 64 * 1024;
+// How long a read waits on the pipes before it lets the engine check for a
+// stop and keep the window alive, then waits again.
+constexpr std::chrono::milliseconds kWaitSlice{40};
 
 void closeFd(int& fd) {
     if (fd >= 0) ::close(fd);
@@ -81,25 +85,30 @@ void ExecPipes::readFrom(Channel& channel) {
     else if (n == 0 || (errno != EINTR && errno != EAGAIN)) closeFd(channel.fd);
 }
 
-void ExecPipes::pump(Channel* wanted, bool wait) {
+bool ExecPipes::pump(Channel* wanted, const KeepWaiting* keepWaiting) {
     const size_t before = wanted ? wanted->bytes.size() : 0;
+    const bool wait = keepWaiting && wanted;
     for (;;) {
         pollfd fds[2];
         Channel* owners[2];
         nfds_t count = 0;
         for (Channel* c : {&output_, &errors_})
             if (c->fd >= 0) { fds[count] = {c->fd, POLLIN, 0}; owners[count++] = c; }
-        if (count == 0) return;
-        int ready = ::poll(fds, count, wait ? -1 : 0);
+        if (count == 0) return true;
+        int ready = ::poll(fds, count, wait ? static_cast<int>(kWaitSlice.count()) : 0);
         if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) return;
+        if (ready < 0 || (ready == 0 && !wait)) return true;
+        if (ready == 0) {
+            if ((*keepWaiting)() != 0) return false;
+            continue;
+        }
         for (nfds_t i = 0; i < count; ++i)
             if (fds[i].revents) readFrom(*owners[i]);
-        if (!wait || !wanted || wanted->fd < 0 || wanted->bytes.size() > before) return;
+        if (!wait || wanted->fd < 0 || wanted->bytes.size() > before) return true;
     }
 }
 
-bool ExecPipes::nextText(Output which, std::u16string& more) {
+bool ExecPipes::nextText(Output which, std::u16string& more, const KeepWaiting& keepWaiting) {
     Channel& c = channel(which);
     for (;;) {
         // At the end an unfinished character is passed on as it is.
@@ -109,8 +118,7 @@ bool ExecPipes::nextText(Output which, std::u16string& more) {
             c.bytes.erase(0, usable);
             return true;
         }
-        if (c.fd < 0) return false;
-        pump(&c, true);
+        if (c.fd < 0 || !pump(&c, &keepWaiting)) return false;
     }
 }
 

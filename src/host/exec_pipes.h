@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,16 +28,21 @@ public:
     ExecPipes(const ExecPipes&) = delete;
     ExecPipes& operator=(const ExecPipes&) = delete;
 
-    // The next piece of text of `which`, waiting for it; false at its end.
-    // A piece never ends inside a UTF-8 character.
-    bool nextText(Output which, std::u16string& more);
+    // Asked every few tens of milliseconds while a read waits: 0 to go on
+    // waiting, else the read gives up (CallContext::keepAlive).
+    using KeepWaiting = std::function<int32_t()>;
+
+    // The next piece of text of `which`, waiting for it; false at its end,
+    // or when `keepWaiting` ends the wait. A piece never ends inside a UTF-8
+    // character.
+    bool nextText(Output which, std::u16string& more, const KeepWaiting& keepWaiting);
     // Writes all of `bytes` to the program's standard input (0), or answers
     // an error number: 57 when the program no longer reads it (or it is closed).
     int32_t writeInput(std::string_view bytes);
     // Ends the program's standard input, which it reads as end of file.
     void closeInput();
     // Moves what the outputs hold now into the buffers, without waiting.
-    void drain() { pump(nullptr, false); }
+    void drain() { pump(nullptr, nullptr); }
 
 private:
     struct Channel {
@@ -44,9 +50,10 @@ private:
         std::string bytes;
     };
     Channel& channel(Output which) { return which == Output::StdOut ? output_ : errors_; }
-    // Reads what is ready on both outputs; with `wait`, until `wanted` has
-    // new bytes or has ended.
-    void pump(Channel* wanted, bool wait);
+    // Reads what is ready on both outputs; given `keepWaiting`, waits until
+    // `wanted` has new bytes or has ended (true), or `keepWaiting` ends the
+    // wait (false).
+    bool pump(Channel* wanted, const KeepWaiting* keepWaiting);
     void readFrom(Channel& channel);
 
     int input_ = -1;

@@ -51,7 +51,9 @@ struct ExecState {
 using State = std::shared_ptr<ExecState>;
 
 Variant outputStream(const State& state, ExecPipes::Output which) {
-    return makeReadingStream({}, [state, which](std::u16string& more) { return state->streams.nextText(which, more); });
+    return makeReadingStream({}, [state, which](std::u16string& more, CallContext& caller) {
+        return state->streams.nextText(which, more, [&caller] { return caller.keepAlive(); });
+    });
 }
 
 Variant inputStream(const State& state) {

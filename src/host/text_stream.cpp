@@ -43,6 +43,9 @@ class TextReader {
 public:
     TextReader(std::u16string text, TextSupply supply) : text_(std::move(text)), supply_(std::move(supply)) {}
 
+    // The call that reads now: each member sets it before reading.
+    void readFor(CallContext& caller) { caller_ = &caller; }
+
     bool atEnd() { return !available(1); }
     bool atEndOfLine() { return atEnd() || text_[pos_] == u'\r' || text_[pos_] == u'\n'; }
 
@@ -100,8 +103,8 @@ private:
     bool pull() {
         if (!supply_) return false;
         std::u16string more;
-        if (!supply_(more)) {
-            supply_ = nullptr;
+        if (!supply_(more, *caller_)) {
+            if (caller_->stopStatus() == 0) supply_ = nullptr;  // the end, not a stop
             return false;
         }
         text_ += more;
@@ -119,6 +122,7 @@ private:
     std::u16string text_;
     size_t pos_ = 0;
     TextSupply supply_;
+    CallContext* caller_ = nullptr;
     Position position_;
 };
 
@@ -160,9 +164,10 @@ struct StreamState {
 
 using State = std::shared_ptr<StreamState>;
 
-int32_t readerOf(const State& state, TextReader*& out) {
+int32_t readerOf(const State& state, CallContext& caller, TextReader*& out) {
     if (state->closed || !state->reader) return vbs::err::BadFileMode;
     out = state->reader.get();
+    out->readFor(caller);
     return 0;
 }
 
@@ -177,60 +182,71 @@ int32_t readCount(Args& args, int32_t& count) {
     return vbs::lib::readLong(args, 0, count);
 }
 
+// A read that a stop of the script cut short answers the stop, not what it
+// read nor that the stream ended, so that nothing is assigned.
+template <typename Body>
+vbs::HostObject::Call reading(Body body) {
+    return [body](Args args, Variant& result, CallContext& ctx) -> int32_t {
+        int32_t status = body(args, result, ctx);
+        if (int32_t stop = ctx.stopStatus()) return stop;
+        return status;
+    };
+}
+
 void addReadingMembers(vbs::HostObject& stream, const State& state) {
-    stream.method(u"Read", [state](Args args, Variant& result, CallContext&) -> int32_t {
+    stream.method(u"Read", reading([state](Args args, Variant& result, CallContext& ctx) -> int32_t {
         TextReader* reader;
         int32_t count = 0;
-        if (int32_t e = readerOf(state, reader)) return e;
+        if (int32_t e = readerOf(state, ctx, reader)) return e;
         if (int32_t e = readCount(args, count)) return e;
         if (count <= 0) return vbs::err::InvalidProcCall;
         if (reader->atEnd()) return vbs::err::InputPastEndOfFile;
         result = Variant::string(reader->take(static_cast<size_t>(count)));
         return 0;
-    });
-    stream.method(u"ReadLine", [state](Args, Variant& result, CallContext&) -> int32_t {
+    }));
+    stream.method(u"ReadLine", reading([state](Args, Variant& result, CallContext& ctx) -> int32_t {
         TextReader* reader;
-        if (int32_t e = readerOf(state, reader)) return e;
+        if (int32_t e = readerOf(state, ctx, reader)) return e;
         if (reader->atEnd()) return vbs::err::InputPastEndOfFile;
         result = Variant::string(reader->takeLine());
         return 0;
-    });
-    stream.method(u"ReadAll", [state](Args, Variant& result, CallContext&) -> int32_t {
+    }));
+    stream.method(u"ReadAll", reading([state](Args, Variant& result, CallContext& ctx) -> int32_t {
         TextReader* reader;
-        if (int32_t e = readerOf(state, reader)) return e;
+        if (int32_t e = readerOf(state, ctx, reader)) return e;
         if (reader->atEnd()) return vbs::err::InputPastEndOfFile;
         result = Variant::string(reader->takeAll());
         return 0;
-    });
-    stream.method(u"Skip", [state](Args args, Variant&, CallContext&) -> int32_t {
+    }));
+    stream.method(u"Skip", reading([state](Args args, Variant&, CallContext& ctx) -> int32_t {
         TextReader* reader;
         int32_t count = 0;
-        if (int32_t e = readerOf(state, reader)) return e;
+        if (int32_t e = readerOf(state, ctx, reader)) return e;
         if (int32_t e = readCount(args, count)) return e;
         if (count < 0) return vbs::err::InvalidProcCall;
         if (count > 0 && reader->atEnd()) return vbs::err::InputPastEndOfFile;
         reader->take(static_cast<size_t>(count));
         return 0;
-    });
-    stream.method(u"SkipLine", [state](Args, Variant&, CallContext&) -> int32_t {
+    }));
+    stream.method(u"SkipLine", reading([state](Args, Variant&, CallContext& ctx) -> int32_t {
         TextReader* reader;
-        if (int32_t e = readerOf(state, reader)) return e;
+        if (int32_t e = readerOf(state, ctx, reader)) return e;
         if (reader->atEnd()) return vbs::err::InputPastEndOfFile;
         reader->takeLine();
         return 0;
-    });
-    stream.property(u"AtEndOfStream", [state](Args, Variant& result, CallContext&) -> int32_t {
+    }));
+    stream.property(u"AtEndOfStream", reading([state](Args, Variant& result, CallContext& ctx) -> int32_t {
         TextReader* reader;
-        if (int32_t e = readerOf(state, reader)) return e;
+        if (int32_t e = readerOf(state, ctx, reader)) return e;
         result = Variant::boolean(reader->atEnd());
         return 0;
-    });
-    stream.property(u"AtEndOfLine", [state](Args, Variant& result, CallContext&) -> int32_t {
+    }));
+    stream.property(u"AtEndOfLine", reading([state](Args, Variant& result, CallContext& ctx) -> int32_t {
         TextReader* reader;
-        if (int32_t e = readerOf(state, reader)) return e;
+        if (int32_t e = readerOf(state, ctx, reader)) return e;
         result = Variant::boolean(reader->atEndOfLine());
         return 0;
-    });
+    }));
 }
 
 void addWritingMembers(vbs::HostObject& stream, const State& state) {
@@ -288,7 +304,7 @@ Variant makeStream(State state) {
     return holder;
 }
 
-bool readStandardInputLine(std::u16string& more) {
+bool readStandardInputLine(std::u16string& more, CallContext&) {
     char* line = nullptr;
     size_t capacity = 0;
     ssize_t length = ::getline(&line, &capacity, stdin);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/object.h"
 #include "engine/variant.h"
 #include "host/pending_file.h"
 #include "host/text_codec.h"
@@ -18,8 +19,11 @@ namespace talvoro::host {
 
 // Where a reading stream's text comes from: all of it at once (a file), or
 // a piece at a time (standard input, read as it arrives). The supply appends
-// the next piece to `more` and answers false at the end.
-using TextSupply = std::function<bool(std::u16string& more)>;
+// the next piece to `more` and answers false at the end. `caller` is the
+// context of the script's call that reads: a supply that waits long keeps
+// it alive (CallContext::keepAlive) and answers false when the script is
+// being stopped, which does not end the stream.
+using TextSupply = std::function<bool(std::u16string& more, vbs::CallContext& caller)>;
 
 // A stream that reads `text` and, after it, what `supply` gives (none: the text is all).
 vbs::Variant makeReadingStream(std::u16string text, TextSupply supply = {});

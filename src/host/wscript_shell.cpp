@@ -64,8 +64,10 @@ void addPrograms(vbs::HostObject& shell) {
         StartFailure failure;
         pid_t child = startInheriting(command, failure);
         if (child < 0) return startFailed(ctx, failure);
+        int32_t exitCode = 0;
         if (!wait) reapWhenDone(child);
-        result = Variant::long_(wait ? waitForExit(child) : 0);
+        else if (int32_t stop = waitForExitWhile(child, [&ctx] { return ctx.keepAlive(); }, exitCode)) return stop;
+        result = Variant::long_(exitCode);
         return 0;
     });
     shell.method(u"Exec", [](Args args, Variant& result, CallContext& ctx) -> int32_t {

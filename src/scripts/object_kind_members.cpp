@@ -178,12 +178,12 @@ constexpr MemberEntry kArrayList[] = {
     {u"RemoveRange", u"(index, count)", u"Removes count items from a position on", K::Method},
     {u"Clear", u"", u"Removes every item", K::Method},
     {u"Contains", u"(value)", u"True when an item equals the value", K::Function},
-    {u"IndexOf", u"(value)", u"Position of the first item equal to the value, -1 for none", K::Function},
-    {u"LastIndexOf", u"(value)", u"Position of the last item equal to the value, -1 for none", K::Function},
+    {u"IndexOf", u"(value[, start[, count]])", u"Position of the first item equal to the value, -1 for none", K::Function},
+    {u"LastIndexOf", u"(value[, start[, count]])", u"Position of the last item equal to the value, -1 for none", K::Function},
     {u"Sort", u"", u"Puts the items in ascending order", K::Method},
     {u"Reverse", u"", u"Turns the order of the items around", K::Method},
     {u"ToArray", u"()", u"Array of the items", K::Function},
-    {u"GetRange", u"(index, count)", u"A new ArrayList of count items from a position on", K::Function},
+    {u"GetRange", u"(index, count)", u"A window on count items from a position on; changes through it change the list", K::Function},
 };
 
 // Members Hashtable and SortedList share: both hold values under keys.

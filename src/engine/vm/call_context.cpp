@@ -41,6 +41,8 @@ int32_t CallContext::createObject(Variant progId, Variant& result) {
 
 int32_t CallContext::stopStatus() const { return vm ? vm->stopStatus() : 0; }
 
+int32_t CallContext::keepAlive() { return vm ? vm->checkClockNow() : 0; }
+
 const ScriptError& CallContext::lastError() const { return vm ? vm->lastError() : kNoError; }
 
 }  // namespace vbs

@@ -176,6 +176,9 @@ public:
     // member that waited for the user returns it rather than a value, so the
     // statement that called it goes no further.
     int32_t stopStatus() const { return stopStatus_; }
+    // The periodic check (time limit, poll) made at once, for a host member
+    // that waits; answers stopStatus().
+    int32_t checkClockNow() { return clockExpired() ? stopStatus_ : 0; }
     const HostHooks& hostHooks() const { return hooks_; }
     // CreateObject's ProgIDs offered by the application, by folded name.
     using ObjectTypes = std::unordered_map<std::u16string, ObjectFactory>;

@@ -32,6 +32,14 @@ Next
 '> item e
 '> item 2
 
+' IndexOf and LastIndexOf from a start index, and within a count of items.
+Set found = CreateObject("System.Collections.ArrayList")
+found.AddRange Array("x", "y", "x", "y", "x")
+WScript.Echo found.IndexOf("x", 1), found.IndexOf("x", 5), found.IndexOf("y", 2, 1), found.IndexOf("y", 2, 2)
+'> 2 -1 -1 3
+WScript.Echo found.LastIndexOf("x", 3), found.LastIndexOf("y", 0), found.LastIndexOf("x", 3, 1), found.LastIndexOf("y", 4, 2)
+'> 2 -1 -1 3
+
 ' Capacity: never below Count; Clear keeps it.
 list.Capacity = 3
 WScript.Echo list.Capacity
@@ -40,13 +48,23 @@ list.Clear
 WScript.Echo list.Count, list.Capacity, UBound(list.ToArray)
 '> 0 3 -1
 
-' GetRange makes a new list; AddRange takes a list, an array or a Stack.
+' GetRange is a window on its list: what is done through it changes the list,
+' and a change made to the list directly leaves the window unusable.
+Set whole = CreateObject("System.Collections.ArrayList")
+whole.AddRange Array(1, 2, 3, 4, 5)
+Set window = whole.GetRange(1, 3)
+window(0) = 9
+window.RemoveAt 1
+window.Insert 2, 7
+window.GetRange(0, 2).Reverse
+WScript.Echo TypeName(window), Join(window.ToArray, ","), window.Count, Join(whole.ToArray, ",")
+'> ArrayList 4,9,7 3 1,4,9,7,5
+
+' AddRange takes a list, an array or a Stack.
 Set source = CreateObject("System.Collections.ArrayList")
 source.AddRange Array(10, 20, 30, 40)
-Set part = source.GetRange(1, 2)
-part(0) = 99
-WScript.Echo TypeName(part), Join(part.ToArray, ","), Join(source.ToArray, ",")
-'> ArrayList 99,30 10,20,30,40
+Set part = CreateObject("System.Collections.ArrayList")
+part.AddRange Array(99, 30)
 Set stack = CreateObject("System.Collections.Stack")
 stack.Push "bottom"
 stack.Push "top"
@@ -91,6 +109,25 @@ Try "range past end"
 Set none = source.GetRange(-1, 1)
 Try "negative range"
 '> negative range -2146233086 mscorlib Non-negative number required.
+whole(0) = 0
+x = window.Count
+Try "list changed under its window"
+'> list changed under its window -2146233079 mscorlib This range in the underlying list is invalid. A possible cause is that elements were removed.
+x = found.IndexOf("x", 6)
+Try "IndexOf start"
+'> IndexOf start -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
+x = found.IndexOf("x", 3, 3)
+Try "IndexOf count"
+'> IndexOf count -2146233086 mscorlib Count must be positive and count must refer to a location within the string/array/collection.
+x = found.LastIndexOf("x", 5)
+Try "LastIndexOf start"
+'> LastIndexOf start -2146233086 mscorlib Index was out of range. Must be non-negative and less than the size of the collection.
+x = found.LastIndexOf("x", 1, 3)
+Try "LastIndexOf start and count"
+'> LastIndexOf start and count -2146233086 mscorlib Larger than collection size.
+x = found.LastIndexOf("x", 1, -1)
+Try "LastIndexOf count"
+'> LastIndexOf count -2146233086 mscorlib Non-negative number required.
 source.Capacity = 3
 Try "Capacity"
 '> Capacity -2146233086 mscorlib capacity was less than the current size.
