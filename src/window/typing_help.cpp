@@ -103,7 +103,15 @@ bool TypingHelp::keyWhilePopupShown(const QKeyEvent& key) {
     case Qt::Key_PageUp: popup_->moveSelection(-CompletionPopup::kVisibleRows); return true;
     case Qt::Key_PageDown: popup_->moveSelection(CompletionPopup::kVisibleRows); return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter: insertChosen(); return true;
+    case Qt::Key_Enter:
+        // Choosing what stands there already would make Enter do nothing:
+        // the list closes and Enter goes on (the line is evaluated).
+        if (chosenIsTypedAlready()) {
+            closePopup();
+            return false;
+        }
+        insertChosen();
+        return true;
     case Qt::Key_Escape: closePopup(); return true;
     case Qt::Key_Backspace:
     case Qt::Key_Delete: typing_ = true; return false;
@@ -140,6 +148,19 @@ void TypingHelp::offer(bool forced) {
     const QPoint below = box_->viewport()->mapToGlobal(caretBox.bottomLeft());
     const int above = box_->viewport()->mapToGlobal(caretBox.topLeft()).y();
     popup_->showCandidates(std::move(candidates), below, above);
+}
+
+// True when inserting the chosen row would leave the text as it is: the
+// whole name at the caret is that name already (in any letter case) and no
+// bracket would be added ("a1" typed, with "a1" and "a10" offered).
+bool TypingHelp::chosenIsTypedAlready() const {
+    const Candidate* chosen = popup_->current();
+    const std::u16string text = boxText();
+    const std::optional<TypedWord> word = wordAt(text, caret());
+    if (chosen == nullptr || !word) return false;
+    const bool bracketFollows = word->end < text.size() && text[word->end] == u'(';
+    if (chosen->opensBracket && !bracketFollows) return false;
+    return vbs::namesEqual(chosen->asWritten(), std::u16string_view(text).substr(word->start, word->end - word->start));
 }
 
 // The chosen name replaces the whole name at the caret; a function gets its

@@ -44,6 +44,7 @@ private:
     void textChanged();
     void offer(bool forced);
     void insertChosen();
+    bool chosenIsTypedAlready() const;
     void showHelp();
 
     std::u16string boxText() const;

@@ -149,6 +149,13 @@ void TypingHelpTest::withoutPopupEnterEvaluatesAndUpWalksHistory() {
         rig.enter(typed);
         QCOMPARE(rig.lines().at(rig.lines().size() - 2), typed);
     }
+    // So is a whole name that begins others: "a1" with a10 also offered.
+    rig.run("a1 = 5 : a10 = 6");
+    QTest::keyClicks(rig.window->txt_input(), "a1");
+    QVERIFY(help.popupShown());
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QVERIFY(!help.popupShown());
+    QCOMPARE(rig.lines().last(), QString("A:5"));
 }
 
 void TypingHelpTest::ctrlSpaceOffersAtAnyPointAndFocusStays() {
