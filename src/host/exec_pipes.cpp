@@ -122,7 +122,7 @@ bool ExecPipes::nextText(Output which, std::u16string& more, const KeepWaiting& 
     }
 }
 
-int32_t ExecPipes::writeInput(std::string_view bytes) {
+int32_t ExecPipes::writeInput(std::string_view bytes, const KeepWaiting& keepWaiting) {
     if (input_ < 0) return vbs::err::DeviceIOError;
     SigpipeHeld held;
     while (!bytes.empty()) {
@@ -131,9 +131,14 @@ int32_t ExecPipes::writeInput(std::string_view bytes) {
         nfds_t count = 1;
         for (Channel* c : {&output_, &errors_})
             if (c->fd >= 0) { fds[count] = {c->fd, POLLIN, 0}; owners[count++] = c; }
-        if (::poll(fds, count, -1) < 0) {
+        const int ready = ::poll(fds, count, static_cast<int>(kWaitSlice.count()));
+        if (ready < 0) {
             if (errno == EINTR) continue;
             return vbs::err::DeviceIOError;
+        }
+        if (ready == 0) {
+            if (int32_t stop = keepWaiting()) return stop;
+            continue;
         }
         for (nfds_t i = 1; i < count; ++i)
             if (fds[i].revents) readFrom(*owners[i]);

@@ -37,8 +37,10 @@ public:
     // character.
     bool nextText(Output which, std::u16string& more, const KeepWaiting& keepWaiting);
     // Writes all of `bytes` to the program's standard input (0), or answers
-    // an error number: 57 when the program no longer reads it (or it is closed).
-    int32_t writeInput(std::string_view bytes);
+    // an error number: 57 when the program no longer reads it (or it is
+    // closed), or what `keepWaiting` answers when it ends the wait for a
+    // program that takes no more input (the rest is not written).
+    int32_t writeInput(std::string_view bytes, const KeepWaiting& keepWaiting);
     // Ends the program's standard input, which it reads as end of file.
     void closeInput();
     // Moves what the outputs hold now into the buffers, without waiting.

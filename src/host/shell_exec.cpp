@@ -58,7 +58,9 @@ Variant outputStream(const State& state, ExecPipes::Output which) {
 
 Variant inputStream(const State& state) {
     return makeWritingStream(
-        [state](std::u16string_view text) { return state->streams.writeInput(encodeText(text, TextFormat::Ascii)); },
+        [state](std::u16string_view text, CallContext& caller) {
+            return state->streams.writeInput(encodeText(text, TextFormat::Ascii), [&caller] { return caller.keepAlive(); });
+        },
         [state] {
             state->streams.closeInput();
             return 0;

@@ -128,19 +128,19 @@ private:
 
 class TextWriter {
 public:
-    using Emit = std::function<int32_t(std::u16string_view)>;
+    using Emit = TextEmit;
     using Finish = std::function<int32_t()>;
     TextWriter(Emit emit, Finish finish, std::u16string lineEnd)
         : emit_(std::move(emit)), finish_(std::move(finish)), lineEnd_(std::move(lineEnd)) {}
 
-    int32_t write(std::u16string_view text) {
+    int32_t write(std::u16string_view text, CallContext& caller) {
         position_.passOver(text);
-        return emit_(text);
+        return emit_(text, caller);
     }
-    int32_t writeLines(std::u16string_view text, int32_t lineEnds) {
+    int32_t writeLines(std::u16string_view text, int32_t lineEnds, CallContext& caller) {
         std::u16string out(text);
         for (int32_t i = 0; i < lineEnds; ++i) out += lineEnd_;
-        return write(out);
+        return write(out, caller);
     }
     int32_t close() { return finish_ ? finish_() : 0; }
     const Position& position() const { return position_; }
@@ -250,30 +250,30 @@ void addReadingMembers(vbs::HostObject& stream, const State& state) {
 }
 
 void addWritingMembers(vbs::HostObject& stream, const State& state) {
-    stream.method(u"Write", [state](Args args, Variant&, CallContext&) -> int32_t {
+    stream.method(u"Write", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         TextWriter* writer;
         std::u16string text;
         if (int32_t e = writerOf(state, writer)) return e;
         if (args.size() != 1) return vbs::err::WrongArgCount;
         if (int32_t e = vbs::lib::readString(args, 0, text)) return e;
-        return writer->write(text);
+        return writer->write(text, ctx);
     });
-    stream.method(u"WriteLine", [state](Args args, Variant&, CallContext&) -> int32_t {
+    stream.method(u"WriteLine", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         TextWriter* writer;
         std::u16string text;
         if (int32_t e = writerOf(state, writer)) return e;
         if (args.size() > 1) return vbs::err::WrongArgCount;
         if (!args.missing(0))
             if (int32_t e = vbs::lib::readString(args, 0, text)) return e;
-        return writer->writeLines(text, 1);
+        return writer->writeLines(text, 1, ctx);
     });
-    stream.method(u"WriteBlankLines", [state](Args args, Variant&, CallContext&) -> int32_t {
+    stream.method(u"WriteBlankLines", [state](Args args, Variant&, CallContext& ctx) -> int32_t {
         TextWriter* writer;
         int32_t count = 0;
         if (int32_t e = writerOf(state, writer)) return e;
         if (int32_t e = readCount(args, count)) return e;
         if (count < 0) return vbs::err::InvalidProcCall;
-        return writer->writeLines({}, count);
+        return writer->writeLines({}, count, ctx);
     });
 }
 
@@ -327,7 +327,7 @@ Variant makeFileWritingStream(std::unique_ptr<PendingFile> file, TextFormat form
     if (format == TextFormat::Unicode && target->startedEmpty()) target->write(kUtf16Bom);
     state->file = std::move(file);
     state->writer = std::make_unique<TextWriter>(
-        [target, format](std::u16string_view text) {
+        [target, format](std::u16string_view text, CallContext&) {
             target->write(encodeText(text, format));
             return 0;
         },
@@ -337,7 +337,7 @@ Variant makeFileWritingStream(std::unique_ptr<PendingFile> file, TextFormat form
 
 Variant makeConsoleWritingStream(std::FILE* console) {
     auto state = std::make_shared<StreamState>();
-    auto emit = [console](std::u16string_view text) -> int32_t {
+    auto emit = [console](std::u16string_view text, CallContext&) -> int32_t {
         // What went to standard output first is shown first.
         if (console != stdout) std::fflush(stdout);
         std::string bytes = encodeText(text, TextFormat::Ascii);
@@ -349,7 +349,7 @@ Variant makeConsoleWritingStream(std::FILE* console) {
     return makeStream(std::move(state));
 }
 
-Variant makeWritingStream(std::function<int32_t(std::u16string_view)> emit, std::function<int32_t()> finish,
+Variant makeWritingStream(TextEmit emit, std::function<int32_t()> finish,
                           std::u16string lineEnd) {
     auto state = std::make_shared<StreamState>();
     state->writer = std::make_unique<TextWriter>(std::move(emit), std::move(finish), std::move(lineEnd));

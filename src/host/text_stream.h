@@ -33,10 +33,14 @@ vbs::Variant makeFileWritingStream(std::unique_ptr<PendingFile> file, TextFormat
 // A stream that writes to `console` (stdout or stderr) as UTF-8, lines ended
 // by LF as this system's terminals and pipes expect.
 vbs::Variant makeConsoleWritingStream(std::FILE* console);
+// Where a writing stream's text goes; `caller` is the context of the
+// script's call that writes, which a destination that may wait long (a pipe
+// to a program that does not read) keeps alive, as a TextSupply does.
+using TextEmit = std::function<int32_t(std::u16string_view text, vbs::CallContext& caller)>;
+
 // A stream that hands what is written to `emit` (lines ended by `lineEnd`)
 // and calls `finish` at Close: a pipe to a program, for instance.
-vbs::Variant makeWritingStream(std::function<int32_t(std::u16string_view)> emit, std::function<int32_t()> finish,
-                               std::u16string lineEnd);
+vbs::Variant makeWritingStream(TextEmit emit, std::function<int32_t()> finish, std::u16string lineEnd);
 // Standard input as a reading stream: UTF-8, or Latin-1 for a line that is
 // not valid UTF-8.
 vbs::Variant makeStandardInputStream();

@@ -30,6 +30,8 @@ const std::u16string kWaits[] = {
     u"CreateObject(\"WScript.Shell\").Run \"exec sleep 5 >/dev/null 2>&1\", 0, True",
     u"On Error Resume Next\nx = CreateObject(\"WScript.Shell\").Exec(\"sleep 5\").StdOut.ReadAll",
     u"On Error Resume Next\nx = CreateObject(\"WScript.Shell\").Exec(\"sleep 5\").StdErr.AtEndOfStream",
+    // More than a pipe holds, to a program that never reads it.
+    u"On Error Resume Next\nCreateObject(\"WScript.Shell\").Exec(\"sleep 5\").StdIn.Write Space(1000000)",
 };
 
 TEST(ShellWait, TheTimeLimitStopsAScriptWaitingOnAProgram) {
