@@ -63,7 +63,7 @@ using State = std::shared_ptr<TableState>;
 // The key argument, which cannot be Empty (the class library's null).
 int32_t readKey(const Args& args, int i, CallContext& ctx, const Variant*& key) {
     key = &args.at(i);
-    return key->isEmpty() ? fail(ctx, kNullKey) : 0;
+    return isNullReference(*key) ? fail(ctx, kNullKey) : 0;
 }
 
 void addItemAccess(HostObject& table, const State& state) {

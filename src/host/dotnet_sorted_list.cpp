@@ -88,7 +88,7 @@ using State = std::shared_ptr<SortedState>;
 // (Null and objects compare with nothing, so they are never keys).
 int32_t locateKey(const State& state, const Args& args, int i, CallContext& ctx, Position& at) {
     const Variant& key = args.at(i);
-    if (key.isEmpty()) return fail(ctx, kNullKey);
+    if (isNullReference(key)) return fail(ctx, kNullKey);
     if (!state->locate(key, at) || !compareItems(key, key).compared) return fail(ctx, kCompareFailed);
     return 0;
 }

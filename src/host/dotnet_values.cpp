@@ -25,6 +25,9 @@ enum class Kind : uint8_t { Empty, Null, Number, Text, Boolean, Date, Object, Ar
 Kind kindOf(const Variant& v) {
     switch (v.type()) {
     case VarType::Empty: return Kind::Empty;
+    case VarType::Object:
+        // Nothing crosses to .NET as no object at all, as Empty does.
+        return v.isNothing() ? Kind::Empty : Kind::Object;
     case VarType::Null: return Kind::Null;
     case VarType::Byte:
     case VarType::Integer:
@@ -35,7 +38,6 @@ Kind kindOf(const Variant& v) {
     case VarType::String: return Kind::Text;
     case VarType::Boolean: return Kind::Boolean;
     case VarType::Date: return Kind::Date;
-    case VarType::Object: return Kind::Object;
     case VarType::Error: return Kind::Error;
     default: return Kind::Array;
     }
@@ -118,6 +120,10 @@ Ordering compareItems(const Variant& a, const Variant& b) {
     // Empty stands for no object, which sorts before everything.
     if (kind == Kind::Empty || other == Kind::Empty) return {true, threeWay(kind != Kind::Empty, other != Kind::Empty)};
     if (kind != other) return {false, 0};
+    // The class library's comparer finds a value equal to itself before it
+    // asks the value how it orders: the one Null, the same object twice.
+    if (kind == Kind::Null) return {true, 0};
+    if (kind == Kind::Object && a.asObject() == b.asObject()) return {true, 0};
     switch (kind) {
     case Kind::Number:
     case Kind::Date: return {true, threeWay(numberOf(a), numberOf(b))};
@@ -133,7 +139,7 @@ bool sortItems(std::vector<Variant>& items) {
     // with itself: Null and objects do not).
     const Variant* reference = nullptr;
     for (const Variant& item : items) {
-        if (item.isEmpty()) continue;
+        if (isNullReference(item)) continue;
         if (!reference) reference = &item;
         if (!compareItems(*reference, item).compared) return false;
     }
@@ -146,7 +152,7 @@ bool sortItems(std::vector<Variant>& items) {
         for (size_t i = 0; i < items.size(); ++i)
             if (items[i].isString()) keys[i] = cultureSortKey(items[i].asString());
         std::stable_sort(order.begin(), order.end(), [&](size_t x, size_t y) {
-            bool emptyX = items[x].isEmpty(), emptyY = items[y].isEmpty();
+            bool emptyX = isNullReference(items[x]), emptyY = isNullReference(items[y]);
             if (emptyX || emptyY) return emptyX && !emptyY;
             return keys[x] < keys[y];
         });

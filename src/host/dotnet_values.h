@@ -70,6 +70,8 @@ int32_t failDuplicateKey(vbs::CallContext& ctx, const vbs::Variant& key);
 // Empty matches Empty and Null matches Null; an array never matches, since
 // each call hands the class library a fresh copy.
 bool sameItem(const vbs::Variant& a, const vbs::Variant& b);
+// Empty and Nothing: what the class library receives as no object (null).
+inline bool isNullReference(const vbs::Variant& v) { return v.isEmpty() || v.isNothing(); }
 // A hash that agrees with sameItem.
 size_t itemHash(const vbs::Variant& v);
 

@@ -85,6 +85,17 @@ texts.AddRange Array("b", "B", "a", "A", "Banana", "apple", "10", "9", "é", "f"
 texts.Sort
 WScript.Echo Join(texts.ToArray, " ")
 '> _x 10 9 a A apple b B Banana co-op coop e é f Zebra
+' A value equal to itself needs no order of its own: the same object twice,
+' Null twice, Nothing (no object, first) all sort.
+Set same = CreateObject("System.Collections.ArrayList")
+same.Add texts : same.Add Nothing : same.Add texts
+same.Sort
+WScript.Echo TypeName(same(0)), TypeName(same(1)), TypeName(same(2))
+'> Nothing ArrayList ArrayList
+same.Clear : same.Add Null : same.Add Null
+same.Sort
+WScript.Echo same.Count
+'> 2
 
 On Error Resume Next
 Sub Try(label)
@@ -135,6 +146,15 @@ numbers.Add "text"
 numbers.Sort
 Try "mixed Sort"
 '> mixed Sort -2146233079 mscorlib Failed to compare two elements in the array.
+Set mixed = CreateObject("System.Collections.ArrayList")
+mixed.Add Nothing : mixed.Add 1 : mixed.Add "a"
+mixed.Sort
+Try "mixed Sort after Nothing"
+'> mixed Sort after Nothing -2146233079 mscorlib Failed to compare two elements in the array.
+same.Add 1
+same.Sort
+Try "Null and a number"
+'> Null and a number -2146233079 mscorlib Failed to compare two elements in the array.
 source.AddRange Nothing
 Try "AddRange Nothing"
 '> AddRange Nothing -2147467261 mscorlib Collection cannot be null.
