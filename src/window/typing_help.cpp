@@ -158,10 +158,17 @@ bool TypingHelp::chosenIsTypedAlready() const {
     const std::u16string text = boxText();
     const std::optional<TypedWord> word = wordAt(text, caret());
     if (chosen == nullptr || !word) return false;
-    const bool bracketFollows = word->end < text.size() && text[word->end] == u'(';
-    if (chosen->opensBracket && !bracketFollows) return false;
-    return vbs::namesEqual(chosen->asWritten(), std::u16string_view(text).substr(word->start, word->end - word->start));
+    const size_t end = replacedEnd(*word);
+    const bool bracketFollows = end < text.size() && text[end] == u'(';
+    if (end == word->start || (chosen->opensBracket && !bracketFollows)) return false;
+    return vbs::namesEqual(chosen->asWritten(), std::u16string_view(text).substr(word->start, end - word->start));
 }
+
+// Where the text a chosen row replaces ends: the whole name at the caret, so
+// that completing inside a name leaves no tail of it behind; but nothing
+// after the caret when no letter of it is typed yet (Ctrl+Space before "x"
+// in "x+1" puts a name in front of x, not in its place).
+size_t TypingHelp::replacedEnd(const TypedWord& word) { return word.prefix.empty() ? word.start : word.end; }
 
 // The chosen name replaces the whole name at the caret; a function gets its
 // opening bracket, unless one follows already.
@@ -173,13 +180,14 @@ void TypingHelp::insertChosen() {
         closePopup();
         return;
     }
-    const bool bracketFollows = word->end < text.size() && text[word->end] == u'(';
+    const size_t end = replacedEnd(*word);
+    const bool bracketFollows = end < text.size() && text[end] == u'(';
     QString insertion = QString::fromStdU16String(chosen->asWritten());
     if (chosen->opensBracket && !bracketFollows) insertion += QLatin1Char('(');
     closePopup();
     QTextCursor cursor = box_->textCursor();
     cursor.setPosition(static_cast<int>(word->start));
-    cursor.setPosition(static_cast<int>(word->end), QTextCursor::KeepAnchor);
+    cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
     cursor.insertText(insertion);
     if (chosen->opensBracket && bracketFollows) cursor.movePosition(QTextCursor::NextCharacter);
     box_->setTextCursor(cursor);

@@ -45,6 +45,7 @@ private:
     void offer(bool forced);
     void insertChosen();
     bool chosenIsTypedAlready() const;
+    static size_t replacedEnd(const TypedWord& word);
     void showHelp();
 
     std::u16string boxText() const;

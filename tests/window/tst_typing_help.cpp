@@ -185,6 +185,15 @@ void TypingHelpTest::ctrlSpaceOffersAtAnyPointAndFocusStays() {
     QVERIFY(help.popup().width() <= talvoro::CompletionPopup::kMaxWidth);
     QTest::keyClick(rig.window->txt_input(), Qt::Key_PageDown);
     QCOMPARE(list->currentIndex().row(), shown);
+    // Forced before a name, the chosen one goes in front of it, not in its place.
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Escape);
+    rig.window->txt_input()->setText(u"x+1");
+    rig.window->txt_input()->setCaret(0);
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Space, Qt::ControlModifier);
+    const QString chosen = help.popup().list()->currentItem()->text(0);
+    QTest::keyClick(rig.window->txt_input(), Qt::Key_Return);
+    QVERIFY2(rig.inputText().endsWith("x+1") && rig.inputText().size() > 3,
+             qPrintable(chosen + " / " + rig.inputText()));
 }
 
 void TypingHelpTest::clickInsertsTheRow() {
