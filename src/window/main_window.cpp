@@ -138,6 +138,10 @@ void MainWindow::createControls() {
     completion_ = std::make_unique<CompletionModel>(scr_main_);
     inputHelp_ = std::make_unique<TypingHelp>(*txt_input_, *completion_);
     quickHelp_ = std::make_unique<TypingHelp>(*quick_->txt_quick(), *completion_);
+    connect(monitor_.get(), &ScriptRunMonitor::stoppedByUser, this, [this] {
+        inputHelp_->closePopup();
+        quickHelp_->closePopup();
+    });
 }
 
 void MainWindow::createButtonRow() {

@@ -53,6 +53,7 @@ bool ScriptRunMonitor::eventFilter(QObject* watched, QEvent* event) {
 void ScriptRunMonitor::stop() {
     if (!engine_.Running()) return;
     engine_.Interrupt();
+    emit stoppedByUser();
     // The dialogs the script waits for close, so that it can stop: every
     // dialog open during a run is the script's (a question, and the refusal
     // of an answer over it) or tells of something the stop ends anyway (the

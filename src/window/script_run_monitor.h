@@ -69,6 +69,9 @@ public:
 
 signals:
     void longRunChanged(bool longRun);
+    // The user stopped the run (Escape, Ctrl+Break, stop()): what the key
+    // would otherwise have closed (a completion list) closes too.
+    void stoppedByUser();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <map>
@@ -68,6 +69,7 @@ private slots:
     void membersAfterANamedObjectDownAndEnter();
     void escapeAndANonNameCharacterClose();
     void withoutPopupEnterEvaluatesAndUpWalksHistory();
+    void escapeStoppingARunClosesTheList();
     void ctrlSpaceOffersAtAnyPointAndFocusStays();
     void clickInsertsTheRow();
     void noMembersOfAnObjectTheWindowLacks();
@@ -119,6 +121,21 @@ void TypingHelpTest::escapeAndANonNameCharacterClose() {
     QTest::keyClicks(rig.window->txt_input(), "(");
     QVERIFY(!help.popupShown());
     QCOMPARE(rig.inputText(), QString("Abs("));  // the character went on into the line
+}
+
+void TypingHelpTest::escapeStoppingARunClosesTheList() {
+    WindowRig rig("");
+    TypingHelp& help = rig.window->inputHelp();
+    bool shownDuringRun = false;
+    QTimer::singleShot(0, qApp, [&] {  // once the running script lets the window respond
+        QTest::keyClicks(rig.window->txt_input(), "Ab");
+        shownDuringRun = help.popupShown();
+        QTest::keyClick(rig.window->txt_input(), Qt::Key_Escape);
+    });
+    rig.enter("!Do: Loop");
+    QVERIFY(shownDuringRun);
+    QVERIFY(!rig.window->scr_main().Running());
+    QVERIFY(!help.popupShown());
 }
 
 void TypingHelpTest::withoutPopupEnterEvaluatesAndUpWalksHistory() {
