@@ -114,6 +114,21 @@ struct CallContext {
     int32_t keepAlive();
 };
 
+// One member an object offers, as help while typing lists it.
+enum class MemberShape : uint8_t {
+    Property,  // read or assigned: a variable, a Property Get/Let/Set
+    Sub,       // called as a statement
+    Function,  // called for its result
+};
+
+struct MemberInfo {
+    std::u16string name;  // as written in its declaration
+    MemberShape shape = MemberShape::Property;
+    // A property's are its index arguments (Property Get Item(i)): the
+    // value a Property Let or Set receives is not among them.
+    std::vector<std::u16string> argNames;
+};
+
 // The interface of every object a script can hold.
 class Dispatch : public Object {
 public:
@@ -127,6 +142,11 @@ public:
     // Invokes a member. For Let and Set the value to store is the last argument.
     // Returns 0 or an error number (438 for a member that cannot do `kind`).
     virtual int32_t invoke(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx) = 0;
+
+    // The members a script can reach on this object, in declaration order,
+    // for objects that know them from their own definition (a script Class's
+    // instance); empty when the object does not say. Runs no script code.
+    virtual std::vector<MemberInfo> members() const { return {}; }
 
     // For Each support: fills `items` with the values to visit in order.
     // Returns 0, or 451 ("Object not a collection") when not enumerable.

@@ -121,6 +121,8 @@ std::vector<ProcedureInfo> ScriptEngine::Procedures() const { return vm_->proced
 
 std::vector<VariableInfo> ScriptEngine::Variables() const { return vm_->variables(); }
 
+std::vector<std::u16string> ScriptEngine::ClassNames() const { return vm_->classNames(); }
+
 CallContext ScriptEngine::HostContext() { return CallContext{vm_.get(), &vm_->detail()}; }
 
 ScriptError ScriptEngine::SyntaxCheck(std::u16string_view text) {

@@ -131,6 +131,11 @@ public:
     // among them. Reading them runs no script code.
     std::vector<VariableInfo> Variables() const;
 
+    // The classes `New` can make: the engine's own (RegExp) first, then the
+    // scripts' Class declarations in the order they were declared. Runs no
+    // script code. An object's members: Dispatch::members (object.h).
+    std::vector<std::u16string> ClassNames() const;
+
     // MsgBox / InputBox hooks (see HostHooks).
     void SetHostHooks(HostHooks hooks);
 

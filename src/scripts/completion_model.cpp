@@ -96,6 +96,16 @@ size_t nameStartBefore(std::u16string_view text, size_t position) {
     return position;
 }
 
+// The keyword New, then blanks, right before `start` ("Set p = New Po").
+bool followsNew(std::u16string_view text, size_t start) {
+    size_t keywordEnd = start;
+    while (keywordEnd > 0 && isBlank(text[keywordEnd - 1])) --keywordEnd;
+    if (keywordEnd == start) return false;
+    const size_t keywordStart = nameStartBefore(text, keywordEnd);
+    if (keywordStart > 0 && text[keywordStart - 1] == u'.') return false;  // a member named New
+    return vbs::namesEqual(text.substr(keywordStart, keywordEnd - keywordStart), u"New");
+}
+
 std::u16string u16(std::u16string_view text) { return std::u16string(text); }
 
 std::u16string joined(const std::vector<std::u16string>& names) {
@@ -150,6 +160,26 @@ Candidate fromProcedure(const vbs::ProcedureInfo& procedure) {
     return c;
 }
 
+// A member an instance of a script's Class declares: "Function of class Point".
+Candidate fromClassMember(const vbs::MemberInfo& member, const std::u16string& className) {
+    Candidate c{member.name, {}, {}, CandidateKind::Method, false};
+    const std::u16string arguments = u"(" + joined(member.argNames) + u")";
+    if (!member.argNames.empty()) c.arguments = arguments;
+    switch (member.shape) {
+    case vbs::MemberShape::Property:
+        c.kind = CandidateKind::Property;
+        c.description = u"Property of class " + className;
+        break;
+    case vbs::MemberShape::Sub: c.description = u"Sub of class " + className; break;
+    case vbs::MemberShape::Function:
+        c.arguments = arguments;
+        c.opensBracket = !member.argNames.empty();
+        c.description = u"Function of class " + className;
+        break;
+    }
+    return c;
+}
+
 Candidate fromMember(const MemberEntry& member) {
     Candidate c{u16(member.name), u16(member.arguments), u16(member.description), CandidateKind::Method, false};
     if (member.kind == MemberKind::Property) c.kind = CandidateKind::Property;
@@ -185,6 +215,7 @@ std::optional<TypedWord> wordAt(std::u16string_view text, size_t caret) {
     if (word.start < word.end && isDigit(text[word.start])) return std::nullopt;
     if (insideLiteralOrComment(text, word.start) || insideRadixNumber(text, word.start, caret)) return std::nullopt;
     word.prefix = u16(text.substr(word.start, caret - word.start));
+    word.afterNew = followsNew(text, word.start);
     if (word.start == 0 || text[word.start - 1] != u'.') return word;
     // A member: the object's name stands right before the dot.
     const size_t dot = word.start - 1;
@@ -223,6 +254,7 @@ std::optional<Candidate> CompletionModel::describe(std::u16string_view text, siz
 }
 
 std::vector<Candidate> CompletionModel::candidatesFor(const TypedWord& word) const {
+    if (word.afterNew) return classNames();
     return word.qualifier.empty() ? globalNames() : membersOf(word.qualifier);
 }
 
@@ -247,23 +279,44 @@ std::vector<Candidate> CompletionModel::globalNames() const {
     return unique;
 }
 
+// The engine's own classes come with their catalog text; a script's Class
+// of the same name is offered once, as New makes the engine's.
+std::vector<Candidate> CompletionModel::classNames() const {
+    std::vector<Candidate> classes;
+    std::set<std::u16string> seen;
+    for (const std::u16string& name : engine_.ClassNames()) {
+        if (!seen.insert(vbs::foldName(name)).second) continue;
+        const vbs::CatalogEntry* entry = vbs::FindCatalogEntry(name);
+        const bool builtin = entry != nullptr && entry->kind == vbs::CatalogKind::Class;
+        classes.push_back(Candidate{name, {}, builtin ? u16(entry->description) : u"Class of the loaded scripts",
+                                    CandidateKind::Class, false});
+    }
+    return classes;
+}
+
 // The members of a named object, of Err (and WScript in the script host), or
-// of the kind of object a variable holds now. A script Class answers
-// TypeName with its own name, which may be a kind's too: of a variable's
-// object only the members it really has are offered.
+// of the object a variable holds now: those an instance of a script's Class
+// declares, or else those of its kind. A script Class answers TypeName with
+// its own name, which may be a kind's too: of a variable's object only the
+// members it really has are offered.
 std::vector<Candidate> CompletionModel::membersOf(std::u16string_view qualifier) const {
     const ObjectMembers* object = FindNamedObject(qualifier);
     const std::u16string_view builtinKind = KindOfBuiltinObject(qualifier, inScriptHost_);
     if (object == nullptr && !builtinKind.empty()) object = FindObjectKind(builtinKind);
     vbs::Dispatch* held = nullptr;
-    std::vector<vbs::VariableInfo> variables;
+    std::vector<vbs::VariableInfo> variables;  // keeps `held` alive
     if (object == nullptr) {
         variables = engine_.Variables();
         for (const vbs::VariableInfo& variable : variables) {
-            if (!vbs::namesEqual(variable.Name, qualifier)) continue;
-            object = FindObjectKind(typeNameOf(variable.Value));
-            held = object != nullptr ? dynamic_cast<vbs::Dispatch*>(variable.Value.asObject()) : nullptr;
+            if (!vbs::namesEqual(variable.Name, qualifier) || typeNameOf(variable.Value).empty()) continue;
+            held = dynamic_cast<vbs::Dispatch*>(variable.Value.asObject());
         }
+        if (held == nullptr) return {};
+        std::vector<Candidate> declared;
+        for (const vbs::MemberInfo& member : held->members())
+            declared.push_back(fromClassMember(member, held->typeName()));
+        if (!declared.empty()) return declared;
+        object = FindObjectKind(held->typeName());
     }
     std::vector<Candidate> members;
     if (object == nullptr) return members;

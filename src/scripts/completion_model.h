@@ -2,8 +2,9 @@
 // the caret, the name being typed there and the names that may complete it,
 // each with its argument list and a one-line description. The names come
 // from the engine's catalog of built-ins, the procedures and variables of the
-// main engine, the window's named objects, and, after "Object.", that
-// object's members (object_members.h).
+// main engine, the window's named objects; after "Object.", that object's
+// members (object_members.h, or those an instance of a script's Class
+// declares); after "New", the classes the engine can make.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +43,7 @@ struct TypedWord {
     size_t end = 0;
     std::u16string prefix;
     std::u16string qualifier;  // "MainForm" in "MainForm.Dr"; empty without a "."
+    bool afterNew = false;     // "Set p = New Po": only a class can follow
 };
 
 // The name being typed at `caret`, or nullopt where no name can be typed: in
@@ -74,6 +76,7 @@ private:
     std::vector<Candidate> candidatesFor(const TypedWord& word) const;
     std::vector<Candidate> globalNames() const;
     std::vector<Candidate> membersOf(std::u16string_view qualifier) const;
+    std::vector<Candidate> classNames() const;
 
     const vbs::ScriptEngine& engine_;
     bool inScriptHost_;

@@ -113,6 +113,44 @@ TEST(ScriptEngine, ProceduresKeepArgumentNamesAsDeclared) {
     EXPECT_TRUE(procs[1].ArgNames.empty());
 }
 
+// "Name kind(args)" per public member, in declaration order.
+std::vector<std::string> memberLines(const Variant& object) {
+    std::vector<std::string> lines;
+    const auto* dispatch = dynamic_cast<const vbs::Dispatch*>(object.asObject());
+    if (dispatch == nullptr) return lines;
+    for (const vbs::MemberInfo& m : dispatch->members()) {
+        static const char* const kShapes[] = {"property", "sub", "function"};
+        std::string line = vbs::toUtf8(m.name) + " " + kShapes[static_cast<int>(m.shape)] + "(";
+        for (size_t i = 0; i < m.argNames.size(); ++i) line += (i ? "," : "") + vbs::toUtf8(m.argNames[i]);
+        lines.push_back(line + ")");
+    }
+    return lines;
+}
+
+TEST(ScriptEngine, ClassInstancesListTheirPublicMembersWithoutRunningThem) {
+    ScriptEngine engine;
+    engine.AddCode(u"Dim calls\nClass Point\nPublic X, Y\nPrivate secret\n"
+                   u"Public Function Dist(other)\ncalls = calls + 1\nEnd Function\nSub Move(dx, dy)\nEnd Sub\n"
+                   u"Private Sub Hidden()\nEnd Sub\n"
+                   u"Property Get Item(i)\ncalls = calls + 1\nEnd Property\nProperty Let Item(i, v)\nEnd Property\n"
+                   u"Property Let Size(v)\nEnd Property\nEnd Class\nSet p = New Point\n");
+    EXPECT_EQ(memberLines(engine.Eval(u"p")),
+              (std::vector<std::string>{"X property()", "Y property()", "Dist function(other)", "Move sub(dx,dy)",
+                                        "Item property(i)", "Size property()"}));
+    EXPECT_EQ(text(engine.Eval(u"IsEmpty(calls)")), "True");
+    EXPECT_TRUE(memberLines(engine.Eval(u"New RegExp")).empty());
+}
+
+TEST(ScriptEngine, ClassNamesAreTheEnginesOwnThenTheScriptsInOrder) {
+    ScriptEngine engine;
+    engine.AddCode(u"Class Zeta\nEnd Class\nClass alpha\nEnd Class\nDim notAClass\nSub NorThis()\nEnd Sub\n");
+    std::vector<std::string> names;
+    for (const std::u16string& name : engine.ClassNames()) names.push_back(vbs::toUtf8(name));
+    EXPECT_EQ(names, (std::vector<std::string>{"RegExp", "Zeta", "alpha"}));
+    engine.Reset();
+    EXPECT_EQ(engine.ClassNames().size(), 1u);
+}
+
 TEST(ScriptEngine, VariablesListsGlobalValuesButNotProceduresOrObjects) {
     ScriptEngine engine;
     engine.AddCode(u"Dim Total\nTotal = 7\nConst Rate = 2\nSub Work()\nDim inner\nEnd Sub\n");

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/builtin_catalog.h"
 #include "host/dotnet_objects.h"
 #include "scripts/completion_model.h"
 
@@ -129,11 +130,32 @@ TEST_F(Completion, ScriptNamesAndObjectMembers) {
     EXPECT_TRUE(names(u"Nowhere.Ex|").empty());
 }
 
-// The kinds are found by TypeName, which a script Class answers with its own
-// name: only the members its object really has are offered.
-TEST_F(Completion, AScriptClassNamedLikeAKindOffersOnlyWhatItHas) {
-    engine.AddCode(u"Class TextStream\nPublic Line, Owner\nEnd Class\nSet mine = New TextStream\n");
-    EXPECT_EQ(names(u"mine.|", true), (std::vector<std::string>{"Line"}));
+// A script Class's instance offers the public members it declares, even
+// when its name is a kind's (TypeName): not the kind's members.
+TEST_F(Completion, AScriptClassOffersItsPublicMembers) {
+    engine.AddCode(u"Class Point\nPublic X\nPrivate secret\nFunction Dist(other)\nEnd Function\n"
+                   u"Sub Move(dx, dy)\nEnd Sub\nPrivate Sub Hidden\nEnd Sub\nProperty Get Length\nEnd Property\n"
+                   u"End Class\nSet p = New Point\n"
+                   u"Class TextStream\nPublic Line, Owner\nEnd Class\nSet mine = New TextStream\n");
+    std::vector<std::string> signatures;
+    for (const Candidate& c : model.complete(u"p.", 2, true)) signatures.push_back(utf8(c.signature()));
+    EXPECT_EQ(signatures, (std::vector<std::string>{"Dist(other)", "Length", "Move(dx, dy)", "X"}));
+    const std::optional<Candidate> dist = model.describe(u"p.Dist", 4);
+    ASSERT_TRUE(dist.has_value());
+    EXPECT_EQ(utf8(dist->description), "Function of class Point");
+    EXPECT_TRUE(dist->opensBracket);
+    EXPECT_EQ(names(u"mine.|", true), (std::vector<std::string>{"Line", "Owner"}));
+}
+
+TEST_F(Completion, AfterNewOnlyClassesAreOffered) {
+    engine.AddCode(u"Class Point\nEnd Class\nClass Polygon\nEnd Class\nClass RegExp\nEnd Class\n");
+    EXPECT_EQ(names(u"Set p = New Po|"), (std::vector<std::string>{"Point", "Polygon"}));
+    EXPECT_EQ(names(u"Set p = new\tRe|"), (std::vector<std::string>{"RegExp"}));  // the engine's, once
+    EXPECT_EQ(names(u"New |", true), (std::vector<std::string>{"Point", "Polygon", "RegExp"}));
+    EXPECT_EQ(names(u"x = Renew Pl|"), (std::vector<std::string>{"Plot"}));  // no keyword New
+    const std::optional<Candidate> regExp = model.describe(u"Set r = New RegExp", 12);
+    ASSERT_TRUE(regExp.has_value());
+    EXPECT_EQ(regExp->description, vbs::FindCatalogEntry(u"RegExp")->description);
 }
 
 TEST(CompletionCandidate, NeedsNoArgumentsWhenEveryArgumentIsOptional) {

@@ -157,6 +157,7 @@ public:
     int32_t runByName(std::u16string_view name, std::vector<Variant>& args, Variant& result);
     std::vector<ProcedureInfo> procedures() const;
     std::vector<VariableInfo> variables() const;
+    std::vector<std::u16string> classNames() const;
     const ScriptError& lastError() const { return error_; }
     void setTimeout(int64_t ms) { timeoutMs_ = ms; }
     void setHostHooks(HostHooks hooks) { hooks_ = std::move(hooks); }

@@ -6,6 +6,7 @@
 
 #include "engine/compile/compiler.h"
 #include "engine/error_table.h"
+#include "engine/library/builtins.h"
 #include "engine/vm/interpreter.h"
 #include "engine/values/object_cycles.h"
 #include "engine/syntax/parser.h"
@@ -355,6 +356,15 @@ std::vector<VariableInfo> Interpreter::variables() const {
         const bool isValue = g.kind == GlobalKind::Variable || g.kind == GlobalKind::Constant;
         if (!isValue || g.hidden || g.name.empty()) continue;
         out.push_back(VariableInfo{g.name, g.kind == GlobalKind::Constant, globalValues_[i].deref()});
+    }
+    return out;
+}
+
+std::vector<std::u16string> Interpreter::classNames() const {
+    std::vector<std::u16string> out;
+    for (const char16_t* builtin : builtinClassNames()) out.emplace_back(builtin);
+    for (const GlobalInfo& g : globalInfos_) {
+        if (g.kind == GlobalKind::Class && !g.hidden) out.push_back(g.name);
     }
     return out;
 }

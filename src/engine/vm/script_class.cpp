@@ -32,6 +32,38 @@ int32_t ScriptObject::findMember(std::u16string_view name) {
     return id;
 }
 
+namespace {
+
+// A property's index arguments: a Property Get's parameters, or a Let's or
+// Set's without the last one, which receives the assigned value.
+std::vector<std::u16string> propertyIndexNames(const ClassMember& m) {
+    if (m.get) return m.get->paramNames;
+    const Procedure* store = m.let ? m.let : m.set;
+    if (!store || store->paramNames.empty()) return {};
+    return {store->paramNames.begin(), store->paramNames.end() - 1};
+}
+
+MemberInfo describeMember(const ClassMember& m) {
+    MemberInfo info{m.name, MemberShape::Property, {}};
+    if (m.method) {
+        info.shape = m.method->hasReturnValue() ? MemberShape::Function : MemberShape::Sub;
+        info.argNames = m.method->paramNames;
+    } else if (m.field < 0) {
+        info.argNames = propertyIndexNames(m);
+    }
+    return info;
+}
+
+}  // namespace
+
+std::vector<MemberInfo> ScriptObject::members() const {
+    std::vector<MemberInfo> out;
+    for (const ClassMember& m : cls_->members) {
+        if (m.isPublic) out.push_back(describeMember(m));
+    }
+    return out;
+}
+
 int32_t ScriptObject::invoke(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx) {
     return invokeMember(member, kind, args, result, ctx, false);
 }

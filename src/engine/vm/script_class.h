@@ -56,6 +56,8 @@ public:
     std::u16string typeName() const override { return cls_->name; }
     int32_t findMember(std::u16string_view name) override;
     int32_t invoke(int32_t member, InvokeKind kind, Args args, Variant& result, CallContext& ctx) override;
+    // The Public members, as the class declares them.
+    std::vector<MemberInfo> members() const override;
 
     ClassInfo* classInfo() const { return cls_.get(); }
     Variant* fields() { return fields_.data(); }
