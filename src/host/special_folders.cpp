@@ -1,9 +1,9 @@
-// Shell.SpecialFolders: Windows' named folders, answered with their
-// counterparts on a free desktop. The user's own folders (Desktop,
+// Shell.SpecialFolders: Windows' named folders, answered with the folders
+// that play their roles on a free desktop. The user's own folders (Desktop,
 // Documents, Templates) are those the desktop's user-dirs.dirs file names,
 // else the usual ~/Desktop, ~/Documents, ~/Templates; the others follow the
 // XDG base folders (application launchers for the Start menu, autostart for
-// Startup). Favorites, Recent and SendTo have no counterpart here and answer
+// Startup). Favorites, Recent and SendTo have no equivalent here and answer
 // folders of their own under the data folder; they need not exist. A name
 // Windows does not know answers "", as there.
 #include <pwd.h>

@@ -150,46 +150,45 @@ void TypingHelp::offer(bool forced) {
     popup_->showCandidates(std::move(candidates), below, above);
 }
 
-// True when inserting the chosen row would leave the text as it is: the
-// whole name at the caret is that name already (in any letter case) and no
-// bracket would be added ("a1" typed, with "a1" and "a10" offered).
-bool TypingHelp::chosenIsTypedAlready() const {
+// What choosing the current row would do: replace the text from the start
+// of the name at the caret to `end` with the chosen name, and add "(" for a
+// function unless one follows already. The whole name is replaced, so that
+// completing inside a name leaves no tail of it behind; but nothing after
+// the caret when no letter of it is typed yet (Ctrl+Space before "x" in
+// "x+1" puts a name in front of x, not in its place).
+std::optional<TypingHelp::Insertion> TypingHelp::pendingInsertion() const {
     const Candidate* chosen = popup_->current();
     const std::u16string text = boxText();
     const std::optional<TypedWord> word = wordAt(text, caret());
-    if (chosen == nullptr || !word) return false;
-    const size_t end = replacedEnd(*word);
-    const bool bracketFollows = end < text.size() && text[end] == u'(';
-    if (end == word->start || (chosen->opensBracket && !bracketFollows)) return false;
-    return vbs::namesEqual(chosen->asWritten(), std::u16string_view(text).substr(word->start, end - word->start));
+    if (chosen == nullptr || !word) return std::nullopt;
+    Insertion insertion{*chosen, word->start, word->prefix.empty() ? word->start : word->end, false, {}};
+    insertion.bracketFollows = insertion.end < text.size() && text[insertion.end] == u'(';
+    insertion.replaced = text.substr(insertion.start, insertion.end - insertion.start);
+    return insertion;
 }
 
-// Where the text a chosen row replaces ends: the whole name at the caret, so
-// that completing inside a name leaves no tail of it behind; but nothing
-// after the caret when no letter of it is typed yet (Ctrl+Space before "x"
-// in "x+1" puts a name in front of x, not in its place).
-size_t TypingHelp::replacedEnd(const TypedWord& word) { return word.prefix.empty() ? word.start : word.end; }
+// True when choosing the row would leave the text as it is: the whole name
+// at the caret is that name already (in any letter case) and no bracket
+// would be added ("a1" typed, with "a1" and "a10" offered).
+bool TypingHelp::chosenIsTypedAlready() const {
+    const std::optional<Insertion> insertion = pendingInsertion();
+    if (!insertion || insertion->replaced.empty()) return false;
+    if (insertion->chosen.opensBracket && !insertion->bracketFollows) return false;
+    return vbs::namesEqual(insertion->chosen.asWritten(), insertion->replaced);
+}
 
-// The chosen name replaces the whole name at the caret; a function gets its
-// opening bracket, unless one follows already.
 void TypingHelp::insertChosen() {
-    const Candidate* chosen = popup_->current();
-    const std::u16string text = boxText();
-    const std::optional<TypedWord> word = wordAt(text, caret());
-    if (chosen == nullptr || !word) {
-        closePopup();
-        return;
-    }
-    const size_t end = replacedEnd(*word);
-    const bool bracketFollows = end < text.size() && text[end] == u'(';
-    QString insertion = QString::fromStdU16String(chosen->asWritten());
-    if (chosen->opensBracket && !bracketFollows) insertion += QLatin1Char('(');
+    const std::optional<Insertion> insertion = pendingInsertion();
     closePopup();
+    if (!insertion) return;
+    const Candidate& chosen = insertion->chosen;
+    QString text = QString::fromStdU16String(chosen.asWritten());
+    if (chosen.opensBracket && !insertion->bracketFollows) text += QLatin1Char('(');
     QTextCursor cursor = box_->textCursor();
-    cursor.setPosition(static_cast<int>(word->start));
-    cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
-    cursor.insertText(insertion);
-    if (chosen->opensBracket && bracketFollows) cursor.movePosition(QTextCursor::NextCharacter);
+    cursor.setPosition(static_cast<int>(insertion->start));
+    cursor.setPosition(static_cast<int>(insertion->end), QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+    if (chosen.opensBracket && insertion->bracketFollows) cursor.movePosition(QTextCursor::NextCharacter);
     box_->setTextCursor(cursor);
 }
 

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 #include "scripts/completion_model.h"
 #include "window/completion_popup.h"
@@ -43,9 +44,15 @@ private:
     bool keyWhilePopupShown(const QKeyEvent& key);
     void textChanged();
     void offer(bool forced);
+    struct Insertion {
+        Candidate chosen;  // a copy: inserting may refill the list
+        size_t start, end;  // the text the name replaces
+        bool bracketFollows;
+        std::u16string replaced;
+    };
+    std::optional<Insertion> pendingInsertion() const;
     void insertChosen();
     bool chosenIsTypedAlready() const;
-    static size_t replacedEnd(const TypedWord& word);
     void showHelp();
 
     std::u16string boxText() const;
